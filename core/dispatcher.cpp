@@ -1,0 +1,50 @@
+#include "dispatcher.h"
+
+#include "game_error.h"
+#include "timer.h"
+
+#include <algorithm>
+
+void Dispatcher::addAfterEvent(Timer* timer)
+{
+    m_afterEvent.push_back(timer);
+}
+
+void Dispatcher::removeAfterEvent(Timer* timer)
+{
+    m_afterEvent.erase(std::remove(m_afterEvent.begin(), m_afterEvent.end(), timer), m_afterEvent.end());
+}
+
+void Dispatcher::run(const std::function<void()>& handler)
+{
+    if (m_depth > 0) {
+        handler();
+        return;
+    }
+    ++m_depth;
+    QString error;
+    try {
+        handler();
+    } catch (const GameError& e) {
+        error = e.message();
+    }
+    try {
+        for (Timer* timer : m_afterEvent)
+            if (timer->isRunning())
+                timer->fire();
+    } catch (const GameError& e) {
+        if (error.isEmpty())
+            error = e.message();
+    }
+    --m_depth;
+    for (const auto& listener : m_listeners)
+        listener();
+    if (!error.isEmpty())
+        report(error + QLatin1Char('.'));
+}
+
+void Dispatcher::report(const QString& message)
+{
+    if (m_reporter)
+        m_reporter(message);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class Timer;
+
+// Runs every event (click, key, timer tick) to completion: the handler, then
+// the after-event timers that are running, then the views' refresh. An error
+// raised by the handler ends it there; its message, with a full stop, goes to
+// the error reporter once the event is over.
+class Dispatcher {
+public:
+    using Reporter = std::function<void(const QString&)>;
+
+    void setErrorReporter(Reporter reporter) { m_reporter = std::move(reporter); }
+    void addListener(std::function<void()> afterEvent) { m_listeners.push_back(std::move(afterEvent)); }
+    void addAfterEvent(Timer* timer);
+    void removeAfterEvent(Timer* timer);
+
+    // Runs the handler as one event; a call made from inside an event runs inline.
+    void run(const std::function<void()>& handler);
+    bool inEvent() const { return m_depth > 0; }
+
+private:
+    void report(const QString& message);
+
+    Reporter m_reporter;
+    std::vector<std::function<void()>> m_listeners;
+    std::vector<Timer*> m_afterEvent;
+    int m_depth = 0;
+};

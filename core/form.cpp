@@ -1,0 +1,14 @@
+#include "form.h"
+
+Form::Form(const QString& caption, int clientWidth, int clientHeight)
+    : m_caption(caption), m_width(clientWidth), m_height(clientHeight)
+{
+}
+
+void Form::switchTo(Form& other)
+{
+    window.visible = false;
+    window.enabled = false;
+    other.window.enabled = true;
+    other.window.visible = true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "control.h"
+
+#include <QString>
+
+// Base of every screen: the screen's own visibility and enabled state, its
+// caption and client size. Screens are created once and only shown and hidden.
+// A switch from one screen to another hides and disables the first, then
+// enables and shows the second.
+class Form {
+public:
+    Form(const QString& caption, int clientWidth, int clientHeight);
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& caption() const { return m_caption; }
+    int clientWidth() const { return m_width; }
+    int clientHeight() const { return m_height; }
+
+    bool isVisible() const { return window.visible; }
+    bool isEnabled() const { return window.enabled; }
+    void showScreen() { window.enabled = true; window.visible = true; }
+    void hideScreen() { window.visible = false; window.enabled = false; }
+    void switchTo(Form& other);
+
+    // visible/enabled of the window itself; every screen starts hidden and disabled.
+    Control window{false, false, {}, 0};
+
+private:
+    QString m_caption;
+    int m_width;
+    int m_height;
+};

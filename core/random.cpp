@@ -1,0 +1,26 @@
+#include "random.h"
+
+#include <chrono>
+
+int SeededRandom::below(int n)
+{
+    if (n < 1)
+        return 0;
+    std::uniform_int_distribution<int> pick(0, n - 1);
+    return pick(m_engine);
+}
+
+std::uint32_t timeOfDaySeed(int hours, int minutes, int seconds, int milliseconds)
+{
+    return static_cast<std::uint32_t>(((hours * 60 + minutes) * 60 + seconds) * 1000 + milliseconds);
+}
+
+std::uint32_t timeOfDaySeedNow()
+{
+    using namespace std::chrono;
+    const auto now = system_clock::now().time_since_epoch();
+    const auto msOfDay = duration_cast<milliseconds>(now).count() % (24LL * 3600 * 1000);
+    const int ms = static_cast<int>(msOfDay % 1000);
+    const int totalSeconds = static_cast<int>(msOfDay / 1000);
+    return timeOfDaySeed(totalSeconds / 3600, totalSeconds / 60 % 60, totalSeconds % 60, ms);
+}

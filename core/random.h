@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+// The one source of chance in the game: sectors, phrases, questions, offers, boxes.
+class Random {
+public:
+    virtual ~Random() = default;
+    // A uniform whole number in 0..n-1 (0 when n < 1).
+    virtual int below(int n) = 0;
+};
+
+// The program's generator, seeded once at start-up.
+class SeededRandom : public Random {
+public:
+    explicit SeededRandom(std::uint32_t seed) : m_engine(seed) {}
+    int below(int n) override;
+
+private:
+    std::mt19937 m_engine;
+};
+
+// Seed from the time of day: ((h*60 + m)*60 + s)*1000 + ms.
+std::uint32_t timeOfDaySeed(int hours, int minutes, int seconds, int milliseconds);
+// The same for the current time of day in universal time.
+std::uint32_t timeOfDaySeedNow();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "clock.h"
+#include "dispatcher.h"
+#include "random.h"
+
+// What every screen needs from the world: the clock its timers tick on, the
+// dispatcher that runs its events, the shared random source and the folder
+// the game works in (the question base is Data/Question.dat below it).
+class Runtime {
+public:
+    Runtime(Clock& clockRef, Random& randomRef, QString folder = QStringLiteral("."))
+        : clock(clockRef), random(randomRef), workingFolder(std::move(folder))
+    {
+        clock.setDispatcher(&dispatcher);
+    }
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    Clock& clock;
+    Random& random;
+    Dispatcher dispatcher;
+    QString workingFolder;
+};
