@@ -1,0 +1,88 @@
+#include "cp1251.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace {
+
+// The program is single-threaded; one descriptor for each direction is opened
+// on first use and kept.
+iconv_t converter(bool toCp1251)
+{
+    static iconv_t encoder = iconv_open("CP1251", "UTF-8");
+    static iconv_t decoder = iconv_open("UTF-8", "CP1251");
+    return toCp1251 ? encoder : decoder;
+}
+
+bool valid(iconv_t cd)
+{
+    return cd != reinterpret_cast<iconv_t>(-1);
+}
+
+}
+
+namespace Cp1251 {
+
+bool encode(const QString& text, std::string& out)
+{
+    iconv_t cd = converter(true);
+    if (!valid(cd))
+        return false;
+    const QByteArray utf8 = text.toUtf8();
+    if (text.contains(QChar::ReplacementCharacter))
+        return false;
+    std::string result(static_cast<std::size_t>(utf8.size()) + 1, '\0');
+    char* in = const_cast<char*>(utf8.constData());
+    std::size_t inLeft = static_cast<std::size_t>(utf8.size());
+    char* outPtr = result.data();
+    std::size_t outLeft = result.size();
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
+        return false;
+    result.resize(result.size() - outLeft);
+    out = std::move(result);
+    return true;
+}
+
+bool canEncode(const QString& text)
+{
+    std::string ignored;
+    return encode(text, ignored);
+}
+
+bool canEncode(QChar c)
+{
+    return canEncode(QString(c));
+}
+
+QString decode(const char* bytes, std::size_t length)
+{
+    iconv_t cd = converter(false);
+    if (!valid(cd) || length == 0)
+        return QString();
+    std::vector<char> buffer(length * 3 + 4);
+    char* in = const_cast<char*>(bytes);
+    std::size_t inLeft = length;
+    char* out = buffer.data();
+    std::size_t outLeft = buffer.size();
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    while (inLeft > 0) {
+        if (iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1))
+            break;
+        if (errno != EILSEQ && errno != EINVAL)
+            break;
+        // A byte without a character: show the replacement mark and go on.
+        static const char replacement[] = "\xEF\xBF\xBD";
+        for (char c : {replacement[0], replacement[1], replacement[2]}) {
+            *out++ = c;
+            --outLeft;
+        }
+        ++in;
+        --inLeft;
+    }
+    return QString::fromUtf8(buffer.data(), static_cast<qsizetype>(buffer.size() - outLeft));
+}
+
+}
