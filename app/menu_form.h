@@ -1,0 +1,35 @@
+#pragma once
+
+#include "control.h"
+#include "form.h"
+
+#include <functional>
+
+class StudioForm;
+class EditorForm;
+class SetupForm;
+class RulesForm;
+
+// The main menu, the program's main window: a new game (through the set-up
+// screen), the question editor, the rules, and the way out.
+class MenuForm : public Form {
+public:
+    MenuForm();
+    void link(StudioForm& studio, EditorForm& editor, SetupForm& setup, RulesForm& rules);
+    // What "Выход" does: ends the program.
+    void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }
+
+    Control BitBtn1, BitBtn2, BitBtn3, BitBtn4;
+
+    void BitBtn1Click();  // "Новая Игра"
+    void BitBtn2Click();  // "Редактирование"
+    void BitBtn3Click();  // "Выход"
+    void BitBtn4Click();  // "Информация"
+
+private:
+    StudioForm* m_studio = nullptr;
+    EditorForm* m_editor = nullptr;
+    SetupForm* m_setup = nullptr;
+    RulesForm* m_rules = nullptr;
+    std::function<void()> m_quit;
+};

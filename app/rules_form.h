@@ -1,0 +1,19 @@
+#pragma once
+
+#include "control.h"
+#include "form.h"
+
+// The rules of the game in three read-only panels; "Выход" (BitBtn1) leads
+// back to the menu. The texts are fixed and come with the program.
+class RulesForm : public Form {
+public:
+    RulesForm();
+    void link(Form& menu) { m_menu = &menu; }
+
+    Control Label1, RichEdit1, RichEdit2, RichEdit3, BitBtn1;
+
+    void BitBtn1Click();
+
+private:
+    Form* m_menu = nullptr;
+};

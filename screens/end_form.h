@@ -1,0 +1,26 @@
+#pragma once
+
+#include "control.h"
+#include "form.h"
+#include "timer.h"
+
+class Runtime;
+
+// The end of a game: the winner's name (or "Ничья!") in Edit1; after 5 s the
+// exit "ВЫХОД" (SpeedButton1) appears and leads back to the main menu.
+class EndForm : public Form {
+public:
+    explicit EndForm(Runtime& runtime);
+    void link(Form& menu) { m_menu = &menu; }
+
+    Control Edit1, SpeedButton1;
+    Timer Timer2;
+
+    // Called by the studio when the last round is over: switches to this screen.
+    void showResult(Form& studio, const QString& result);
+    void Timer2Timer();
+    void SpeedButton1Click();
+
+private:
+    Form* m_menu = nullptr;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include <array>
+
+// Everything the studio remembers about a game beyond its controls. Who is in
+// the round and whose turn it is live in the controls themselves (a visible
+// panel, a red name label); see StudioForm. Arrays are indexed from 1 like the
+// things they describe; entry 0 is unused.
+struct GameState {
+    // Player slots 1..3.
+    int RoundScore1 = 0, RoundScore2 = 0, RoundScore3 = 0;  // points of the current round
+    int TotalScore1 = 0, TotalScore2 = 0, TotalScore3 = 0;  // points of the finished rounds
+
+    // The game.
+    int PlayerCount = 0;
+    int RoundCount = 0;
+    int RoundNumber = 0;  // 0 before the first round, RoundCount + 1 once the game is over
+    std::array<int, 11> PickedRecords{};
+    std::array<QString, 11> RoundQuestions;
+    std::array<QString, 11> RoundAnswers;
+
+    // The round.
+    QString Answer;
+    std::array<int, 34> LetterFree{};  // 1: the letter was not used before the word entry opened
+    int EffectiveMoveCount = 0;        // the last player's three moves: 0 off, 1..3 taken, 4 used up, 5 used up, bonus first
+    bool FirstTurnPending = false;
+
+    // The turn.
+    QString Sector;
+    int SectorNumber = 0;
+    int LettersInRow = 0;
+    QChar NamedLetter;
+    QString NamedWord;
+    bool WordEntryMode = false;
+    bool WordSolvedAtBonus = false;
+
+    // The wheel's animation.
+    int WheelTurns = 0;
+    int WheelStep = 0;
+    int WheelSlowTurn = 0;
+
+    int& roundScore(int slot);
+    int& totalScore(int slot);
+    int roundScore(int slot) const { return const_cast<GameState*>(this)->roundScore(slot); }
+    int totalScore(int slot) const { return const_cast<GameState*>(this)->totalScore(slot); }
+};
+
+// Scores are 32-bit; they stop at the limit rather than wrap, and never fall below 0.
+int clampedScore(long long value);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The host's fixed words that come in three variants, chosen by r = 0, 1, 2.
+namespace HostPhrases {
+// The announcement of a sector (its label), or an empty text for an unknown label.
+QString sector(const QString& sector, int r);
+// A correct letter.
+QString correctLetter(int r);
+// Two or more tiles opened: first half, the count, second half.
+QString manyLetters(int r, int count);
+// The third correct letter in a row: the two boxes.
+QString threeInRow(int r);
+}

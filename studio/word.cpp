@@ -1,0 +1,84 @@
+// Naming the whole word.
+#include "studio_form.h"
+
+#include "alphabet.h"
+
+#include <QList>
+
+void StudioForm::SlovoButtonClick()
+{
+    enableTurnButtons(false);
+    for (int n = 1; n <= Alphabet::Size; ++n)
+        if (!SpeedButton[n].visible)
+            LetterFree[static_cast<std::size_t>(n)] = 0;
+    openWordEntry();
+}
+
+void StudioForm::openWordEntry()
+{
+    Edit1.show();
+    for (int n = 1; n <= Alphabet::Size; ++n) {
+        SpeedButton[n].enable();
+        SpeedButton[n].show();
+    }
+    WordEntryMode = true;
+    Timer1.stop();
+}
+
+void StudioForm::setEdit1Text(const QString& text)
+{
+    if (Edit1.text == text)
+        return;
+    Edit1.text = text;
+    Edit1Change();
+}
+
+void StudioForm::Edit1Edited(const QString& text)
+{
+    setEdit1Text(text.toUpper());
+}
+
+void StudioForm::Edit1Change()
+{
+    // Counted in characters, not UTF-16 units, so that nothing typed can
+    // make the word look longer than it is.
+    const qsizetype length = Edit1.text.toUcs4().size();
+    if (Answer.isEmpty() || length != Answer.size())
+        return;
+    NamedWord = Edit1.text;
+    Edit1.hide();
+    Evaluate();
+}
+
+void StudioForm::judgeWord()
+{
+    NamedWord = Edit1.text;
+    Timer11.stop();
+    // A word handed in while the pause after a missed letter runs settles the
+    // turn itself; the pause must not pass the turn afterwards.
+    Timer8.stop();
+    const int slot = currentSlot();
+    if (NamedWord != Answer) {
+        if (slot)
+            GroupBox[slot].hide();
+        if (visiblePanels() > 0) {
+            NextTurn();
+        } else {
+            Question.text = QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!");
+            DisableAlphabet();
+            hideAllTiles();
+            Timer4.start();
+        }
+    } else {
+        Question.text = QStringLiteral("!!!!Правильно!!!!");
+        DisableAlphabet();
+        if (slot)
+            roundScore(slot) = clampedScore(static_cast<long long>(roundScore(slot)) + 2000);
+        showRoundBanner();
+        hideAllTiles();
+        Timer3.start();
+    }
+    for (int n = 1; n <= Alphabet::Size; ++n)
+        if (LetterFree[static_cast<std::size_t>(n)] == 0)
+            SpeedButton[n].hide();
+}
