@@ -1,0 +1,9 @@
+#include "error_box.h"
+
+#include <QMessageBox>
+
+void showErrorBox(const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Словодром"), message, QMessageBox::Ok);
+    box.exec();
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The error box: the message with an error icon and OK, captioned "Словодром".
+void showErrorBox(const QString& message);

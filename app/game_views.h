@@ -1,0 +1,8 @@
+#pragma once
+
+class Screens;
+class ViewHost;
+class Dispatcher;
+
+// Registers the window of each of the eight screens with the host.
+void addGameViews(ViewHost& host, Screens& screens, Dispatcher& dispatcher);

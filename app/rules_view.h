@@ -1,0 +1,11 @@
+#pragma once
+
+#include "screen_view.h"
+
+class RulesForm;
+
+// The rules screen's window: three read-only panels and "Выход".
+class RulesView : public ScreenView {
+public:
+    RulesView(RulesForm& form, Dispatcher& dispatcher);
+};

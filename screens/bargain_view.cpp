@@ -1,0 +1,28 @@
+#include "bargain_view.h"
+
+#include "bargain_form.h"
+#include "flat_button.h"
+#include "fonts.h"
+#include "svg_picture.h"
+#include "widget_kit.h"
+
+#include <QPlainTextEdit>
+
+BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher, true)
+{
+    (new SvgPicture(QStringLiteral(":/assets/bargain.svg"), this))->setGeometry(0, 0, 592, 468);
+    auto* words = Kit::textBox(this, 36, 186, 142, 77, Fonts::standard(), Qt::white, Qt::black, true);
+    m_binder.textBox(f.Slova, words);
+
+    auto* box = new FlatButton(this);
+    box->setGeometry(80, 360, 169, 89);
+    box->setAccessibleName(QStringLiteral("Чёрный ящик: отказаться от денег"));
+    connect(box, &QAbstractButton::clicked, this, [this, &f] { act([&f] { f.SpeedButton1Click(); }); });
+    m_binder.plain(f.SpeedButton1, box);
+
+    auto* money = new FlatButton(this);
+    money->setGeometry(336, 360, 201, 89);
+    money->setAccessibleName(QStringLiteral("Деньги: взять деньги"));
+    connect(money, &QAbstractButton::clicked, this, [this, &f] { act([&f] { f.SpeedButton2Click(); }); });
+    m_binder.plain(f.SpeedButton2, money);
+}

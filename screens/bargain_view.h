@@ -1,0 +1,12 @@
+#pragma once
+
+#include "screen_view.h"
+
+class BargainForm;
+
+// The bargaining's window: the picture, the host's words, and the black box
+// and the money as flat buttons over the picture.
+class BargainView : public ScreenView {
+public:
+    BargainView(BargainForm& form, Dispatcher& dispatcher);
+};

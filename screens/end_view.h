@@ -1,0 +1,11 @@
+#pragma once
+
+#include "screen_view.h"
+
+class EndForm;
+
+// The end of the game: the festive picture, the winner's name and "ВЫХОД".
+class EndView : public ScreenView {
+public:
+    EndView(EndForm& form, Dispatcher& dispatcher);
+};

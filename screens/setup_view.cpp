@@ -1,0 +1,62 @@
+#include "setup_view.h"
+
+#include "fonts.h"
+#include "setup_form.h"
+#include "widget_kit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher, true)
+{
+    const QColor text = palette().color(QPalette::WindowText);
+    m_binder.label(f.Label1, Kit::label(this, 16, 16, 107, 13, Fonts::standard(), text));
+    m_binder.label(f.Label2, Kit::label(this, 128, 16, 106, 13, Fonts::standard(), text));
+    m_binder.label(f.Label3, Kit::label(this, 240, 16, 111, 13, Fonts::standard(), text));
+    m_binder.label(f.Label4, Kit::label(this, 138, 64, 81, 13, Fonts::standard(), text));
+
+    QPushButton* ok = Kit::button(this, 136, 152, 89, 25, QStringLiteral(":/assets/icons/yes.svg"), true);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this, &f] { act([&f] { f.BitBtn1Click(); }); });
+    m_binder.button(f.BitBtn1, ok);
+
+    QLineEdit* names[3];
+    Control* controls[3] = {&f.Edit1, &f.Edit2, &f.Edit3};
+    for (int i = 0; i < 3; ++i) {
+        auto* e = new QLineEdit(this);
+        e->setGeometry(40 + 112 * i, 32, 57, 21);
+        e->setMaxLength(SetupForm::NameLength);
+        Control* c = controls[i];
+        connect(e, &QLineEdit::textEdited, this, [this, c](const QString& t) { act([c, t] { c->text = t; }); });
+        connect(e, &QLineEdit::returnPressed, ok, &QPushButton::click);
+        m_binder.lineEdit(*c, e);
+        names[i] = e;
+    }
+
+    auto* rounds = new QLineEdit(this);
+    rounds->setGeometry(170, 81, 17, 24);
+    rounds->setReadOnly(true);
+    rounds->setFont(Fonts::font(Fonts::Face::System, 13));
+    rounds->setTextMargins(0, 0, 0, 0);
+    connect(rounds, &QLineEdit::returnPressed, ok, &QPushButton::click);
+    m_binder.lineEdit(f.Edit4, rounds);
+
+    auto* level = new QSlider(Qt::Horizontal, this);
+    level->setGeometry(105, 112, 150, 28);
+    level->setRange(0, SetupForm::LevelMax);
+    level->setPageStep(1);
+    level->setTickPosition(QSlider::TicksBelow);
+    level->setTickInterval(1);
+    level->setValue(f.Level);
+    level->setAccessibleName(QStringLiteral("Количество раундов"));
+    connect(level, &QSlider::valueChanged, this, [this, &f](int v) { act([&f, v] { f.LevelChange(v); }); });
+
+    setTabOrder(names[0], ok);
+    setTabOrder(ok, names[1]);
+    setTabOrder(names[1], names[2]);
+    setTabOrder(names[2], rounds);
+    setTabOrder(rounds, level);
+    names[0]->setFocus();
+}

@@ -1,0 +1,28 @@
+#include "two_boxes_view.h"
+
+#include "flat_button.h"
+#include "fonts.h"
+#include "svg_picture.h"
+#include "two_boxes_form.h"
+#include "widget_kit.h"
+
+#include <QPlainTextEdit>
+
+TwoBoxesView::TwoBoxesView(TwoBoxesForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
+{
+    (new SvgPicture(QStringLiteral(":/assets/twoboxes.svg"), this))->setGeometry(0, 0, 521, 313);
+    auto* words = Kit::textBox(this, 51, 136, 118, 49, Fonts::standard(), Qt::white, Qt::black, true);
+    m_binder.textBox(f.Words, words);
+
+    auto* left = new FlatButton(this);
+    left->setGeometry(279, 200, 90, 65);
+    left->setAccessibleName(QStringLiteral("Левая шкатулка"));
+    connect(left, &QAbstractButton::clicked, this, [this, &f] { act([&f] { f.SpeedButton1Click(); }); });
+    m_binder.plain(f.SpeedButton1, left);
+
+    auto* right = new FlatButton(this);
+    right->setGeometry(372, 199, 97, 66);
+    right->setAccessibleName(QStringLiteral("Правая шкатулка"));
+    connect(right, &QAbstractButton::clicked, this, [this, &f] { act([&f] { f.SpeedButton2Click(); }); });
+    m_binder.plain(f.SpeedButton2, right);
+}

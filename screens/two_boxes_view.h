@@ -1,0 +1,12 @@
+#pragma once
+
+#include "screen_view.h"
+
+class TwoBoxesForm;
+
+// The two-boxes window: the picture, the host's words and the two boxes as
+// flat buttons over the picture.
+class TwoBoxesView : public ScreenView {
+public:
+    TwoBoxesView(TwoBoxesForm& form, Dispatcher& dispatcher);
+};

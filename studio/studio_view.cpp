@@ -1,0 +1,153 @@
+#include "studio_view.h"
+
+#include "alphabet.h"
+#include "board_tile.h"
+#include "flat_button.h"
+#include "fonts.h"
+#include "studio_form.h"
+#include "svg_picture.h"
+#include "widget_kit.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor SkyBlue(166, 202, 240);
+
+struct SectorPlace {
+    int x, y, w;
+};
+constexpr SectorPlace sectorPlaces[16] = {
+    {688, 328, 27}, {639, 348, 13}, {584, 368, 27}, {504, 376, 11}, {424, 376, 18}, {344, 376, 11},
+    {248, 368, 27}, {192, 348, 9},  {158, 324, 27}, {194, 301, 18}, {262, 284, 27}, {339, 274, 27},
+    {427, 272, 27}, {511, 275, 27}, {595, 289, 27}, {655, 307, 27}};
+
+}
+
+StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher), m_studio(f)
+{
+    using Fonts::Face;
+    new SvgPicture(QStringLiteral(":/assets/studio.svg"), this);
+    findChild<SvgPicture*>()->setGeometry(0, 0, 793, 565);
+
+    // Wheel labels; they size themselves to their caption as the wheel turns.
+    for (int k = 1; k <= 16; ++k) {
+        const SectorPlace& p = sectorPlaces[k - 1];
+        const bool odd = k % 2 == 1;
+        QLabel* l = Kit::label(this, p.x, p.y, p.w, 21, Fonts::font(Face::Serif, 19), odd ? Qt::white : Qt::black,
+                               odd ? Qt::black : Qt::white);
+        m_sectorLabels[static_cast<std::size_t>(k)] = l;
+        m_binder.label(f.S[k], l);
+    }
+    m_sectorDisplay = Kit::label(this, 717, 231, 18, 15, Fonts::font(Face::Serif, 12, true), Qt::white, Qt::black);
+    m_binder.label(f.SS, m_sectorDisplay);
+
+    // The board: the letters lie under their tiles.
+    for (int n = 1; n <= 12; ++n) {
+        QLabel* l = Kit::label(this, 428 + 21 * (n - 1), 102, 20, 21, Fonts::font(Face::Serif, 19), Qt::black, Qt::white);
+        l->setAlignment(Qt::AlignCenter);
+        m_binder.label(f.Label[n], l);
+    }
+    for (int n = 1; n <= 12; ++n) {
+        auto* tile = new BoardTile(this);
+        tile->setGeometry(426 + 21 * (n - 1), 100, 21, 25);
+        connect(tile, &QAbstractButton::clicked, this, [this, n] { act([this, n] { m_studio.ZasClick(n); }); });
+        m_binder.plain(f.Zas[n], tile);
+    }
+
+    QLabel* banner = Kit::label(this, 134, 221, 508, 73, Fonts::font(Face::Serif, 64, false, true), QColor(0, 0, 128), SkyBlue);
+    banner->setAlignment(Qt::AlignCenter);
+    m_binder.label(f.Label[20], banner);
+
+    auto* question = Kit::textBox(this, 225, 39, 129, 59, Fonts::standard(), Qt::white, Qt::black, false);
+    m_binder.textBox(f.Question, question);
+    auto* theme = Kit::textBox(this, 255, 471, 193, 55, Fonts::standard(), Qt::white, Qt::black, true, true);
+    m_binder.textBox(f.RaundQuestion, theme);
+
+    auto* round = new QLineEdit(this);
+    round->setGeometry(384, 3, 12, 18);
+    round->setReadOnly(true);
+    round->setFocusPolicy(Qt::NoFocus);
+    round->setTextMargins(0, 0, 0, 0);
+    round->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7a7a7a; padding: 0px; background: white; }"));
+    m_binder.lineEdit(f.LabeledEdit1, round);
+
+    // The control panel.
+    QPushButton* spin = Kit::button(this, 16, 471, 105, 25);
+    connect(spin, &QPushButton::clicked, this, [this] { act([this] { m_studio.KrutButtonClick(); }); });
+    m_binder.button(f.KrutButton, spin);
+    QPushButton* word = Kit::button(this, 16, 499, 105, 27);
+    connect(word, &QPushButton::clicked, this, [this] { act([this] { m_studio.SlovoButtonClick(); }); });
+    m_binder.button(f.SlovoButton, word);
+
+    // The word box turns letters into capitals as they are typed.
+    auto* entry = new QLineEdit(this);
+    entry->setGeometry(124, 504, 126, 22);
+    entry->setFont(Fonts::font(Face::Sans, 11));
+    connect(entry, &QLineEdit::textEdited, this, [this, entry](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper != text) {
+            const int cursor = entry->cursorPosition();
+            entry->setText(upper);
+            entry->setCursorPosition(cursor);
+        }
+        act([this, upper] { m_studio.Edit1Edited(upper); });
+    });
+    m_binder.lineEdit(f.Edit1, entry);
+
+    auto* prize = new FlatButton(this, false);
+    prize->setGeometry(332, 416, 209, 25);
+    prize->setFont(Fonts::font(Face::Serif, 16, true, true));
+    Kit::setColours(prize, Qt::white, QColor());
+    connect(prize, &QAbstractButton::clicked, this, [this] { act([this] { m_studio.TakePrizClick(); }); });
+    m_binder.button(f.TakePriz, prize);
+
+    QPushButton* newGame = Kit::button(this, 685, 472, 92, 25, QStringLiteral(":/assets/icons/all.svg"));
+    connect(newGame, &QPushButton::clicked, this, [this] { act([this] { m_studio.SpeedButton34Click(); }); });
+    m_binder.button(f.SpeedButton[34], newGame);
+    QPushButton* leave = Kit::button(this, 685, 501, 92, 25, QStringLiteral(":/assets/icons/ignore.svg"));
+    connect(leave, &QPushButton::clicked, this, [this] { act([this] { m_studio.BitBtn1Click(); }); });
+    m_binder.button(f.BitBtn1, leave);
+
+    // The player panels.
+    for (int slot = 1; slot <= 3; ++slot) {
+        auto* panel = new QGroupBox(this);
+        panel->setGeometry(453 + 78 * (slot - 1), 471, 70, 55);
+        Kit::setColours(panel, Qt::black, SkyBlue);
+        panel->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(166,202,240); border: 1px solid #5a7fa8; "
+                                            "margin-top: 5px; } QGroupBox::title { subcontrol-origin: margin; left: 5px; "
+                                            "padding: 0 1px; }"));
+        m_binder.plain(f.GroupBox[slot], panel);
+        panel->setTitle(f.GroupBox[slot].text);
+        QLabel* name = Kit::label(panel, 4, 12, 29, 15, Fonts::font(Face::Serif, 13, true), Qt::black);
+        m_nameLabels[static_cast<std::size_t>(slot)] = name;
+        m_binder.label(f.nameLabel(slot), name, true);
+        QLabel* roundScore = Kit::label(panel, 8, 26, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(0, 128, 0));
+        m_binder.label(f.roundLabel(slot), roundScore);
+        QLabel* total = Kit::label(panel, 8, 38, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(255, 0, 255));
+        m_binder.label(f.totalLabel(slot), total);
+    }
+
+    // The letter row.
+    for (int n = 1; n <= Alphabet::Size; ++n) {
+        QPushButton* b = Kit::button(this, 24 * (n - 1), 539, 25, 25);
+        b->setFont(Fonts::font(Face::System, 13, true));
+        connect(b, &QPushButton::clicked, this, [this, n] { act([this, n] { m_studio.SpeedButtonClick(n); }); });
+        m_binder.button(f.SpeedButton[n], b);
+    }
+}
+
+void StudioView::sync()
+{
+    ScreenView::sync();
+    // Labels that size themselves to their caption.
+    for (int k = 1; k <= 16; ++k)
+        m_sectorLabels[static_cast<std::size_t>(k)]->adjustSize();
+    m_sectorDisplay->adjustSize();
+    for (int slot = 1; slot <= 3; ++slot)
+        m_nameLabels[static_cast<std::size_t>(slot)]->adjustSize();
+}

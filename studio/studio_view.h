@@ -1,0 +1,23 @@
+#pragma once
+
+#include "screen_view.h"
+
+#include <array>
+
+class QLabel;
+class StudioForm;
+
+// The studio's window: the picture, the board, the wheel labels, the host's
+// box, the control panel, the player panels and the letter row, each at its
+// pixel place, mirroring StudioForm.
+class StudioView : public ScreenView {
+public:
+    StudioView(StudioForm& form, Dispatcher& dispatcher);
+    void sync() override;
+
+private:
+    StudioForm& m_studio;
+    std::array<QLabel*, 17> m_sectorLabels{};
+    std::array<QLabel*, 4> m_nameLabels{};
+    QLabel* m_sectorDisplay = nullptr;
+};

@@ -1,0 +1,51 @@
+#include "screen_view.h"
+
+#include "dispatcher.h"
+#include "fonts.h"
+#include "form.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+ScreenView::ScreenView(Form& form, Dispatcher& dispatcher, bool resizable)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_dispatcher(dispatcher), m_form(form)
+{
+    setWindowTitle(form.caption());
+    setFont(Fonts::standard());
+    if (resizable)
+        resize(form.clientWidth(), form.clientHeight());
+    else
+        setFixedSize(form.clientWidth(), form.clientHeight());
+}
+
+void ScreenView::act(const std::function<void()>& handler)
+{
+    m_dispatcher.run(handler);
+}
+
+void ScreenView::centre()
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void ScreenView::sync()
+{
+    if (m_form.isVisible() || isVisible())
+        m_binder.sync();
+    if (isEnabled() != m_form.isEnabled())
+        setEnabled(m_form.isEnabled());
+    if (m_form.isVisible() && !isVisible()) {
+        if (!m_placed) {
+            centre();
+            m_placed = true;
+        }
+        show();
+        raise();
+        activateWindow();
+    } else if (!m_form.isVisible() && isVisible()) {
+        hide();
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "binder.h"
+
+#include <QWidget>
+
+class Form;
+class Dispatcher;
+
+// The window of one screen: a fixed client size, a caption bar with no close
+// box, centred on the desktop when shown. Subclasses lay out their widgets at
+// the screen's pixel places, bind them to the form's controls and forward
+// clicks to the form's handlers through the dispatcher. The view decides nothing.
+class ScreenView : public QWidget {
+public:
+    ScreenView(Form& form, Dispatcher& dispatcher, bool resizable = false);
+
+    // Mirror the form: its controls, then its own visibility.
+    virtual void sync();
+    Form& form() { return m_form; }
+
+protected:
+    // Run a handler of the form as one event.
+    void act(const std::function<void()>& handler);
+    Binder m_binder;
+    Dispatcher& m_dispatcher;
+
+private:
+    void centre();
+    Form& m_form;
+    bool m_placed = false;
+};
