@@ -1,0 +1,41 @@
+#include "game_fixture.h"
+
+GameFixture::GameFixture() : GameFixture(sampleBase())
+{
+}
+
+GameFixture::GameFixture(const std::vector<std::pair<QString, QString>>& base)
+    : runtime(clock, random, folder.path())
+{
+    folder.writeBase(base);
+    runtime.dispatcher.setErrorReporter([this](const QString& m) { errors << m; });
+    screens = std::make_unique<Screens>(runtime);
+}
+
+void GameFixture::startGame(const QStringList& names, int rounds)
+{
+    click([&] { screens->Form1.BitBtn1Click(); });
+    SetupForm& setup = screens->Form4;
+    click([&] {
+        setup.Edit1.text = names.value(0);
+        setup.Edit2.text = names.value(1);
+        setup.Edit3.text = names.value(2);
+        setup.LevelChange(rounds - 1);
+        setup.BitBtn1Click();
+    });
+    click([&] { studio().SpeedButton34Click(); });
+}
+
+std::vector<std::pair<QString, QString>> sampleBase()
+{
+    return {{QStringLiteral("КОТ"), QStringLiteral("Домашний зверь, ловит мышей")},
+            {QStringLiteral("ДОМ"), QStringLiteral("Где живут люди")},
+            {QStringLiteral("ЛЕС"), QStringLiteral("Много деревьев")},
+            {QStringLiteral("МОРЕ"), QStringLiteral("Солёная вода")},
+            {QStringLiteral("САД"), QStringLiteral("Яблони и груши")},
+            {QStringLiteral("ЁЖ"), QStringLiteral("Колючий зверёк")},
+            {QStringLiteral("РЕКА"), QStringLiteral("Течёт к морю")},
+            {QStringLiteral("ГОРА"), QStringLiteral("Высокая вершина")},
+            {QStringLiteral("ЗИМА"), QStringLiteral("Время года со снегом")},
+            {QStringLiteral("ПОЛЕ"), QStringLiteral("Растёт пшеница")}};
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "manual_clock.h"
+#include "runtime.h"
+#include "screens.h"
+#include "scripted_random.h"
+#include "temp_folder.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// A whole program without a display: the eight screens in virtual time, with a
+// scripted random source and a question base in a temporary folder. Errors
+// that would go to the error box are collected in `errors`.
+struct GameFixture {
+    GameFixture();
+    explicit GameFixture(const std::vector<std::pair<QString, QString>>& base);
+
+    // Runs a handler as one event, like a click.
+    void click(const std::function<void()>& handler) { runtime.dispatcher.run(handler); }
+    void advance(std::int64_t ms) { clock.advance(ms); }
+    // Menu "Новая Игра", names, "OK" with the slider at `rounds` - 1, then studio "Новая игра".
+    void startGame(const QStringList& names, int rounds);
+
+    TempFolder folder;
+    ManualClock clock;
+    ScriptedRandom random;
+    Runtime runtime;
+    std::unique_ptr<Screens> screens;
+    QStringList errors;
+
+    StudioForm& studio() { return screens->Form2; }
+};
+
+// Ten records whose answers are "КОТ", "ДОМ", ... — enough for any game.
+std::vector<std::pair<QString, QString>> sampleBase();
