@@ -1,6 +1,7 @@
 #include "rules_form.h"
 
 #include <QFile>
+#include <QStringList>
 
 namespace {
 
@@ -12,15 +13,50 @@ QString resourceText(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
+// The texts are kept with short lines for reading in an editor; on screen
+// each paragraph is joined into one line so that the panel wraps it at its own
+// width, whatever the font. Headings, blank lines and the dashed separators
+// keep lines of their own.
+QString reflow(const QString& text)
+{
+    QStringList out;
+    QString paragraph;
+    auto flush = [&] {
+        if (!paragraph.isEmpty())
+            out << paragraph;
+        paragraph.clear();
+    };
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        const bool heading = line.startsWith(QLatin1String("    ")) && trimmed == trimmed.toUpper();
+        if (trimmed.isEmpty() || heading) {
+            flush();
+            out << line.trimmed().prepend(heading ? QStringLiteral("     ") : QString());
+        } else if (trimmed.startsWith(QLatin1String("---"))) {
+            flush();
+            out << QString(36, QLatin1Char('-'));
+        } else if (line.startsWith(QLatin1Char(' '))) {
+            flush();
+            paragraph = line.trimmed().prepend(QStringLiteral("   "));
+        } else {
+            paragraph += (paragraph.isEmpty() ? QString() : QStringLiteral(" ")) + trimmed;
+        }
+    }
+    flush();
+    while (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    return out.join(QLatin1Char('\n'));
+}
+
 }
 
 RulesForm::RulesForm() : Form(QStringLiteral("Информация о Словодром"), 790, 565)
 {
     Label1.text = QStringLiteral("Правила игры");
     Label1.fontColor = 0xFF0000;
-    RichEdit1.text = resourceText(QStringLiteral(":/rules/general.txt"));
-    RichEdit2.text = resourceText(QStringLiteral(":/rules/details.txt"));
-    RichEdit3.text = resourceText(QStringLiteral(":/rules/note.txt"));
+    RichEdit1.text = reflow(resourceText(QStringLiteral(":/rules/general.txt")));
+    RichEdit2.text = reflow(resourceText(QStringLiteral(":/rules/details.txt")));
+    RichEdit3.text = reflow(resourceText(QStringLiteral(":/rules/note.txt")));
     BitBtn1.text = QStringLiteral("Выход");
 }
 
