@@ -1,0 +1,40 @@
+#include "cp1251.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(Cp1251, RoundTripsEveryCharacterOfTheCodePage)
+{
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        if (b != 0x98)  // the one byte without a character
+            all.push_back(static_cast<char>(b));
+    const QString text = Cp1251::decode(all.data(), all.size());
+    std::string back;
+    ASSERT_TRUE(Cp1251::encode(text, back));
+    EXPECT_EQ(back, all);
+}
+
+TEST(Cp1251, LettersHaveTheirClassicCodes)
+{
+    std::string bytes;
+    ASSERT_TRUE(Cp1251::encode(QStringLiteral("АЕЁЖЯ«»№—"), bytes));
+    EXPECT_EQ(bytes, std::string("\xC0\xC5\xA8\xC6\xDF\xAB\xBB\xB9\x97"));
+}
+
+TEST(Cp1251, RefusesWhatItCannotHold)
+{
+    std::string bytes = "unchanged";
+    EXPECT_FALSE(Cp1251::encode(QStringLiteral("Ω ❄ 漢"), bytes));
+    EXPECT_EQ(bytes, "unchanged");
+    EXPECT_FALSE(Cp1251::canEncode(QChar(0x0416 + 0x100)));
+    EXPECT_TRUE(Cp1251::canEncode(QChar(u'Ж')));
+}
+
+// A damaged file may hold the undefined byte; it reads as a visible mark, not as nothing.
+TEST(Cp1251, UndefinedByteReadsAsReplacement)
+{
+    const QString text = Cp1251::decode("\xC0\x98\xC1", 3);
+    EXPECT_EQ(text, QString::fromUtf8("А\xEF\xBF\xBDБ"));
+}

@@ -1,0 +1,238 @@
+#include "game_error.h"
+#include "question_file.h"
+#include "temp_folder.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+const std::string basePath = "Data/Question.dat";
+
+int ioCode(const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const IoError& e) {
+        return e.code();
+    }
+    return 0;
+}
+
+std::vector<std::pair<QString, QString>> five()
+{
+    return {{"А", "один"}, {"БЫ", "два"}, {"ВОТ", "три"}, {"ГОРА", "четыре"}, {"ДОМИК", "пять"}};
+}
+
+QStringList answers(QuestionFile& file)
+{
+    QStringList out;
+    QuestionRecord r;
+    file.seek(0);
+    for (int k = 0; k < file.count(); ++k) {
+        file.read(r);
+        out << r.answerText();
+    }
+    return out;
+}
+
+}
+
+TEST(QuestionRecord, IsExactlyTheExchangeLayout)
+{
+    const QuestionRecord r = makeRecord("Кто?", "КОТ");
+    ASSERT_EQ(sizeof(r.bytes), 134u);
+    EXPECT_EQ(r.bytes[0], 4);
+    EXPECT_EQ(r.bytes[1], 0xCA);  // "К" in code page 1251
+    EXPECT_EQ(r.bytes[121], 3);
+    EXPECT_EQ(r.bytes[122], 0xCA);
+    EXPECT_EQ(r.bytes[123], 0xCE);
+    EXPECT_EQ(r.bytes[124], 0xD2);
+}
+
+// Longer texts are cut to the field without notice; 120 and 12 fill the fields exactly.
+TEST(QuestionRecord, CutsTextsToTheirFields)
+{
+    QuestionRecord r;
+    r.setQuestionText(QString(130, QChar(u'ж')));
+    r.setAnswerText(QStringLiteral("АБВГДЕЁЖЗИЙКЛМ"));
+    EXPECT_EQ(r.questionText(), QString(120, QChar(u'ж')));
+    EXPECT_EQ(r.answerText(), QStringLiteral("АБВГДЕЁЖЗИЙК"));
+    EXPECT_EQ(r.bytes[0], 120);
+    EXPECT_EQ(r.bytes[121], 12);
+}
+
+// A damaged or foreign file may claim more than the field holds; it reads as the whole field.
+TEST(QuestionRecord, LengthByteOverCapacityReadsAsTheCapacity)
+{
+    QuestionRecord r = makeRecord("вопрос", "ОТВЕТ");
+    r.bytes[0] = 255;
+    r.bytes[121] = 200;
+    EXPECT_EQ(r.questionText().size(), 120);
+    EXPECT_EQ(r.answerText().size(), 12);
+    EXPECT_TRUE(r.answerText().startsWith(QStringLiteral("ОТВЕТ")));
+}
+
+// Bytes after a text's length carry no meaning and survive a rewrite of the text.
+TEST(QuestionRecord, BytesPastTheLengthAreIgnoredAndKept)
+{
+    QuestionRecord a = makeRecord("вопрос", "КОТ");
+    QuestionRecord b = a;
+    b.bytes[130] = 0x55;
+    b.bytes[100] = 0x77;
+    EXPECT_EQ(a.questionText(), b.questionText());
+    EXPECT_EQ(a.answerText(), b.answerText());
+    b.setAnswerText("ДА");
+    EXPECT_EQ(b.bytes[130], 0x55);
+}
+
+TEST(QuestionRecord, RefusesACharacterCodePage1251CannotHold)
+{
+    QuestionRecord r = makeRecord("старый", "КОТ");
+    EXPECT_THROW(r.setQuestionText(QStringLiteral("снег ❄")), GameError);
+    EXPECT_EQ(r.questionText(), "старый");
+}
+
+TEST(QuestionFile, CountsWholeRecordsAndNeverReadsATail)
+{
+    TempFolder dir;
+    dir.writeBase(five());
+    dir.writeBytes(basePath, dir.readBytes(basePath) + std::string(50, 'x'));
+    QuestionFile file;
+    file.openExisting(dir.path());
+    EXPECT_EQ(file.count(), 5);
+    QuestionRecord r;
+    file.seek(5);
+    EXPECT_EQ(ioCode([&] { file.read(r); }), IoError::ReadBeyondEnd);
+}
+
+// Appending writes over a tail; the file is whole records again.
+TEST(QuestionFile, AppendOverwritesTheTail)
+{
+    TempFolder dir;
+    dir.writeBase(five());
+    dir.writeBytes(basePath, dir.readBytes(basePath) + std::string(50, 'x'));
+    QuestionFile file;
+    file.openForEditing(dir.path());
+    file.append(makeRecord("шесть", "ЕЛЬ"));
+    file.close();
+    EXPECT_EQ(dir.readBytes(basePath).size(), 6u * 134);
+}
+
+TEST(QuestionFile, AppendToAnEmptyFileGivesOneRecord)
+{
+    TempFolder dir;
+    dir.makeDataFolder();
+    QuestionFile file;
+    file.openForEditing(dir.path());  // creates it
+    EXPECT_EQ(file.count(), 0);
+    file.append(makeRecord("вопрос", "ОТВЕТ"));
+    file.close();
+    const std::string bytes = dir.readBytes(basePath);
+    ASSERT_EQ(bytes.size(), 134u);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[121]), 5);
+}
+
+// Deleting keeps the order of the rest, works in place and cuts off any tail.
+TEST(QuestionFile, DeletionKeepsTheOrderOfTheRest)
+{
+    TempFolder dir;
+    dir.writeBase(five());
+    const std::string before = dir.readBytes(basePath);
+    QuestionFile file;
+    file.openForEditing(dir.path());
+    file.deleteRecord(2);
+    EXPECT_EQ(answers(file), (QStringList{"А", "БЫ", "ГОРА", "ДОМИК"}));
+    file.deleteRecord(3);
+    EXPECT_EQ(answers(file), (QStringList{"А", "БЫ", "ГОРА"}));
+    file.close();
+    const std::string after = dir.readBytes(basePath);
+    EXPECT_EQ(after, before.substr(0, 268) + before.substr(402, 134));
+}
+
+TEST(QuestionFile, DeletingTheOnlyRecordLeavesAnEmptyFile)
+{
+    TempFolder dir;
+    dir.writeBase({{"КОТ", "зверь"}});
+    dir.writeBytes(basePath, dir.readBytes(basePath) + "tail");
+    QuestionFile file;
+    file.openForEditing(dir.path());
+    file.deleteRecord(0);
+    file.close();
+    EXPECT_EQ(dir.readBytes(basePath).size(), 0u);
+}
+
+// The move goes in blocks; a base larger than one block must come out exactly shifted.
+TEST(QuestionFile, DeletionMovesLargeBasesExactly)
+{
+    TempFolder dir;
+    std::vector<std::pair<QString, QString>> many;
+    for (int i = 0; i < 20000; ++i)
+        many.push_back({QStringLiteral("С%1").arg(i % 1000), QStringLiteral("вопрос %1").arg(i)});
+    dir.writeBase(many);
+    const std::string before = dir.readBytes(basePath);
+    QuestionFile file;
+    file.openForEditing(dir.path());
+    file.deleteRecord(1);
+    file.close();
+    EXPECT_EQ(dir.readBytes(basePath), before.substr(0, 134) + before.substr(268));
+}
+
+TEST(QuestionFile, OpenFailuresGiveTheClassicCodes)
+{
+    TempFolder dir;
+    QuestionFile file;
+    // No folder Data: the name itself is at fault, for both ways of opening.
+    EXPECT_EQ(ioCode([&] { file.openForEditing(dir.path()); }), IoError::InvalidFilename);
+    EXPECT_EQ(ioCode([&] { file.openExisting(dir.path()); }), IoError::InvalidFilename);
+    dir.makeDataFolder();
+    EXPECT_EQ(ioCode([&] { file.openExisting(dir.path()); }), IoError::FileNotFound);
+    EXPECT_FALSE(file.isOpen());
+    // A folder where the file should be.
+    dir.makeDataFolder(basePath);
+    EXPECT_EQ(ioCode([&] { file.openForEditing(dir.path()); }), IoError::AccessDenied);
+    EXPECT_EQ(ioCode([&] { file.count(); }), IoError::FileNotOpen);
+}
+
+TEST(QuestionFile, DataAsAFileIsAnInvalidName)
+{
+    TempFolder dir;
+    dir.writeBytes("Data", "not a folder");
+    QuestionFile file;
+    EXPECT_EQ(ioCode([&] { file.openForEditing(dir.path()); }), IoError::InvalidFilename);
+    EXPECT_EQ(dir.readBytes("Data"), "not a folder");
+}
+
+// Both spellings of the name reach the one file on a file system that tells case apart.
+TEST(QuestionFile, FindsTheBaseWhateverTheLetterCase)
+{
+    TempFolder dir;
+    dir.writeBase(five(), "data/QUESTION.DAT");
+    QuestionFile file;
+    file.openExisting(dir.path());
+    EXPECT_EQ(file.count(), 5);
+    file.close();
+    file.openForEditing(dir.path());
+    file.append(makeRecord("шесть", "ЕЛЬ"));
+    file.close();
+    EXPECT_EQ(dir.readBytes("data/QUESTION.DAT").size(), 6u * 134);
+    EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.file("data/QUESTION.DAT"));
+}
+
+TEST(QuestionFile, OpeningChangesNothing)
+{
+    TempFolder dir;
+    dir.writeBase(five());
+    dir.writeBytes(basePath, dir.readBytes(basePath) + "xyz");
+    const std::string before = dir.readBytes(basePath);
+    QuestionFile file;
+    file.openForEditing(dir.path());
+    QuestionRecord r;
+    file.seek(4);
+    file.read(r);
+    file.close();
+    EXPECT_EQ(dir.readBytes(basePath), before);
+}
