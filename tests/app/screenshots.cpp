@@ -1,0 +1,135 @@
+// Renders every screen of the game, in the states a player meets them, to PNG
+// files offscreen: slovodrom_screenshots OUTPUT_FOLDER [scale]
+#include "game_fixture.h"
+#include "game_views.h"
+#include "screen_view.h"
+#include "view_host.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+bool save(ViewHost& views, Form& form, const QString& folder, const QString& name)
+{
+    views.sync();
+    ScreenView* view = views.view(form);
+    if (!view) {
+        std::fprintf(stderr, "no window for %s\n", qPrintable(name));
+        return false;
+    }
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (!view->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 2)
+        qputenv("QT_SCALE_FACTOR", argv[2]);
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(folder);
+
+    GameFixture game({{QStringLiteral("ПАРОВОЗ"), QStringLiteral("Машина на рельсах, что ходит на пару и угле")},
+                      {QStringLiteral("КОСМОНАВТ"), QStringLiteral("Кто летает к звёздам на ракете?")},
+                      {QStringLiteral("ЛЕС"), QStringLiteral("Много деревьев")},
+                      {QStringLiteral("МОРЕ"), QStringLiteral("Солёная вода")},
+                      {QStringLiteral("САД"), QStringLiteral("Яблони и груши")},
+                      {QStringLiteral("ЁЖ"), QStringLiteral("Колючий зверёк")},
+                      {QStringLiteral("РЕКА"), QStringLiteral("Течёт к морю")},
+                      {QStringLiteral("ГОРА"), QStringLiteral("Высокая вершина")},
+                      {QStringLiteral("ЗИМА"), QStringLiteral("Время года со снегом")},
+                      {QStringLiteral("ПОЛЕ"), QStringLiteral("Растёт пшеница")}});
+    Screens& s = *game.screens;
+    ViewHost views(game.runtime.dispatcher);
+    addGameViews(views, s, game.runtime.dispatcher);
+    bool ok = true;
+
+    ok &= save(views, s.Form1, folder, QStringLiteral("menu"));
+    game.click([&] { s.Form1.BitBtn4Click(); });
+    ok &= save(views, s.Form8, folder, QStringLiteral("rules"));
+    game.click([&] { s.Form8.BitBtn1Click(); });
+
+    game.click([&] { s.Form1.BitBtn2Click(); });
+    game.advance(1);
+    ok &= save(views, s.Form3, folder, QStringLiteral("editor"));
+    game.click([&] { s.Form3.BitBtn1Click(); });
+
+    game.click([&] { s.Form1.BitBtn1Click(); });
+    game.click([&] {
+        s.Form4.Edit1.text = QStringLiteral("Анна");
+        s.Form4.Edit2.text = QStringLiteral("Борис");
+        s.Form4.Edit3.text = QStringLiteral("Вера");
+    });
+    ok &= save(views, s.Form4, folder, QStringLiteral("setup"));
+    game.click([&] { s.Form4.BitBtn1Click(); });
+    ok &= save(views, s.Form2, folder, QStringLiteral("studio-start"));
+
+    // A game: the first two records, in order; the wheel stops on "П".
+    StudioForm& st = s.Form2;
+    game.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    game.click([&] { st.SpeedButton34Click(); });
+    game.advance(2000 + 3000);
+    game.random.push({0});  // the prompt
+    game.random.push({1, 0});  // sector "П", slow turn 2
+    game.click([&] { st.KrutButtonClick(); });
+    game.advance(200);
+    ok &= save(views, s.Form2, folder, QStringLiteral("studio-spinning"));
+    game.random.push({1});  // the announcement
+    game.advance(30000);
+    game.click([&] { st.SpeedButtonClick(16); });  // "О"
+    game.random.push({9, 0});  // "x2"? no: sector 10, slow turn 2
+    game.click([&] { st.KrutButtonClick(); });
+    game.random.push({0});
+    game.advance(30000);
+    game.click([&] { st.SpeedButtonClick(18); });  // "Р"
+    ok &= save(views, s.Form2, folder, QStringLiteral("studio-play"));
+
+    game.random.push({1, 0, 2});  // "П" again
+    game.click([&] { st.KrutButtonClick(); });
+    game.advance(30000);
+    game.click([&] { st.TakePrizClick(); });
+    game.random.push({5});  // eight offers
+    game.advance(1000);
+    game.click([&] { s.Form5.SpeedButton1Click(); });
+    ok &= save(views, s.Form5, folder, QStringLiteral("bargain"));
+    game.click([&] { s.Form5.SpeedButton2Click(); });
+    game.click([&] { s.Form5.SpeedButton2Click(); });
+    game.advance(3000);
+    game.advance(10);
+
+    // The two boxes, through the screen directly.
+    game.click([&] {
+        st.hideScreen();
+        s.Form6.showScreen();
+        s.Form6.Timer1.start();
+    });
+    game.advance(1);
+    ok &= save(views, s.Form6, folder, QStringLiteral("twoboxes"));
+    game.click([&] { s.Form6.SpeedButton1Click(); });
+    game.advance(3000);
+    game.advance(10);
+
+    game.click([&] { st.SlovoButtonClick(); });
+    game.click([&] { st.Edit1Edited(st.Answer); });
+    ok &= save(views, s.Form2, folder, QStringLiteral("studio-word"));
+
+    game.click([&] { s.Form7.showResult(st, QStringLiteral("Вера")); });
+    game.advance(5000);
+    ok &= save(views, s.Form7, folder, QStringLiteral("end"));
+    if (!game.errors.isEmpty())
+        std::fprintf(stderr, "errors: %s\n", qPrintable(game.errors.join(QLatin1Char(' '))));
+    return ok && game.errors.isEmpty() ? 0 : 1;
+}
