@@ -1,0 +1,139 @@
+// Measures the program from outside the rules: start-up to the menu on screen,
+// resident memory, and CPU used while the studio waits or the wheel spins.
+//   startup_probe bare          a bare Qt window (the floor)
+//   startup_probe menu          the game up to its menu on screen
+//   startup_probe idle SECONDS  the studio waiting for a move, CPU over SECONDS
+//   startup_probe spin          the studio during one spin of the wheel
+// Prints "key value" lines; times from CLOCK_MONOTONIC, so a launcher can
+// subtract its own start stamp.
+#include "program.h"
+#include "screen_view.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <string>
+
+namespace {
+
+double monotonicSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+long residentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+// Reports the first paint of a window, then quits.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            std::printf("shown %.6f\n", monotonicSeconds());
+            QTimer::singleShot(0, [] {
+                std::printf("rss_kib %ld\n", residentKiB());
+                QApplication::quit();
+            });
+        }
+        return false;
+    }
+
+private:
+    bool m_done = false;
+};
+
+void enterStudio(Program& p)
+{
+    Screens& s = p.screens;
+    p.runtime.dispatcher.run([&] { s.Form1.BitBtn1Click(); });
+    p.runtime.dispatcher.run([&] {
+        s.Form4.Edit1.text = QStringLiteral("Анна");
+        s.Form4.Edit2.text = QStringLiteral("Борис");
+        s.Form4.BitBtn1Click();
+    });
+    p.runtime.dispatcher.run([&] { s.Form2.SpeedButton34Click(); });
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "menu";
+    QApplication app(argc, argv);
+    FirstPaint probe;
+    if (mode == "bare") {
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("Словодром"));
+        window.resize(137, 137);
+        window.installEventFilter(&probe);
+        window.show();
+        return QApplication::exec();
+    }
+    Program program;
+    if (mode == "menu") {
+        program.start();
+        program.views.view(program.screens.Form1)->installEventFilter(&probe);
+        return QApplication::exec();
+    }
+    program.start();
+    enterStudio(program);
+    StudioForm& studio = program.screens.Form2;
+    if (mode == "idle") {
+        const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
+        // Wait for the prompt (2 s + 3 s), then measure a quiet stretch.
+        QTimer::singleShot(6000, [&] {
+            if (!studio.KrutButton.enabled)
+                std::printf("warning: the studio is not waiting for a move\n");
+            const double cpu0 = cpuSeconds();
+            QTimer::singleShot(seconds * 1000, [&, cpu0, seconds] {
+                std::printf("idle_seconds %d\nidle_cpu_seconds %.4f\nrss_kib %ld\n", seconds, cpuSeconds() - cpu0, residentKiB());
+                QApplication::quit();
+            });
+        });
+    } else if (mode == "spin") {
+        QTimer::singleShot(6000, [&] {
+            const double cpu0 = cpuSeconds(), t0 = monotonicSeconds();
+            program.runtime.dispatcher.run([&] { studio.KrutButtonClick(); });
+            auto* poll = new QTimer(&app);
+            // Polls only to notice the end; its own cost is counted too, so it is slow.
+            poll->start(500);
+            QObject::connect(poll, &QTimer::timeout, [&, cpu0, t0] {
+                if (studio.Timer6.isRunning())
+                    return;
+                std::printf("spin_seconds %.3f\nspin_cpu_seconds %.4f\nsector %s\n", monotonicSeconds() - t0,
+                            cpuSeconds() - cpu0, studio.Sector.toUtf8().constData());
+                QApplication::quit();
+            });
+        });
+    } else {
+        std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
+        return 2;
+    }
+    return QApplication::exec();
+}
