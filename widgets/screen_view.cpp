@@ -43,8 +43,10 @@ void ScreenView::sync()
             m_placed = true;
         }
         show();
-        raise();
-        activateWindow();
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            raise();
+            activateWindow();
+        }
     } else if (!m_form.isVisible() && isVisible()) {
         hide();
     }

@@ -1,0 +1,166 @@
+// The windows are a thin skin: clicks and typing on real widgets must reach
+// the screens' handlers, and the widgets must follow the screens.
+#include "game_fixture.h"
+#include "game_views.h"
+#include "screen_view.h"
+#include "view_host.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QPushButton* buttonNamed(QWidget* window, const QString& text)
+{
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+struct ViewFixture : GameFixture {
+    ViewFixture() : views(runtime.dispatcher)
+    {
+        addGameViews(views, *screens, runtime.dispatcher);
+        views.sync();
+    }
+    QWidget* window(Form& f) { return views.view(f); }
+    ViewHost views;
+};
+
+// Types text as key presses; the test library's own typing knows only ASCII.
+void type(QWidget* w, const QString& text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+int argc = 1;
+char arg0[] = "views_test";
+char* argv[] = {arg0, nullptr};
+QApplication* app()
+{
+    static QApplication* a = new QApplication(argc, argv);
+    return a;
+}
+
+}
+
+// Start-up shows the menu alone; the other windows are not even made yet.
+TEST(Views, StartUpShowsTheMenuAlone)
+{
+    app();
+    ViewFixture f;
+    ASSERT_NE(f.window(f.screens->Form1), nullptr);
+    EXPECT_TRUE(f.window(f.screens->Form1)->isVisible());
+    EXPECT_EQ(f.window(f.screens->Form1)->windowTitle(), "     Меню Словодром");
+    EXPECT_EQ(f.window(f.screens->Form2), nullptr);
+    EXPECT_EQ(f.window(f.screens->Form1)->size(), QSize(137, 137));
+}
+
+// From the menu through the set-up screen to the studio, by mouse and keyboard only.
+TEST(Views, MenuSetUpAndStudioByTheirWidgets)
+{
+    app();
+    ViewFixture f;
+    QTest::mouseClick(buttonNamed(f.window(f.screens->Form1), "Новая Игра"), Qt::LeftButton);
+    QWidget* setup = f.window(f.screens->Form4);
+    ASSERT_NE(setup, nullptr);
+    EXPECT_TRUE(setup->isVisible());
+    EXPECT_FALSE(f.window(f.screens->Form1)->isVisible());
+
+    const auto edits = setup->findChildren<QLineEdit*>();
+    QLineEdit* first = nullptr;
+    QLineEdit* second = nullptr;
+    for (QLineEdit* e : edits) {
+        if (e->geometry().topLeft() == QPoint(40, 32))
+            first = e;
+        if (e->geometry().topLeft() == QPoint(152, 32))
+            second = e;
+    }
+    ASSERT_TRUE(first && second);
+    type(first, "Анна");
+    type(second, "Борис");
+    EXPECT_EQ(first->maxLength(), 8);
+    QTest::keyClick(second, Qt::Key_Return);  // Enter acts as "OK"
+
+    QWidget* studio = f.window(f.screens->Form2);
+    ASSERT_NE(studio, nullptr);
+    EXPECT_TRUE(studio->isVisible());
+    EXPECT_FALSE(setup->isVisible());
+    int panels = 0;
+    for (QGroupBox* g : studio->findChildren<QGroupBox*>())
+        panels += g->isVisibleTo(studio) ? 1 : 0;
+    EXPECT_EQ(panels, 2);
+    EXPECT_EQ(f.studio().nameLabel(2).text, "Борис");
+
+    QTest::mouseClick(buttonNamed(studio, "Новая игра"), Qt::LeftButton);
+    f.advance(5000);
+    QPushButton* spin = buttonNamed(studio, "Крутить барабан");
+    ASSERT_NE(spin, nullptr);
+    EXPECT_TRUE(spin->isEnabled());
+    QTest::mouseClick(buttonNamed(studio, "Назвать слово"), Qt::LeftButton);
+    EXPECT_TRUE(f.studio().WordEntryMode);
+}
+
+// The word box turns what is typed into capitals and hands the word in at the answer's length.
+TEST(Views, WordBoxTypesCapitalsAndHandsTheWordIn)
+{
+    app();
+    ViewFixture f;
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    f.startGame({"Анна"}, 3);
+    f.advance(5000);
+    f.click([&] { f.studio().SlovoButtonClick(); });
+    QWidget* studio = f.window(f.screens->Form2);
+    QLineEdit* entry = nullptr;
+    for (QLineEdit* e : studio->findChildren<QLineEdit*>())
+        if (e->geometry().topLeft() == QPoint(124, 504))
+            entry = e;
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isVisibleTo(studio));
+    type(entry, "ко");
+    EXPECT_EQ(entry->text(), "КО");
+    EXPECT_EQ(f.studio().Edit1.text, "КО");
+    type(entry, "т");
+    EXPECT_EQ(f.studio().Question.text, "!!!!Правильно!!!!");
+    EXPECT_EQ(f.studio().RoundScore1, 2000);
+    EXPECT_FALSE(entry->isVisibleTo(studio));
+}
+
+// A letter button on screen names its letter; the tiles follow the board.
+TEST(Views, LetterButtonsAndTilesFollowTheStudio)
+{
+    app();
+    ViewFixture f;
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    f.startGame({"Анна"}, 3);
+    f.advance(5000);
+    f.random.push({0, 0});  // "750", slow turn 2
+    f.click([&] { f.studio().KrutButtonClick(); });
+    f.advance(30000);
+    QWidget* studio = f.window(f.screens->Form2);
+    QPushButton* letterO = buttonNamed(studio, "О");
+    ASSERT_NE(letterO, nullptr);
+    ASSERT_TRUE(letterO->isEnabled());
+    QTest::mouseClick(letterO, Qt::LeftButton);
+    EXPECT_EQ(f.studio().RoundScore1, 750);
+    EXPECT_FALSE(letterO->isVisibleTo(studio));
+    // Tile 2 of "КОТ" is open: its letter label shows "О".
+    QString letterOnTile2;
+    for (QLabel* l : studio->findChildren<QLabel*>())
+        if (l->geometry().topLeft() == QPoint(449, 102))
+            letterOnTile2 = l->text();
+    EXPECT_EQ(letterOnTile2, "О");
+}
