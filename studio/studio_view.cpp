@@ -9,6 +9,7 @@
 #include "widget_kit.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -55,6 +56,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     for (int n = 1; n <= 12; ++n) {
         auto* tile = new BoardTile(this);
         tile->setGeometry(426 + 21 * (n - 1), 100, 21, 25);
+        tile->setAccessibleName(QStringLiteral("Закрытая буква %1").arg(n));
         connect(tile, &QAbstractButton::clicked, this, [this, n] { act([this, n] { m_studio.ZasClick(n); }); });
         m_binder.plain(f.Zas[n], tile);
     }
@@ -64,8 +66,10 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     m_binder.label(f.Label[20], banner);
 
     auto* question = Kit::textBox(this, 225, 39, 129, 59, Fonts::standard(), Qt::white, Qt::black, false);
+    question->setAccessibleDescription(QStringLiteral("Слова ведущего"));
     m_binder.textBox(f.Question, question);
     auto* theme = Kit::textBox(this, 255, 471, 193, 55, Fonts::standard(), Qt::white, Qt::black, true, true);
+    theme->setAccessibleDescription(QStringLiteral("Тема раунда"));
     m_binder.textBox(f.RaundQuestion, theme);
 
     auto* round = new QLineEdit(this);
@@ -73,6 +77,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     round->setReadOnly(true);
     round->setFocusPolicy(Qt::NoFocus);
     round->setTextMargins(0, 0, 0, 0);
+    round->setAccessibleDescription(QStringLiteral("Номер раунда"));
     round->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7a7a7a; padding: 0px; background: white; }"));
     m_binder.lineEdit(f.LabeledEdit1, round);
 
@@ -97,7 +102,9 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         }
         act([this, upper] { m_studio.Edit1Edited(upper); });
     });
+    entry->setAccessibleDescription(QStringLiteral("Слово целиком"));
     m_binder.lineEdit(f.Edit1, entry);
+    m_wordBox = entry;
 
     auto* prize = new FlatButton(this, false);
     prize->setGeometry(332, 416, 209, 25);
@@ -127,8 +134,10 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         m_nameLabels[static_cast<std::size_t>(slot)] = name;
         m_binder.label(f.nameLabel(slot), name, true);
         QLabel* roundScore = Kit::label(panel, 8, 26, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(0, 128, 0));
+        roundScore->setAccessibleDescription(QStringLiteral("Очки игрока %1 в этом раунде").arg(slot));
         m_binder.label(f.roundLabel(slot), roundScore);
         QLabel* total = Kit::label(panel, 8, 38, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(255, 0, 255));
+        total->setAccessibleDescription(QStringLiteral("Очки игрока %1 за прошлые раунды").arg(slot));
         m_binder.label(f.totalLabel(slot), total);
     }
 
@@ -143,11 +152,32 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
 
 void StudioView::sync()
 {
+    const bool wordBoxWasOpen = m_wordBox->isVisibleTo(this);
     ScreenView::sync();
+    // The word box takes the keyboard as soon as it opens.
+    if (!wordBoxWasOpen && m_wordBox->isVisibleTo(this))
+        m_wordBox->setFocus();
     // Labels that size themselves to their caption.
     for (int k = 1; k <= 16; ++k)
         m_sectorLabels[static_cast<std::size_t>(k)]->adjustSize();
     m_sectorDisplay->adjustSize();
-    for (int slot = 1; slot <= 3; ++slot)
-        m_nameLabels[static_cast<std::size_t>(slot)]->adjustSize();
+    for (int slot = 1; slot <= 3; ++slot) {
+        QLabel* name = m_nameLabels[static_cast<std::size_t>(slot)];
+        name->adjustSize();
+        // The red name is the one whose turn it is; say so to a screen reader too.
+        const QString turn = m_studio.nameLabel(slot).fontColor == Colors::Red ? QStringLiteral("Сейчас ходит") : QString();
+        if (name->accessibleDescription() != turn)
+            name->setAccessibleDescription(turn);
+    }
+}
+
+void StudioView::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text().toUpper();
+    const int n = text.size() == 1 ? Alphabet::indexOf(text.at(0)) : 0;
+    if (n && m_studio.isEnabled() && m_studio.SpeedButton[n].visible && m_studio.SpeedButton[n].enabled) {
+        act([this, n] { m_studio.SpeedButtonClick(n); });
+        return;
+    }
+    ScreenView::keyPressEvent(event);
 }

@@ -15,9 +15,14 @@ public:
     StudioView(StudioForm& form, Dispatcher& dispatcher);
     void sync() override;
 
+protected:
+    // A Russian letter typed on the keyboard presses that letter's button.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     StudioForm& m_studio;
     std::array<QLabel*, 17> m_sectorLabels{};
     std::array<QLabel*, 4> m_nameLabels{};
     QLabel* m_sectorDisplay = nullptr;
+    QWidget* m_wordBox = nullptr;
 };

@@ -158,6 +158,16 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
     EXPECT_EQ(f.studio().RoundScore1, 750);
     EXPECT_FALSE(letterO->isVisibleTo(studio));
     // Tile 2 of "КОТ" is open: its letter label shows "О".
+    // The keyboard presses a letter's button only while it may be clicked.
+    type(studio, "т");
+    EXPECT_TRUE(f.studio().SpeedButton[20].visible);
+    f.random.push({0, 0});
+    f.click([&] { f.studio().KrutButtonClick(); });
+    f.advance(30000);
+    type(studio, "т");
+    EXPECT_FALSE(f.studio().SpeedButton[20].visible);
+    EXPECT_EQ(f.studio().RoundScore1, 1500);
+
     QString letterOnTile2;
     for (QLabel* l : studio->findChildren<QLabel*>())
         if (l->geometry().topLeft() == QPoint(449, 102))
