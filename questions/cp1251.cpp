@@ -30,9 +30,12 @@ bool encode(const QString& text, std::string& out)
     iconv_t cd = converter(true);
     if (!valid(cd))
         return false;
+    // Nothing outside the Basic Multilingual Plane is in the code page, and a
+    // lone half of a pair would silently become "?" on the way to UTF-8.
+    for (QChar c : text)
+        if (c.isSurrogate() || c == QChar::ReplacementCharacter)
+            return false;
     const QByteArray utf8 = text.toUtf8();
-    if (text.contains(QChar::ReplacementCharacter))
-        return false;
     std::string result(static_cast<std::size_t>(utf8.size()) + 1, '\0');
     char* in = const_cast<char*>(utf8.constData());
     std::size_t inLeft = static_cast<std::size_t>(utf8.size());

@@ -1,6 +1,40 @@
 #include "editor_form.h"
 
+#include "cp1251.h"
+#include "game_error.h"
 #include "runtime.h"
+
+#include <algorithm>
+
+namespace {
+
+// Keeps the characters the base can store, at most `capacity` of them; with
+// `capitals`, every letter that has a capital in code page 1251 becomes it.
+QString fit(const QString& text, int capacity, bool capitals)
+{
+    QString kept;
+    kept.reserve(std::min<qsizetype>(text.size(), capacity));
+    for (QChar c : text) {
+        if (kept.size() == capacity)
+            break;
+        // Half of a character beyond the 16-bit range; on its own it would pass as "?".
+        if (c.isSurrogate())
+            continue;
+        if (capitals) {
+            // A capital the code page lacks (µ has only a Greek one) leaves the letter as typed.
+            const QChar upper = c.toUpper();
+            if (upper != c && Cp1251::canEncode(upper)) {
+                kept += upper;
+                continue;
+            }
+        }
+        if (Cp1251::canEncode(c))
+            kept += c;
+    }
+    return kept;
+}
+
+}
 
 EditorForm::EditorForm(Runtime& runtime)
     : Form(QStringLiteral("Редактирование вопросов и ответов для \"Словодром\""), 788, 177),
@@ -16,9 +50,69 @@ EditorForm::EditorForm(Runtime& runtime)
     BitBtn1.text = QStringLiteral("Выход");
 }
 
+QString EditorForm::fitQuestion(const QString& text)
+{
+    return fit(text, QuestionLength, false);
+}
+
+QString EditorForm::fitAnswer(const QString& text)
+{
+    return fit(text, AnswerLength, true);
+}
+
+void EditorForm::Edit1Edited(const QString& text)
+{
+    Edit1.text = fitQuestion(text);
+}
+
+void EditorForm::Edit2Edited(const QString& text)
+{
+    Edit2.text = fitAnswer(text);
+}
+
+void EditorForm::showRecord()
+{
+    Edit1.text = m_record.questionText();
+    Edit2.text = m_record.answerText();
+}
+
+void EditorForm::clearBoxes()
+{
+    Edit1.text.clear();
+    Edit2.text.clear();
+}
+
+void EditorForm::showNumber()
+{
+    Num.text = QString::number(CurrentRecord + 1);
+}
+
 void EditorForm::Timer1Timer()
 {
     Timer1.stop();
+    Previous.disable();
+    Next.disable();
+    Save.disable();
+    Delete.disable();
+    // Without an open file every action of "Новый" would fail again; it waits
+    // for a load that succeeds.
+    New.disable();
+
+    m_file.openForEditing(m_runtime.workingFolder);
+    New.enable();
+    CurrentRecord = 0;
+    const int records = m_file.count();
+    if (records > 0) {
+        m_file.seek(0);
+        m_file.read(m_record);
+        showRecord();
+        Delete.enable();
+        if (records >= 2)
+            Next.enable();
+    }
+    Kolvo.text = QString::number(records);
+    showNumber();
+    Timer2.start();
 }
 
 void EditorForm::Timer2Timer()
@@ -26,11 +120,98 @@ void EditorForm::Timer2Timer()
     Kolvo.text = QString::number(m_file.count());
 }
 
+void EditorForm::NewClick()
+{
+    clearBoxes();
+    ++m_edit1FocusRequests;
+    CurrentRecord = m_file.count();
+    m_file.seek(CurrentRecord);
+    Previous.disable();
+    Next.disable();
+    Delete.disable();
+    Save.enable();
+    showNumber();
+}
+
+void EditorForm::SaveClick()
+{
+    m_record.setQuestionText(Edit1.text);
+    m_record.setAnswerText(Edit2.text);
+    m_file.write(m_record);
+    Next.disable();
+    Save.disable();
+    Delete.enable();
+    Previous.enabled = m_file.count() >= 2;
+    showNumber();
+}
+
+void EditorForm::PreviousClick()
+{
+    Next.enable();
+    if (CurrentRecord > 0)
+        --CurrentRecord;
+    m_file.seek(CurrentRecord);
+    m_file.read(m_record);
+    showRecord();
+    if (CurrentRecord == 0)
+        Previous.disable();
+    showNumber();
+}
+
+void EditorForm::NextClick()
+{
+    Previous.enable();
+    if (CurrentRecord == m_file.count() - 2)
+        Next.disable();
+    ++CurrentRecord;
+    m_file.seek(CurrentRecord);
+    m_file.read(m_record);
+    showRecord();
+    showNumber();
+}
+
+void EditorForm::DeleteClick()
+{
+    const int records = m_file.count();
+    if (CurrentRecord == records - 1) {
+        m_file.seek(CurrentRecord);
+        m_file.truncate();
+        Next.disable();
+        if (CurrentRecord == 0) {
+            Delete.disable();
+            clearBoxes();
+            return;
+        }
+        --CurrentRecord;
+    } else {
+        // Refuses a record past the end, so a base shortened behind the
+        // editor's back never loses a record nobody asked to delete.
+        m_file.deleteRecord(CurrentRecord);
+    }
+    m_file.seek(CurrentRecord);
+    m_file.read(m_record);
+    showRecord();
+    if (CurrentRecord == 0)
+        Previous.disable();
+    if (m_file.count() == CurrentRecord + 1)
+        Next.disable();
+    showNumber();
+}
+
 void EditorForm::BitBtn1Click()
 {
+    // A load still pending would open the file behind a hidden screen.
+    Timer1.stop();
     Timer2.stop();
-    if (m_file.isOpen())
-        m_file.close();
+    try {
+        if (m_file.isOpen())
+            m_file.close();
+    } catch (const IoError&) {
+        // The file counts as closed whatever close() said; the way back to the menu stays open.
+        if (m_menu)
+            switchTo(*m_menu);
+        throw;
+    }
     if (m_menu)
         switchTo(*m_menu);
 }

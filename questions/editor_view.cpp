@@ -3,11 +3,107 @@
 #include "editor_form.h"
 #include "widget_kit.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
-EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
+#include <algorithm>
+
+namespace {
+
+constexpr int LabelHeight = 13;
+constexpr int LabelGap = 3;  // between a caption label and its box
+constexpr int BoxHeight = 21;
+
+// A caption label above the box at (x, y), left-aligned with it.
+void labelAbove(QWidget* parent, const QString& text, int x, int y, int w)
 {
+    QLabel* l = Kit::label(parent, x, y - LabelGap - LabelHeight, w, LabelHeight, parent->font(),
+                           parent->palette().color(QPalette::WindowText));
+    l->setText(text);
+}
+
+}
+
+EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher)
+    : ScreenView(f, dispatcher), m_editor(f), m_focusRequestsSeen(f.edit1FocusRequests())
+{
+    QLineEdit* num = textBox(f.Num, "Num", 4, 24, 33, 0, nullptr);
+    labelAbove(this, QStringLiteral("Вопрос №"), 4, 24, 120);
+
+    QLineEdit* kolvo = textBox(f.Kolvo, "Kolvo", 640, 25, 38, 0, nullptr);
+    // To the left of its box, ending 3 px before it, centred on it vertically.
+    const int kolvoLabelWidth = 200;
+    QLabel* count = Kit::label(this, 640 - LabelGap - kolvoLabelWidth, 25 + (BoxHeight - LabelHeight) / 2, kolvoLabelWidth,
+                               LabelHeight, font(), palette().color(QPalette::WindowText));
+    count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    count->setText(QStringLiteral("Всего вопросов в базе:"));
+
+    m_edit1 = textBox(f.Edit1, "Edit1", 5, 64, 673, EditorForm::QuestionLength, &EditorForm::Edit1Edited);
+    labelAbove(this, QStringLiteral("Вопрос/Тема:"), 5, 64, 200);
+    QLineEdit* edit2 = textBox(f.Edit2, "Edit2", 4, 103, 139, EditorForm::AnswerLength, &EditorForm::Edit2Edited);
+    labelAbove(this, QStringLiteral("Ответ:"), 4, 103, 139);
+
+    struct Action {
+        Control& control;
+        const char* name;
+        int x, y, w;
+        void (EditorForm::*click)();
+    };
+    const Action actions[] = {
+        {f.New, "New", 683, 16, 100, &EditorForm::NewClick},
+        {f.Save, "Save", 683, 56, 100, &EditorForm::SaveClick},
+        {f.Delete, "Delete", 683, 96, 100, &EditorForm::DeleteClick},
+        {f.Previous, "Previous", 4, 136, 129, &EditorForm::PreviousClick},
+        {f.Next, "Next", 140, 136, 129, &EditorForm::NextClick},
+    };
+    for (const Action& a : actions) {
+        QPushButton* b = Kit::button(this, a.x, a.y, a.w, 33);
+        b->setObjectName(QLatin1String(a.name));
+        connect(b, &QPushButton::clicked, this, [this, &f, click = a.click] { act([&f, click] { (f.*click)(); }); });
+        m_binder.button(a.control, b);
+    }
+
     QPushButton* leave = Kit::button(this, 684, 136, 99, 33, QStringLiteral(":/assets/icons/ignore.svg"), true);
+    leave->setObjectName(QStringLiteral("BitBtn1"));
     connect(leave, &QPushButton::clicked, this, [this, &f] { act([&f] { f.BitBtn1Click(); }); });
     m_binder.button(f.BitBtn1, leave);
+
+    setTabOrder(leave, edit2);
+    setTabOrder(edit2, m_edit1);
+    setTabOrder(m_edit1, kolvo);
+    setTabOrder(kolvo, num);
+    leave->setFocus();
+    m_binder.sync();
+}
+
+QLineEdit* EditorView::textBox(Control& control, const char* name, int x, int y, int w, int maxLength,
+                               void (EditorForm::*edited)(const QString&))
+{
+    auto* e = new QLineEdit(this);
+    e->setGeometry(x, y, w, BoxHeight);
+    e->setObjectName(QLatin1String(name));
+    if (edited) {
+        e->setMaxLength(maxLength);
+        connect(e, &QLineEdit::textEdited, this, [this, e, edited](const QString& typed) {
+            const int cursor = e->cursorPosition();
+            act([this, edited, typed] { (m_editor.*edited)(typed); });
+            // The form dropped what it refused; keep the cursor where the typing was.
+            if (e->text() != typed)
+                e->setCursorPosition(std::max(0, cursor - static_cast<int>(typed.size() - e->text().size())));
+        });
+    } else {
+        e->setReadOnly(true);
+    }
+    m_binder.lineEdit(control, e);
+    return e;
+}
+
+void EditorView::sync()
+{
+    ScreenView::sync();
+    if (m_editor.edit1FocusRequests() != m_focusRequestsSeen) {
+        m_focusRequestsSeen = m_editor.edit1FocusRequests();
+        m_edit1->setFocus();
+    }
 }

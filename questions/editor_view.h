@@ -3,9 +3,21 @@
 #include "screen_view.h"
 
 class EditorForm;
+class QLineEdit;
 
-// The question editor's window.
+// The question editor's window: the record number and count, the question and
+// answer boxes, the five action buttons (which never take the focus) and
+// "Выход". Typing goes to the form, which says what the boxes hold.
 class EditorView : public ScreenView {
 public:
     EditorView(EditorForm& form, Dispatcher& dispatcher);
+    void sync() override;
+
+private:
+    // A box whose typed text the form may change (refused characters, capitals).
+    QLineEdit* textBox(Control& control, const char* name, int x, int y, int w, int maxLength, void (EditorForm::*edited)(const QString&));
+
+    EditorForm& m_editor;
+    QLineEdit* m_edit1 = nullptr;
+    int m_focusRequestsSeen;
 };

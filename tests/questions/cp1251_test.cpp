@@ -30,6 +30,8 @@ TEST(Cp1251, RefusesWhatItCannotHold)
     EXPECT_EQ(bytes, "unchanged");
     EXPECT_FALSE(Cp1251::canEncode(QChar(0x0416 + 0x100)));
     EXPECT_TRUE(Cp1251::canEncode(QChar(u'Ж')));
+    // Half of an emoji must not slip through as "?".
+    EXPECT_FALSE(Cp1251::canEncode(QString::fromUtf8("😀").at(0)));
 }
 
 // A damaged file may hold the undefined byte; it reads as a visible mark, not as nothing.

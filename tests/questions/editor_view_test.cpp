@@ -1,0 +1,166 @@
+#include "editor_form.h"
+#include "editor_view.h"
+#include "form.h"
+#include "manual_clock.h"
+#include "runtime.h"
+#include "scripted_random.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Made once and never destroyed: tearing it down at exit crashes in Qt's input devices.
+QApplication* app()
+{
+    static int argc = 1;
+    static char name[] = "editor_view_tests";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* instance = new QApplication(argc, argv);
+    return instance;
+}
+
+// The editor's real window over a base of three records, opened as the menu does.
+struct EditorWindow : ::testing::Test {
+    TempFolder folder;
+    ManualClock clock;
+    ScriptedRandom random;
+    Runtime runtime{clock, random, folder.path()};
+    Form menu{QStringLiteral("menu"), 100, 100};
+    EditorForm editor{runtime};
+    std::unique_ptr<EditorView> view;
+
+    EditorWindow()
+    {
+        app();
+        folder.writeBase({{QStringLiteral("РАЗ"), QStringLiteral("Первый")},
+                          {QStringLiteral("ДВА"), QStringLiteral("Второй")},
+                          {QStringLiteral("ТРИ"), QStringLiteral("Третий")}});
+        view = std::make_unique<EditorView>(editor, runtime.dispatcher);
+        runtime.dispatcher.addListener([this] { view->sync(); });
+        editor.link(menu);
+        runtime.dispatcher.run([this] {
+            menu.switchTo(editor);
+            editor.Timer1.start();
+        });
+        clock.advance(1);
+    }
+
+    template <typename W>
+    W* find(const char* name) const
+    {
+        W* w = view->findChild<W*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QLabel* label(const QString& text) const
+    {
+        for (QLabel* l : view->findChildren<QLabel*>())
+            if (l->text() == text)
+                return l;
+        ADD_FAILURE() << text.toStdString();
+        return nullptr;
+    }
+    static void type(QLineEdit* box, const QString& text)
+    {
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(box, &press);
+        }
+    }
+};
+
+}
+
+// The window is laid out as the screen is drawn: places, captions 3 px from
+// their boxes, buttons that never steal the focus, the tab order.
+TEST_F(EditorWindow, Layout)
+{
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->size(), QSize(788, 177));
+    EXPECT_EQ(find<QLineEdit>("Num")->geometry(), QRect(4, 24, 33, 21));
+    EXPECT_EQ(find<QLineEdit>("Kolvo")->geometry(), QRect(640, 25, 38, 21));
+    EXPECT_EQ(find<QLineEdit>("Edit1")->geometry(), QRect(5, 64, 673, 21));
+    EXPECT_EQ(find<QLineEdit>("Edit2")->geometry(), QRect(4, 103, 139, 21));
+    EXPECT_TRUE(find<QLineEdit>("Num")->isReadOnly());
+    EXPECT_TRUE(find<QLineEdit>("Kolvo")->isReadOnly());
+
+    EXPECT_EQ(label(QStringLiteral("Вопрос №"))->geometry().topLeft(), QPoint(4, 8));
+    EXPECT_EQ(label(QStringLiteral("Вопрос/Тема:"))->geometry().topLeft(), QPoint(5, 48));
+    EXPECT_EQ(label(QStringLiteral("Ответ:"))->geometry().topLeft(), QPoint(4, 87));
+    QLabel* count = label(QStringLiteral("Всего вопросов в базе:"));
+    EXPECT_EQ(count->geometry().right(), 640 - 3 - 1);
+    EXPECT_EQ(count->geometry().center().y(), QRect(640, 25, 38, 21).center().y());
+    EXPECT_TRUE(count->alignment() & Qt::AlignRight);
+
+    for (const char* name : {"New", "Save", "Delete", "Previous", "Next"})
+        EXPECT_EQ(find<QPushButton>(name)->focusPolicy(), Qt::NoFocus) << name;
+    QPushButton* leave = find<QPushButton>("BitBtn1");
+    EXPECT_EQ(leave->geometry(), QRect(684, 136, 99, 33));
+    EXPECT_EQ(leave->text(), "Выход");
+    EXPECT_FALSE(leave->icon().isNull());
+
+    QStringList order;
+    QWidget* w = leave;
+    while (order.size() < 5) {
+        order << w->objectName();
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+    }
+    EXPECT_EQ(order, (QStringList{"BitBtn1", "Edit2", "Edit1", "Kolvo", "Num"}));
+}
+
+// Clicks and typing reach the form, and what the form decides shows: the
+// record on show, the focus after "Новый", capitals, a refused character
+// dropped where it was typed, the count after "Сохранить".
+TEST_F(EditorWindow, BrowseTypeAndSave)
+{
+    QLineEdit* edit1 = find<QLineEdit>("Edit1");
+    QLineEdit* edit2 = find<QLineEdit>("Edit2");
+    EXPECT_EQ(find<QLineEdit>("Kolvo")->text(), "3");
+    EXPECT_EQ(edit1->text(), "Первый");
+    EXPECT_FALSE(find<QPushButton>("Previous")->isEnabled());
+
+    find<QPushButton>("Next")->click();
+    EXPECT_EQ(find<QLineEdit>("Num")->text(), "2");
+    EXPECT_EQ(edit2->text(), "ДВА");
+    EXPECT_TRUE(find<QPushButton>("Previous")->isEnabled());
+
+    find<QPushButton>("New")->click();
+    EXPECT_EQ(view->focusWidget(), edit1);
+    EXPECT_EQ(edit1->text(), "");
+    EXPECT_TRUE(find<QPushButton>("Save")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("Delete")->isEnabled());
+
+    type(edit2, QStringLiteral("па"));
+    edit2->setCursorPosition(1);
+    type(edit2, QStringLiteral("✓"));
+    EXPECT_EQ(edit2->text(), "ПА");
+    EXPECT_EQ(edit2->cursorPosition(), 1);
+    type(edit2, QStringLiteral("р"));
+    EXPECT_EQ(edit2->text(), "ПРА");
+    EXPECT_EQ(editor.Edit2.text, "ПРА");
+
+    // A paste is cut to the box's 120 first, then the refused character goes.
+    edit1->insert(QString(118, QChar(u'ю')) + QStringLiteral("✓ЯЯЯ"));
+    EXPECT_EQ(edit1->text(), QString(118, QChar(u'ю')) + QStringLiteral("Я"));
+    EXPECT_EQ(editor.Edit1.text, edit1->text());
+
+    find<QPushButton>("Save")->click();
+    EXPECT_EQ(find<QLineEdit>("Kolvo")->text(), "4");
+    EXPECT_EQ(find<QLineEdit>("Num")->text(), "4");
+    EXPECT_EQ(folder.readBytes("Data/Question.dat").size(), 4u * QuestionRecord::Size);
+
+    find<QPushButton>("BitBtn1")->click();
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_TRUE(menu.isVisible());
+}
