@@ -28,10 +28,10 @@ void labelAbove(QWidget* parent, const QString& text, int x, int y, int w)
 EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher)
     : ScreenView(f, dispatcher), m_editor(f), m_focusRequestsSeen(f.edit1FocusRequests())
 {
-    QLineEdit* num = textBox(f.Num, "Num", 4, 24, 33, 0, nullptr);
+    QLineEdit* num = textBox(f.Num, "Num", 4, 24, 33, 0, {});
     labelAbove(this, QStringLiteral("Вопрос №"), 4, 24, 120);
 
-    QLineEdit* kolvo = textBox(f.Kolvo, "Kolvo", 640, 25, 38, 0, nullptr);
+    QLineEdit* kolvo = textBox(f.Kolvo, "Kolvo", 640, 25, 38, 0, {});
     // To the left of its box, ending 3 px before it, centred on it vertically.
     const int kolvoLabelWidth = 200;
     QLabel* count = Kit::label(this, 640 - LabelGap - kolvoLabelWidth, 25 + (BoxHeight - LabelHeight) / 2, kolvoLabelWidth,
@@ -39,9 +39,9 @@ EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher)
     count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     count->setText(QStringLiteral("Всего вопросов в базе:"));
 
-    m_edit1 = textBox(f.Edit1, "Edit1", 5, 64, 673, EditorForm::QuestionLength, &EditorForm::Edit1Edited);
+    m_edit1 = textBox(f.Edit1, "Edit1", 5, 64, 673, EditorForm::QuestionLength, [this](const QString& t) { m_editor.Edit1Edited(t); });
     labelAbove(this, QStringLiteral("Вопрос/Тема:"), 5, 64, 200);
-    QLineEdit* edit2 = textBox(f.Edit2, "Edit2", 4, 103, 139, EditorForm::AnswerLength, &EditorForm::Edit2Edited);
+    QLineEdit* edit2 = textBox(f.Edit2, "Edit2", 4, 103, 139, EditorForm::AnswerLength, [this](const QString& t) { m_editor.Edit2Edited(t); });
     labelAbove(this, QStringLiteral("Ответ:"), 4, 103, 139);
 
     struct Action {
@@ -78,7 +78,7 @@ EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher)
 }
 
 QLineEdit* EditorView::textBox(Control& control, const char* name, int x, int y, int w, int maxLength,
-                               void (EditorForm::*edited)(const QString&))
+                               std::function<void(const QString&)> edited)
 {
     auto* e = new QLineEdit(this);
     e->setGeometry(x, y, w, BoxHeight);
@@ -87,7 +87,7 @@ QLineEdit* EditorView::textBox(Control& control, const char* name, int x, int y,
         e->setMaxLength(maxLength);
         connect(e, &QLineEdit::textEdited, this, [this, e, edited](const QString& typed) {
             const int cursor = e->cursorPosition();
-            act([this, edited, typed] { (m_editor.*edited)(typed); });
+            act([edited, typed] { edited(typed); });
             // The form dropped what it refused; keep the cursor where the typing was.
             if (e->text() != typed)
                 e->setCursorPosition(std::max(0, cursor - static_cast<int>(typed.size() - e->text().size())));

@@ -2,6 +2,8 @@
 
 #include "screen_view.h"
 
+#include <functional>
+
 class EditorForm;
 class QLineEdit;
 
@@ -15,7 +17,7 @@ public:
 
 private:
     // A box whose typed text the form may change (refused characters, capitals).
-    QLineEdit* textBox(Control& control, const char* name, int x, int y, int w, int maxLength, void (EditorForm::*edited)(const QString&));
+    QLineEdit* textBox(Control& control, const char* name, int x, int y, int w, int maxLength, std::function<void(const QString&)> edited);
 
     EditorForm& m_editor;
     QLineEdit* m_edit1 = nullptr;
