@@ -32,7 +32,10 @@ void StudioForm::SpeedButton34Click()
     for (int n = 1; n <= 12; ++n)
         Label[n].hide();
     stopGameTimers();
+    // The banner of a round that was ending goes too: Timer3 would have hidden
+    // it, and a banner left on view reads as a solved word to the letter rules.
     Label[20].text = QStringLiteral("Следующий раунд!");
+    Label[20].hide();
 
     EffectiveMoveCount = 0;
     TotalScore1 = TotalScore2 = TotalScore3 = 0;

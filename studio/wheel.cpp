@@ -24,6 +24,8 @@ void StudioForm::KrutButtonClick()
             Question.text = QStringLiteral("Это ваш последний ход.");
     }
     enableTurnButtons(false);
+    // A prize not taken lapses with the spin, as it does with a letter.
+    TakePriz.hide();
     Timer6.setInterval(StartStepMs);
     WordEntryMode = false;
     DisableAlphabet();

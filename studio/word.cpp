@@ -8,6 +8,8 @@
 void StudioForm::SlovoButtonClick()
 {
     enableTurnButtons(false);
+    // Naming the word gives up a prize on offer.
+    TakePriz.hide();
     for (int n = 1; n <= Alphabet::Size; ++n)
         if (!SpeedButton[n].visible)
             LetterFree[static_cast<std::size_t>(n)] = 0;
@@ -54,9 +56,12 @@ void StudioForm::judgeWord()
 {
     NamedWord = Edit1.text;
     Timer11.stop();
-    // A word handed in while the pause after a missed letter runs settles the
-    // turn itself; the pause must not pass the turn afterwards.
+    // A word handed in settles the turn itself: neither the pause after a
+    // missed letter (Timer8) may pass the turn afterwards, nor a prompt still
+    // due from the turn's announcement (Timer2, pending when the last player
+    // names the word at once) reopen the spin and word buttons.
     Timer8.stop();
+    Timer2.stop();
     const int slot = currentSlot();
     if (NamedWord != Answer) {
         if (slot)
