@@ -1,0 +1,204 @@
+// The side screens: set-up, bargaining, two boxes and the main menu.
+#include "studio_play.h"
+
+#include <gtest/gtest.h>
+
+using Play::host;
+
+namespace {
+
+struct SetupFixture {
+    SetupFixture() { g.click([&] { g.screens->Form1.BitBtn1Click(); }); }
+    void ok(const QString& a, const QString& b, const QString& c)
+    {
+        g.click([&] {
+            setup.Edit1.text = a;
+            setup.Edit2.text = b;
+            setup.Edit3.text = c;
+            setup.BitBtn1Click();
+        });
+    }
+    GameFixture g;
+    SetupForm& setup = g.screens->Form4;
+    StudioForm& s = g.studio();
+};
+
+}
+
+// Names fill from the first box on; any gap means no players and the screen stays.
+TEST(Setup, PlayersAreTheNamesFromTheFirstBoxOn)
+{
+    {
+        SetupFixture f;
+        f.ok(QStringLiteral("Аня"), {}, {});
+        EXPECT_TRUE(f.s.isVisible());
+        EXPECT_FALSE(f.setup.isVisible());
+        EXPECT_TRUE(f.s.GroupBox[1].visible);
+        EXPECT_FALSE(f.s.GroupBox[2].visible || f.s.GroupBox[3].visible);
+        EXPECT_EQ(f.s.nameLabel(1).text, QStringLiteral("Аня"));
+        EXPECT_EQ(f.s.roundLabel(1).text, QStringLiteral("0"));
+    }
+    for (const QStringList& names : {QStringList{{}, QStringLiteral("Боря"), {}},
+                                    QStringList{QStringLiteral("Аня"), {}, QStringLiteral("Вика")},
+                                    QStringList{{}, {}, {}}}) {
+        SetupFixture f;
+        f.ok(names[0], names[1], names[2]);
+        EXPECT_TRUE(f.setup.isVisible());
+        EXPECT_FALSE(f.s.isVisible());
+        for (int slot = 1; slot <= 3; ++slot)
+            EXPECT_FALSE(f.s.GroupBox[slot].visible);
+        EXPECT_EQ(f.s.Edit2.text, QStringLiteral("3"));  // the rounds are handed over all the same
+    }
+    SetupFixture f;
+    f.ok(QStringLiteral(" "), QStringLiteral("Боря"), QStringLiteral("Вика"));  // a blank is a name
+    EXPECT_EQ(f.s.visiblePanels(), 3);
+}
+
+// Slider positions 0..8 give 1..9 rounds; untouched it stays at 3.
+TEST(Setup, SliderGivesTheRounds)
+{
+    SetupFixture f;
+    EXPECT_EQ(f.setup.Edit4.text, QStringLiteral("3"));
+    const std::pair<int, int> positions[] = {{2, 3}, {4, 5}, {0, 1}, {8, 9}, {3, 4}};
+    for (auto [position, rounds] : positions) {
+        f.g.click([&] { f.setup.LevelChange(position); });
+        EXPECT_EQ(f.setup.Edit4.text, QString::number(rounds));
+    }
+    f.ok(QStringLiteral("Аня"), {}, {});
+    EXPECT_EQ(f.s.Edit2.text, QStringLiteral("4"));
+    f.g.click([&] { f.s.SpeedButton34Click(); });
+    EXPECT_EQ(f.s.RoundCount, 4);
+}
+
+// A second visit keeps the names and rounds, so "OK" plays again with the same players.
+TEST(Setup, SecondGameReusesTheNames)
+{
+    GameFixture g;
+    Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 2);
+    g.click([&] { g.studio().BitBtn1Click(); });
+    g.click([&] { g.screens->Form1.BitBtn1Click(); });
+    SetupForm& setup = g.screens->Form4;
+    EXPECT_EQ(setup.Edit2.text, QStringLiteral("Боря"));
+    EXPECT_EQ(g.studio().visiblePanels(), 0);  // the menu clears the studio's panels
+    g.click([&] { setup.BitBtn1Click(); });
+    EXPECT_EQ(g.studio().visiblePanels(), 2);
+    EXPECT_EQ(g.studio().nameLabel(2).text, QStringLiteral("Боря"));
+    EXPECT_EQ(g.studio().Edit2.text, QStringLiteral("2"));
+}
+
+namespace {
+
+// Two players; player 1 takes the prize.
+struct Bargain {
+    explicit Bargain(int offerLimit) : g(Play::base({QStringLiteral("КОТ")}))
+    {
+        Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 3);
+        g.advance(5000);
+        Play::spin(g, QStringLiteral("П"));
+        g.click([&] { g.studio().TakePrizClick(); });
+        g.random.push(offerLimit - 3);
+        g.advance(1000);
+    }
+    GameFixture g;
+    BargainForm& b = g.screens->Form5;
+    StudioForm& s = g.studio();
+};
+
+}
+
+// The host makes exactly OfferLimit offers from the ranges of their steps; the next black box opens it.
+TEST(Bargain, BoxOpensAfterTheLastOffer)
+{
+    for (int limit : {3, 12}) {
+        Bargain f(limit);
+        EXPECT_TRUE(f.b.isVisible());
+        EXPECT_FALSE(f.s.isVisible());
+        for (int step = 1; step <= limit; ++step) {
+            ASSERT_EQ(f.b.OfferStep, step);
+            EXPECT_GE(f.b.OfferAmount, BargainForm::offerBase(step));
+            EXPECT_LE(f.b.OfferAmount, BargainForm::offerBase(step) + 332);
+            EXPECT_TRUE(f.b.Slova.text.contains(QString::number(f.b.OfferAmount)));
+            EXPECT_TRUE(f.b.SpeedButton1.enabled && f.b.SpeedButton2.enabled);
+            f.g.click([&] { f.b.SpeedButton1Click(); });
+        }
+        const int box = f.b.BlackBoxPoints;
+        EXPECT_EQ(f.b.Slova.text, QStringLiteral("Вы выбрали приз и ваш выииграш состовляет - ") + QString::number(box) +
+                                      QStringLiteral(" очков!"));
+        EXPECT_FALSE(f.b.SpeedButton1.enabled || f.b.SpeedButton2.enabled);
+        f.g.advance(3001);
+        EXPECT_TRUE(f.s.isVisible());
+        EXPECT_EQ(f.s.RoundScore1, box);
+        EXPECT_FALSE(f.s.GroupBox[1].visible);  // out of the round with his points
+        EXPECT_EQ(f.s.currentSlot(), 2);
+        EXPECT_EQ(host(f.g), QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!"));
+    }
+}
+
+// The edges of every step's range are reachable, and 1000, 1667 and 3000 are not.
+TEST(Bargain, OffersKeepToTheirRanges)
+{
+    for (int draw : {0, 332}) {
+        Bargain f(12);
+        for (int step = 2; step <= 12; ++step) {
+            f.g.random.push({draw, 0});
+            f.g.click([&] { f.b.SpeedButton1Click(); });
+            const int amount = f.b.OfferAmount;
+            EXPECT_EQ(amount, BargainForm::offerBase(step) + draw);
+            EXPECT_NE(amount, 1000);
+            EXPECT_NE(amount, 1667);
+            EXPECT_NE(amount, 3000);
+            EXPECT_EQ(f.b.BlackBoxPoints, 10);
+        }
+    }
+}
+
+// The money once asks again; the black box then brings the next offer; twice takes it.
+TEST(Bargain, MoneyTakenOnTheSecondClick)
+{
+    Bargain f(5);
+    f.g.click([&] { f.b.SpeedButton2Click(); });
+    EXPECT_EQ(f.b.Slova.text, QStringLiteral("А может быть возьмёте приз?"));
+    f.g.click([&] { f.b.SpeedButton1Click(); });
+    EXPECT_EQ(f.b.OfferStep, 2);
+    f.g.click([&] { f.b.SpeedButton2Click(); });
+    EXPECT_EQ(f.b.OfferStep, 2);
+    EXPECT_FALSE(f.b.Timer3.isRunning());  // asked again, not yet taken
+    f.g.click([&] { f.b.SpeedButton2Click(); });
+    const int amount = f.b.OfferAmount;
+    EXPECT_TRUE(f.b.Slova.text.startsWith(QStringLiteral("Вы взяли деньги и тем самым заработали ") +
+                                          QString::number(amount) + QStringLiteral(" очков!А приз состовлял - ")));
+    EXPECT_EQ(f.s.SC1.text, QString::number(amount));
+    EXPECT_EQ(f.s.SC2.text, QStringLiteral("0"));
+    EXPECT_EQ(f.s.SC3.text, QStringLiteral("0"));
+    EXPECT_FALSE(f.b.SpeedButton1.enabled || f.b.SpeedButton2.enabled);
+    f.g.advance(3001);
+    EXPECT_EQ(f.s.RoundScore1, amount);
+    EXPECT_FALSE(f.b.isVisible());
+    f.g.advance(3000);
+    EXPECT_TRUE(f.s.KrutButton.enabled);  // player 2 plays on
+    EXPECT_EQ(f.s.currentSlot(), 2);
+}
+
+// The menu's "Новая Игра" clears the board and panels of the last game before the set-up.
+TEST(Menu, NewGameClearsTheStudio)
+{
+    GameFixture g(Play::base({QStringLiteral("КОТ")}));
+    StudioForm& s = g.studio();
+    Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 3);
+    g.advance(5000);
+    Play::nameWord(g, QStringLiteral("КОТ"));
+    g.click([&] { s.BitBtn1Click(); });
+    g.click([&] { g.screens->Form1.BitBtn1Click(); });
+    EXPECT_TRUE(g.screens->Form4.isVisible());
+    EXPECT_FALSE(g.screens->Form1.isVisible());
+    EXPECT_FALSE(s.Label[20].visible);
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_FALSE(s.Zas[i].visible);
+        EXPECT_TRUE(s.Label[i].text.isEmpty());
+    }
+    for (int slot = 1; slot <= 3; ++slot) {
+        EXPECT_FALSE(s.GroupBox[slot].visible);
+        EXPECT_TRUE(s.nameLabel(slot).text.isEmpty());
+    }
+    EXPECT_EQ(s.Question.text, QStringLiteral("Добро пожаловать на Словодром!"));
+}

@@ -1,0 +1,76 @@
+// The "+" sector: opening a letter by its tile.
+#include "studio_play.h"
+
+#include <gtest/gtest.h>
+
+using Play::host;
+
+namespace {
+
+struct Game {
+    explicit Game(const QStringList& answers, int rounds = 3) : g(Play::base(answers))
+    {
+        Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, rounds);
+        g.advance(5000);
+    }
+    GameFixture g;
+    StudioForm& s = g.studio();
+};
+
+}
+
+// A tile opens every place of its letter, uses the letter up and pays nothing; the player goes on.
+TEST(Board, TileOpensEveryPlaceOfItsLetter)
+{
+    Game game({QStringLiteral("КАРАВАН")});
+    game.s.LettersInRow = 2;
+    Play::spin(game.g, QStringLiteral("+"));
+    game.g.click([&] { game.s.ZasClick(4); });
+    for (int i : {2, 4, 6})
+        EXPECT_FALSE(game.s.Zas[i].visible);
+    EXPECT_TRUE(game.s.Zas[1].visible);
+    EXPECT_FALSE(game.s.SpeedButton[1].visible);
+    EXPECT_EQ(game.s.RoundScore1, 0);
+    EXPECT_EQ(game.s.LettersInRow, 2);
+    EXPECT_EQ(host(game.g), QStringLiteral("Теперь вы можете крутить барабан или назвать слово!"));
+    EXPECT_TRUE(game.s.KrutButton.enabled && game.s.SlovoButton.enabled);
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_FALSE(game.s.Zas[i].enabled);
+    game.g.click([&] { game.s.ZasClick(1); });  // one letter per "+"
+    EXPECT_TRUE(game.s.Zas[1].visible);
+}
+
+// A hyphen or digit opens in all its places and uses no letter button.
+TEST(Board, TileOfAHyphenHidesNoLetter)
+{
+    Game game({QStringLiteral("Ф-1-Ф")});
+    Play::spin(game.g, QStringLiteral("+"));
+    game.g.click([&] { game.s.ZasClick(2); });
+    EXPECT_FALSE(game.s.Zas[2].visible);
+    EXPECT_FALSE(game.s.Zas[4].visible);
+    EXPECT_TRUE(game.s.Zas[3].visible);
+    for (int n = 1; n <= 33; ++n)
+        EXPECT_TRUE(game.s.SpeedButton[n].visible);
+}
+
+// Opening the last covered letter ends the round with no points, whichever tile it is.
+TEST(Board, LastTileCompletesTheBoard)
+{
+    for (int tile : {1, 2, 3}) {
+        Game game({QStringLiteral("ДОМ"), QStringLiteral("КОТ")}, tile == 1 ? 1 : 2);
+        for (int other = 1; other <= 3; ++other)
+            if (other != tile)
+                game.s.Zas[other].hide();
+        Play::spin(game.g, QStringLiteral("+"));
+        game.g.click([&] { game.s.ZasClick(tile); });
+        EXPECT_EQ(host(game.g), QStringLiteral("Все буквы открыты!")) << tile;
+        EXPECT_TRUE(game.s.Label[20].visible);
+        // Tile 1 in the last round: the same closing banner as every other way of ending the game.
+        EXPECT_EQ(game.s.Label[20].text, tile == 1 ? QStringLiteral("Игра окончена!") : QStringLiteral("Следующий раунд!"));
+        EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+        EXPECT_EQ(game.s.RoundScore1, 0) << tile;  // tile 2 pays nothing either
+        game.g.advance(5000);
+        EXPECT_EQ(game.s.RoundNumber, 2);
+        EXPECT_EQ(game.s.TotalScore1, 0);
+    }
+}

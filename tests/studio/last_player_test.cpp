@@ -1,0 +1,299 @@
+// The last player left in a round: three effective moves, then the word.
+#include "studio_play.h"
+
+#include <gtest/gtest.h>
+
+using Play::host;
+
+namespace {
+
+const QString Entry = QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!");
+const QString TimeUp = QStringLiteral("Три хода истекли. Назовите слово.");
+
+// Two players; player 1 names a wrong word so that player 2 is the last one left.
+struct LastPlayer {
+    explicit LastPlayer(const QString& answer, int rounds = 2) : g(Play::base({answer, QStringLiteral("ДОМ")}))
+    {
+        Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, rounds);
+        g.advance(5000);
+        Play::nameWord(g, QString(answer.size(), QChar(u'Я')));
+    }
+    // Spins and checks the message of the count at the click.
+    void spin(const QString& sector, const QString& expectedAtClick = {})
+    {
+        g.random.push({Play::sectorNumber(sector) - 1, 0});
+        g.click([&] { s.KrutButtonClick(); });
+        if (!expectedAtClick.isEmpty()) {
+            EXPECT_EQ(host(g), expectedAtClick);
+        }
+        while (s.Timer6.isRunning() || s.Timer7.isRunning())
+            g.clock.fireNext();
+    }
+    GameFixture g;
+    StudioForm& s = g.studio();
+};
+
+}
+
+// One message on entering the rule, one per spin, the rule's own replies, then the forced word entry.
+TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
+{
+    LastPlayer p(QStringLiteral("КАРАВАН"));
+    EXPECT_EQ(host(p.g), Entry);
+    EXPECT_EQ(p.s.currentSlot(), 2);
+    EXPECT_TRUE(p.s.Timer11.isRunning());
+    EXPECT_TRUE(p.s.KrutButton.enabled && p.s.SlovoButton.enabled);
+
+    p.spin(QStringLiteral("100"), QStringLiteral("У вас осталось два результативных хода!"));
+    Play::letter(p.g, QStringLiteral("А"));
+    EXPECT_EQ(host(p.g), QStringLiteral("Правильно! Назовём слово?"));
+    EXPECT_EQ(p.s.RoundScore2, 300);
+
+    p.spin(QStringLiteral("100"), QStringLiteral("У вас остался только один результативный ход!"));
+    Play::letter(p.g, QStringLiteral("Ю"));
+    EXPECT_EQ(host(p.g), QStringLiteral("Нет такой буквы в этом слове. Что будем делать?"));
+    p.g.advance(3000);
+    EXPECT_EQ(p.s.currentSlot(), 2);
+    EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря"));  // the entry message is given once only
+    EXPECT_EQ(p.s.EffectiveMoveCount, 2);
+    p.g.advance(3000);  // the prompt stays silent while the rule drives the turn
+    EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря"));
+
+    p.spin(QStringLiteral("100"), QStringLiteral("Это ваш последний ход."));
+    Play::letter(p.g, QStringLiteral("К"));
+    EXPECT_EQ(host(p.g), TimeUp);
+    EXPECT_EQ(p.s.EffectiveMoveCount, 4);
+    EXPECT_FALSE(p.s.Timer11.isRunning());
+    EXPECT_TRUE(p.s.Edit1.visible);
+    EXPECT_TRUE(p.s.WordEntryMode);
+    EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled);
+
+    Play::nameWord(p.g, QStringLiteral("КАРАВАН"));
+    EXPECT_EQ(p.s.RoundScore2, 400 + 2000);
+    EXPECT_TRUE(p.s.Timer3.isRunning());
+    p.g.advance(5000);
+    EXPECT_EQ(p.s.EffectiveMoveCount, 0);  // every round starts without the rule
+    EXPECT_FALSE(p.s.Timer11.isRunning());
+}
+
+// A third move that solves the word ends the round with "!!!Правильно!!!" and no entry.
+TEST(LastPlayer, ThirdMoveSolvingTheWordEndsTheRound)
+{
+    LastPlayer p(QStringLiteral("КОТ"));
+    p.s.Zas[1].hide();
+    p.s.Zas[2].hide();
+    p.spin(QStringLiteral("0"));
+    p.g.advance(3000);
+    p.spin(QStringLiteral("Б"));
+    p.g.advance(3000);
+    p.spin(QStringLiteral("200"));
+    EXPECT_EQ(p.s.EffectiveMoveCount, 3);
+    Play::letter(p.g, QStringLiteral("Т"));
+    EXPECT_EQ(host(p.g), QStringLiteral("!!!Правильно!!!"));
+    EXPECT_FALSE(p.s.Timer11.isRunning());
+    EXPECT_FALSE(p.s.Edit1.visible);
+    EXPECT_TRUE(p.s.Label[20].visible);
+    p.g.advance(5000);
+    EXPECT_EQ(p.s.RoundNumber, 2);
+    EXPECT_EQ(p.s.TotalScore2, 200);
+}
+
+// A third move lost on "0" ends the moves when the turn comes back: 3 -> 4 in the turn change, entry forced.
+TEST(LastPlayer, ThirdMoveOnZeroForcesTheWordWhenTheTurnComesBack)
+{
+    LastPlayer p(QStringLiteral("КОТ"));
+    p.spin(QStringLiteral("0"));
+    p.g.advance(3000);
+    p.spin(QStringLiteral("0"));
+    p.g.advance(3000);
+    p.spin(QStringLiteral("0"));
+    EXPECT_EQ(p.s.EffectiveMoveCount, 4);
+    EXPECT_EQ(host(p.g), TimeUp);
+    EXPECT_TRUE(p.s.Edit1.visible);
+    Play::nameWord(p.g, QStringLiteral("КИТ"));
+    EXPECT_FALSE(p.s.GroupBox[2].visible);
+    EXPECT_TRUE(p.s.Timer4.isRunning());
+    p.g.advance(4000);
+    EXPECT_EQ(p.s.RoundNumber, 2);
+}
+
+// "+" on the first move ends with "Буква открыта!"; on the third it disables the spin and the entry
+// opens, tile 2 included (all tiles behave alike).
+TEST(LastPlayer, PlusDuringTheMoves)
+{
+    for (int last : {2, 5}) {
+        LastPlayer p(QStringLiteral("КАРАВАН"));
+        p.spin(QStringLiteral("+"));
+        p.g.click([&] { p.s.ZasClick(1); });
+        EXPECT_EQ(host(p.g), QStringLiteral("Буква открыта!"));
+        EXPECT_EQ(p.s.EffectiveMoveCount, 1);
+        p.spin(QStringLiteral("+"));
+        p.g.click([&] { p.s.ZasClick(3); });
+        p.spin(QStringLiteral("+"));
+        EXPECT_EQ(p.s.EffectiveMoveCount, 3);
+        p.g.click([&] { p.s.ZasClick(last); });
+        EXPECT_EQ(p.s.EffectiveMoveCount, 4) << last;
+        EXPECT_EQ(host(p.g), TimeUp);
+        EXPECT_FALSE(p.s.KrutButton.enabled);
+        EXPECT_TRUE(p.s.Edit1.visible);
+        EXPECT_EQ(p.s.RoundScore2, 0);
+    }
+}
+
+// The last "+" that completes the board ends the round; no word entry opens.
+TEST(LastPlayer, PlusCompletingTheBoardOnTheThirdMoveOpensNoEntry)
+{
+    LastPlayer p(QStringLiteral("КОТ"));
+    p.spin(QStringLiteral("0"));
+    p.g.advance(3000);
+    p.spin(QStringLiteral("0"));
+    p.g.advance(3000);
+    p.s.Zas[1].hide();
+    p.s.Zas[2].hide();
+    p.spin(QStringLiteral("+"));
+    p.g.click([&] { p.s.ZasClick(3); });
+    EXPECT_EQ(host(p.g), QStringLiteral("Все буквы открыты!"));
+    EXPECT_FALSE(p.s.Edit1.visible);
+    EXPECT_FALSE(p.s.Timer11.isRunning());
+    EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled);
+    p.g.advance(5000);
+    EXPECT_EQ(p.s.RoundNumber, 2);
+}
+
+// A bonus earned with the third move is played first (4 -> 5 -> 4), then the entry opens.
+TEST(LastPlayer, BonusOnTheThirdMoveComesBeforeTheWord)
+{
+    LastPlayer p(QStringLiteral("КАРАВАН"));
+    p.spin(QStringLiteral("50"));
+    Play::letter(p.g, QStringLiteral("К"));
+    p.spin(QStringLiteral("50"));
+    Play::letter(p.g, QStringLiteral("Р"));
+    p.spin(QStringLiteral("50"));
+    Play::letter(p.g, QStringLiteral("В"));
+    EXPECT_EQ(p.s.EffectiveMoveCount, 5);
+    EXPECT_FALSE(p.s.Edit1.visible);
+    EXPECT_FALSE(p.s.KrutButton.enabled);
+    p.g.random.push(1);
+    p.g.advance(3001);
+    ASSERT_TRUE(p.g.screens->Form6.isVisible());
+    p.g.click([&] { p.g.screens->Form6.SpeedButton2Click(); });
+    p.g.advance(3001);
+    EXPECT_EQ(p.s.RoundScore2, 150 + 1500);
+    EXPECT_EQ(p.s.EffectiveMoveCount, 4);
+    EXPECT_EQ(host(p.g), TimeUp);
+    EXPECT_TRUE(p.s.Edit1.visible);
+    EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled);
+}
+
+// If the bonus letter of the third move also solved the word, the round ends after the boxes.
+TEST(LastPlayer, BonusThatSolvedTheWordOpensNoEntry)
+{
+    LastPlayer p(QStringLiteral("КОТ"));
+    for (const char* l : {"К", "О", "Т"}) {
+        p.spin(QStringLiteral("50"));
+        Play::letter(p.g, QString::fromUtf8(l));
+    }
+    EXPECT_TRUE(p.s.WordSolvedAtBonus);
+    p.g.advance(3001);
+    p.g.click([&] { p.g.screens->Form6.SpeedButton1Click(); });
+    p.g.advance(3001);
+    EXPECT_EQ(host(p.g), QStringLiteral("Вы отгадали слово!"));
+    EXPECT_FALSE(p.s.Edit1.visible);
+    EXPECT_FALSE(p.s.Timer11.isRunning());
+    EXPECT_TRUE(p.s.Timer3.isRunning());
+    p.g.advance(60000);
+    EXPECT_EQ(p.s.RoundNumber, 2);
+    EXPECT_EQ(p.s.TotalScore2, 150 + p.g.screens->Form6.BoxPoints * (p.g.screens->Form6.LuckyBox == 1));
+    EXPECT_FALSE(p.s.Edit1.visible);
+}
+
+// A miss on the third move opens the entry during the 3 s pause; a word handed in then settles the
+// round: no pass of the turn follows and no second entry opens.
+TEST(LastPlayer, WordDuringThePauseAfterTheLastMissEndsEverything)
+{
+    for (bool right : {true, false}) {
+        LastPlayer p(QStringLiteral("КОТ"));
+        p.spin(QStringLiteral("0"));
+        p.g.advance(3000);
+        p.spin(QStringLiteral("0"));
+        p.g.advance(3000);
+        p.spin(QStringLiteral("100"));
+        Play::letter(p.g, QStringLiteral("Ю"));
+        EXPECT_EQ(host(p.g), TimeUp);
+        ASSERT_TRUE(p.s.Edit1.visible);
+        ASSERT_TRUE(p.s.Timer8.isRunning());
+        p.g.advance(1000);
+        Play::nameWord(p.g, right ? QStringLiteral("КОТ") : QStringLiteral("КИТ"));
+        const QString verdict = host(p.g);
+        p.g.advance(2500);
+        EXPECT_EQ(host(p.g), verdict);
+        EXPECT_FALSE(p.s.Edit1.visible);
+        EXPECT_FALSE(p.s.Timer11.isRunning());
+        EXPECT_EQ(p.s.EffectiveMoveCount, 4);
+        p.g.advance(10000);
+        EXPECT_EQ(p.s.RoundNumber, 2);
+        EXPECT_EQ(p.s.TotalScore2, right ? 2000 : 0);
+    }
+}
+
+// The last player may name the word at once, before the turn's prompt is due; the prompt must not
+// reopen the spin and word buttons in the round that word has settled.
+TEST(LastPlayer, WordNamedAtOnceIsNotFollowedByThePrompt)
+{
+    for (bool right : {true, false}) {
+        LastPlayer p(QStringLiteral("КОТ"));
+        Play::nameWord(p.g, right ? QStringLiteral("КОТ") : QStringLiteral("КИТ"));
+        p.g.advance(3000);
+        EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled);
+        EXPECT_EQ(host(p.g), right ? QStringLiteral("!!!!Правильно!!!!")
+                                   : QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
+        p.g.advance(2000);
+        EXPECT_EQ(p.s.RoundNumber, 2);
+        EXPECT_EQ(p.s.TotalScore2, right ? 2000 : 0);
+    }
+}
+
+// Left alone through the pause, the entry is opened again with what was typed so far.
+TEST(LastPlayer, PauseEndingBringsTheEntryBack)
+{
+    LastPlayer p(QStringLiteral("КОТ"));
+    p.spin(QStringLiteral("0"));
+    p.g.advance(3000);
+    p.spin(QStringLiteral("0"));
+    p.g.advance(3000);
+    p.spin(QStringLiteral("100"));
+    Play::letter(p.g, QStringLiteral("Ю"));
+    p.g.click([&] { p.s.Edit1Edited(QStringLiteral("К")); });
+    p.g.advance(3000);
+    EXPECT_TRUE(p.s.Edit1.visible);
+    EXPECT_TRUE(p.s.WordEntryMode);
+    EXPECT_EQ(p.s.Edit1.text, QStringLiteral("К"));
+    EXPECT_TRUE(p.s.SpeedButton[1].enabled);
+    Play::letter(p.g, QStringLiteral("О"));
+    Play::letter(p.g, QStringLiteral("Т"));
+    EXPECT_EQ(p.s.RoundScore2, 2000);
+}
+
+// When the last player takes the prize nobody is left and the round ends.
+TEST(LastPlayer, TakingThePrizeEndsTheRound)
+{
+    LastPlayer p(QStringLiteral("КОТ"));
+    p.spin(QStringLiteral("П"));
+    p.g.click([&] { p.s.TakePrizClick(); });
+    BargainForm& b = p.g.screens->Form5;
+    p.g.random.push({0, 5, 7});  // three offers; the first is 15, the box holds 17
+    p.g.advance(1000);
+    p.g.click([&] { b.SpeedButton2Click(); });
+    p.g.click([&] { b.SpeedButton2Click(); });
+    EXPECT_EQ(p.s.SC2.text, QStringLiteral("15"));
+    p.g.advance(3001);
+    EXPECT_EQ(host(p.g), QStringLiteral("Как я вижу у нас не осталось игроков! Переходим в следующий раунд!"));
+    EXPECT_EQ(p.s.RoundScore2, 15);
+    EXPECT_FALSE(p.s.GroupBox[2].visible);
+    EXPECT_TRUE(p.s.Label[20].visible);
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_FALSE(p.s.Zas[i].visible);
+    p.g.advance(5000);
+    EXPECT_EQ(p.s.RoundNumber, 2);
+    EXPECT_EQ(p.s.TotalScore2, 15);
+}

@@ -1,0 +1,198 @@
+// Naming letters: opening tiles, scoring, the host's replies, the turn and the two boxes.
+#include "studio_play.h"
+
+#include <gtest/gtest.h>
+
+using Play::host;
+
+namespace {
+
+struct Game {
+    explicit Game(const QStringList& answers, int players = 2, int rounds = 3) : g(Play::base(answers))
+    {
+        const QStringList names = {QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вика")};
+        Play::start(g, names.mid(0, players), rounds);
+        g.advance(5000);
+    }
+    GameFixture g;
+    StudioForm& s = g.studio();
+};
+
+}
+
+// A letter found three times on "250" opens the three tiles together and pays 750.
+TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
+{
+    Game game({QStringLiteral("КАРАВАН")});
+    Play::spin(game.g, QStringLiteral("250"));
+    game.g.random.push({0, 1});
+    Play::letter(game.g, QStringLiteral("А"));
+    EXPECT_EQ(game.s.RoundScore1, 750);
+    for (int i : {2, 4, 6})
+        EXPECT_FALSE(game.s.Zas[i].visible);
+    for (int i : {1, 3, 5, 7})
+        EXPECT_TRUE(game.s.Zas[i].visible);
+    EXPECT_EQ(host(game.g), QStringLiteral("Таких букв здесь 3. Знаете слово? Нет - крутите барабан!"));
+    EXPECT_FALSE(game.s.SpeedButton[1].visible);
+    EXPECT_TRUE(game.s.KrutButton.enabled && game.s.SlovoButton.enabled);
+    for (int n = 1; n <= 33; ++n)
+        EXPECT_FALSE(game.s.SpeedButton[n].enabled);
+
+    // A single letter gets the plain reply and pays the sector once.
+    Play::spin(game.g, QStringLiteral("300"));
+    game.g.random.push(1);
+    Play::letter(game.g, QStringLiteral("Н"));
+    EXPECT_EQ(game.s.RoundScore1, 1050);
+    EXPECT_EQ(host(game.g), QStringLiteral("Правильно, вы наверное знали! Что будем делать?"));
+}
+
+// "x2" doubles the round score whatever the count; 0 stays 0.
+TEST(Letters, DoublingSector)
+{
+    Game game({QStringLiteral("КАРАВАН")});
+    Play::spin(game.g, QStringLiteral("x2"));
+    Play::letter(game.g, QStringLiteral("К"));
+    EXPECT_EQ(game.s.RoundScore1, 0);
+    Play::spin(game.g, QStringLiteral("150"));
+    Play::letter(game.g, QStringLiteral("Р"));
+    ASSERT_EQ(game.s.RoundScore1, 150);
+    game.g.click([&] { game.s.LettersInRow = 0; });  // no bonus in between
+    Play::spin(game.g, QStringLiteral("x2"));
+    Play::letter(game.g, QStringLiteral("А"));
+    EXPECT_EQ(game.s.RoundScore1, 300);
+}
+
+// "Е" and "Ё" are different letters both ways.
+TEST(Letters, YeAndYoAreDifferentLetters)
+{
+    Game game({QStringLiteral("ЁЖ")});
+    Play::spin(game.g, QStringLiteral("500"));
+    Play::letter(game.g, QStringLiteral("Е"));
+    EXPECT_EQ(host(game.g), QStringLiteral("Увы, такой буквы в этом слове нет. Ход переходит другому."));
+    EXPECT_TRUE(game.s.Zas[1].visible);
+    EXPECT_TRUE(game.s.SpeedButton[7].visible);
+    game.g.advance(6000);
+    Play::spin(game.g, QStringLiteral("500"));
+    Play::letter(game.g, QStringLiteral("Ё"));
+    EXPECT_FALSE(game.s.Zas[1].visible);
+    EXPECT_EQ(game.s.RoundScore2, 500);
+}
+
+// A miss keeps the score, uses the letter up and passes the turn after exactly 3 s.
+TEST(Letters, MissPassesTheTurnAfterThePause)
+{
+    Game game({QStringLiteral("КОТ")});
+    Play::spin(game.g, QStringLiteral("100"));
+    Play::letter(game.g, QStringLiteral("О"));
+    Play::spin(game.g, QStringLiteral("100"));
+    Play::letter(game.g, QStringLiteral("Я"));
+    EXPECT_EQ(game.s.RoundScore1, 100);
+    EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+    game.g.advance(2999);
+    EXPECT_EQ(game.s.currentSlot(), 1);
+    game.g.advance(1);
+    EXPECT_EQ(game.s.currentSlot(), 2);
+    EXPECT_EQ(game.s.LettersInRow, 0);
+    game.g.advance(3000);
+    Play::spin(game.g, QStringLiteral("100"));
+    EXPECT_FALSE(game.s.SpeedButton[33].visible);  // "Я" stays used
+    EXPECT_FALSE(game.s.SpeedButton[16].visible);
+    EXPECT_TRUE(game.s.SpeedButton[20].enabled);
+}
+
+// Three correct letters in a row: Timer10, the boxes, the credit, and the same player goes on.
+TEST(Letters, ThreeInARowEarnsTheTwoBoxes)
+{
+    for (int lucky : {0, 1}) {
+        Game game({QStringLiteral("КАРАВАН")});
+        TwoBoxesForm& boxes = game.g.screens->Form6;
+        Play::spin(game.g, QStringLiteral("100"));
+        Play::letter(game.g, QStringLiteral("К"));
+        Play::spin(game.g, QStringLiteral("100"));
+        Play::letter(game.g, QStringLiteral("Р"));
+        Play::spin(game.g, QStringLiteral("100"));
+        game.g.random.push({0, 1});
+        Play::letter(game.g, QStringLiteral("В"));
+        EXPECT_EQ(host(game.g), QStringLiteral("За три угаданные буквы вы имеете право на две шкатулки!"));
+        EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+        EXPECT_TRUE(game.s.Timer10.isRunning());
+        game.g.advance(2999);
+        EXPECT_TRUE(game.s.isVisible());
+        game.g.random.push(lucky);  // box 1 holds the points when 0 is drawn
+        game.g.advance(2);
+        ASSERT_TRUE(boxes.isVisible());
+        EXPECT_FALSE(game.s.isVisible());
+        EXPECT_TRUE(boxes.SpeedButton1.enabled && boxes.SpeedButton2.enabled);
+        game.g.click([&] { boxes.SpeedButton1Click(); });
+        EXPECT_EQ(boxes.Words.text, lucky == 0 ? QStringLiteral("Вы угадали! И заработали 1500 очков!")
+                                               : QStringLiteral("Увы, но вы не угадали!"));
+        game.g.click([&] { boxes.SpeedButton2Click(); });  // a second click changes nothing
+        EXPECT_EQ(boxes.ChosenBox, 1);
+        game.g.advance(3001);
+        ASSERT_TRUE(game.s.isVisible());
+        EXPECT_EQ(game.s.RoundScore1, 300 + (lucky == 0 ? 1500 : 0));
+        EXPECT_EQ(game.s.currentSlot(), 1);
+        EXPECT_EQ(host(game.g), QStringLiteral("А теперь вы можете крутить барабан, либо назвать слово!"));
+        EXPECT_TRUE(game.s.KrutButton.enabled && game.s.SlovoButton.enabled);
+        EXPECT_EQ(game.s.LettersInRow, 0);
+        // The fourth letter in a row starts a new run.
+        Play::spin(game.g, QStringLiteral("100"));
+        Play::letter(game.g, QStringLiteral("Н"));
+        EXPECT_EQ(game.s.LettersInRow, 1);
+        EXPECT_FALSE(game.s.Timer10.isRunning());
+    }
+}
+
+// A bonus letter that also completes the word: the boxes first, then the round ends; points reach the totals once.
+TEST(Letters, BonusLetterThatCompletesTheWordEndsTheRoundAfterTheBoxes)
+{
+    Game game({QStringLiteral("КОТ"), QStringLiteral("ДОМ")}, 2, 2);
+    TwoBoxesForm& boxes = game.g.screens->Form6;
+    for (const char* l : {"К", "О"}) {
+        Play::spin(game.g, QStringLiteral("200"));
+        Play::letter(game.g, QString::fromUtf8(l));
+    }
+    Play::spin(game.g, QStringLiteral("200"));
+    game.g.random.push({2, 0});
+    Play::letter(game.g, QStringLiteral("Т"));
+    EXPECT_EQ(host(game.g), QStringLiteral("Есть такая буква в этом слове! Но вы ещё имеете право на две шкатулки!"));
+    EXPECT_TRUE(game.s.WordSolvedAtBonus);
+    EXPECT_FALSE(game.s.Label[20].visible);
+    EXPECT_FALSE(game.s.Timer3.isRunning());
+    game.g.random.push(0);
+    game.g.advance(3001);
+    game.g.click([&] { boxes.SpeedButton1Click(); });
+    game.g.advance(3001);
+    EXPECT_EQ(host(game.g), QStringLiteral("Вы отгадали слово!"));
+    EXPECT_TRUE(game.s.Label[20].visible);
+    EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+    EXPECT_EQ(game.s.RoundScore1, 600 + 1500);
+    EXPECT_EQ(game.s.TotalScore1, 0);
+    game.g.advance(5000);
+    EXPECT_EQ(game.s.RoundNumber, 2);
+    EXPECT_EQ(game.s.TotalScore1, 2100);
+    game.g.advance(60000);
+    EXPECT_EQ(game.s.TotalScore1, 2100);
+}
+
+// Opening the last letter by naming it wins the round without extra points.
+TEST(Letters, LastLetterSolvesTheWord)
+{
+    Game game({QStringLiteral("КОТ"), QStringLiteral("ДОМ")}, 2, 1);
+    Play::spin(game.g, QStringLiteral("50"));
+    Play::letter(game.g, QStringLiteral("К"));
+    Play::spin(game.g, QStringLiteral("50"));
+    Play::letter(game.g, QStringLiteral("О"));
+    Play::spin(game.g, QStringLiteral("0"));
+    game.g.advance(3000);
+    Play::spin(game.g, QStringLiteral("50"));
+    Play::letter(game.g, QStringLiteral("Т"));
+    EXPECT_EQ(host(game.g), QStringLiteral("Вы отгадали слово!"));
+    EXPECT_EQ(game.s.RoundScore2, 50);
+    EXPECT_TRUE(game.s.Label[20].visible);
+    EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Игра окончена!"));  // the only round is the last
+    EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+    game.g.advance(5000);
+    EXPECT_TRUE(game.g.screens->Form7.isVisible());
+    EXPECT_EQ(game.g.screens->Form7.Edit1.text, QStringLiteral("Аня"));
+}

@@ -1,0 +1,473 @@
+#include "long_play.h"
+
+#include "alphabet.h"
+#include "game_fixture.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace LongPlay {
+
+namespace {
+
+// A base with every shape of answer: one letter, twelve letters, "Е"/"Ё", and
+// characters that no letter button names. Two records have no answer at all.
+std::vector<std::pair<QString, QString>> longPlayBase()
+{
+    const char* answers[] = {"Ф-1", "ТУ154", "КАРАВАН", "ЁЖ", "ЕЛЬ", "А", "ВЕЛОСИПЕДИСТ", "КОТ",
+                             "МОЛОКО", "ИЛ-62", "", "ЕЁ", "ОБОРОНОСПОСОБ", ""};
+    std::vector<std::pair<QString, QString>> base;
+    int n = 0;
+    for (const char* a : answers)
+        base.emplace_back(QString::fromUtf8(a).left(12), QStringLiteral("Вопрос номер ") + QString::number(++n));
+    return base;
+}
+
+int sectorPoints(const QString& sector)
+{
+    bool ok = false;
+    const int points = sector.toInt(&ok);
+    return ok ? points : 0;
+}
+
+enum class Kind { Tick, Letter, Typing, NewGame, Other };
+
+struct Snapshot {
+    std::array<int, 4> round{}, total{};
+    std::array<bool, 13> covered{};
+    int roundNumber = 0;
+    int current = 0;
+    bool wordEntry = false;
+    QString sector;
+};
+
+class Player {
+public:
+    explicit Player(const Options& options) : m_options(options), m_g(longPlayBase()), m_rng(options.seed) {}
+
+    Report run()
+    {
+        const auto& f = *m_g.screens;
+        while ((m_report.gamesStarted < m_options.games || m_gameOn) && !m_stopped) {
+            if (f.Form1.isVisible())
+                act(Kind::Other, QStringLiteral("menu: Новая Игра"), [&] { m_g.screens->Form1.BitBtn1Click(); });
+            else
+                step();
+            if (m_eventsThisGame > m_options.maxEventsPerGame)
+                fail(QStringLiteral("a game went on for more than %1 events").arg(m_options.maxEventsPerGame));
+        }
+        return m_report;
+    }
+
+private:
+    StudioForm& s() { return m_g.studio(); }
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
+
+    void fail(const QString& what)
+    {
+        QString text = QStringLiteral("game %1, event %2: %3\n  last actions:").arg(m_report.gamesStarted).arg(m_report.events).arg(what);
+        for (const QString& a : m_log)
+            text += QStringLiteral("\n    ") + a;
+        text += QStringLiteral("\n  state: ") + describe();
+        m_report.failures << text;
+        m_stopped = true;
+    }
+
+    QString describe()
+    {
+        StudioForm& st = s();
+        QString covered;
+        for (int i = 1; i <= 12; ++i)
+            covered += st.Zas[i].visible ? QStringLiteral("#") : (st.Label[i].text.isEmpty() ? QStringLiteral(".") : st.Label[i].text);
+        QString timers;
+        for (const Timer* t : {&st.Timer1, &st.Timer2, &st.Timer3, &st.Timer4, &st.Timer5, &st.Timer6, &st.Timer7,
+                               &st.Timer8, &st.Timer9, &st.Timer10, &st.Timer11})
+            if (t->isRunning())
+                timers += t->name() + QLatin1Char(' ');
+        QString letters;
+        for (int n = 1; n <= Alphabet::Size; ++n)
+            if (st.SpeedButton[n].visible)
+                letters += st.SpeedButton[n].enabled ? Alphabet::letter(n) : Alphabet::letter(n).toLower();
+        return QStringLiteral("answer %1 board %2 round %3/%4 players %5 panels %6%7%8 red %9 sector %10 EMC %11 "
+                              "in-row %12 entry %13/%14 spin %15 word %16 banner %17 host \"%18\" timers %19 letters %20")
+            .arg(st.Answer, covered)
+            .arg(st.RoundNumber)
+            .arg(st.RoundCount)
+            .arg(st.PlayerCount)
+            .arg(int(st.GroupBox[1].visible))
+            .arg(int(st.GroupBox[2].visible))
+            .arg(int(st.GroupBox[3].visible))
+            .arg(st.currentSlot())
+            .arg(st.Sector)
+            .arg(st.EffectiveMoveCount)
+            .arg(st.LettersInRow)
+            .arg(int(st.WordEntryMode))
+            .arg(int(st.Edit1.visible))
+            .arg(int(st.KrutButton.enabled))
+            .arg(int(st.SlovoButton.enabled))
+            .arg(int(st.Label[20].visible))
+            .arg(st.Question.text, timers, letters);
+    }
+
+    Snapshot snapshot()
+    {
+        Snapshot snap;
+        for (int slot = 1; slot <= 3; ++slot) {
+            snap.round[slot] = s().roundScore(slot);
+            snap.total[slot] = s().totalScore(slot);
+        }
+        for (int i = 1; i <= 12; ++i)
+            snap.covered[i] = s().Zas[i].visible;
+        snap.roundNumber = s().RoundNumber;
+        snap.current = s().currentSlot();
+        snap.wordEntry = s().WordEntryMode;
+        snap.sector = s().Sector;
+        return snap;
+    }
+
+    void act(Kind kind, const QString& what, const std::function<void()>& handler)
+    {
+        if (kind == Kind::Tick && !m_log.empty() && m_log.back().startsWith(QStringLiteral("tick"))) {
+            m_log.back() = QStringLiteral("ticks to ") + what.mid(8);
+        } else {
+            m_log.push_back(what);
+            if (m_log.size() > 30)
+                m_log.pop_front();
+        }
+        const Snapshot before = snapshot();
+        const int errorsBefore = static_cast<int>(m_g.errors.size());
+        if (kind == Kind::Tick)
+            m_g.clock.fireNext();
+        else
+            m_g.click(handler);
+        ++m_report.events;
+        ++m_eventsThisGame;
+        if (m_g.errors.size() != errorsBefore)
+            return fail(QStringLiteral("error box: ") + m_g.errors.back());
+        if (kind == Kind::NewGame) {
+            m_gameOn = true;
+            m_eventsThisGame = 0;
+            ++m_report.gamesStarted;
+        }
+        follow(kind, before);
+        check(kind, before);
+    }
+
+    // What the game has done: counters for the report, and whether a game is on.
+    void follow(Kind kind, const Snapshot& before)
+    {
+        const auto& f = *m_g.screens;
+        if (s().Question.text == QStringLiteral("!!!!Правильно!!!!") && before.wordEntry && !s().Edit1.visible &&
+            (kind == Kind::Typing || kind == Kind::Letter))
+            ++m_report.wordsRight;
+        if ((kind == Kind::Typing || kind == Kind::Letter) && before.wordEntry && before.current &&
+            !s().GroupBox[before.current].visible)
+            ++m_report.wordsWrong;
+        if (s().RoundNumber != before.roundNumber && s().RoundNumber > 1)
+            ++m_report.roundsPlayed;
+        if (m_gameOn && f.Form7.isVisible()) {
+            m_gameOn = false;
+            ++m_report.gamesFinished;
+        }
+    }
+
+    void check(Kind kind, const Snapshot& before)
+    {
+        auto& f = *m_g.screens;
+        int screens = 0;
+        for (const Form* form : std::initializer_list<const Form*>{&f.Form1, &f.Form2, &f.Form3, &f.Form4, &f.Form5,
+                                                                    &f.Form6, &f.Form7, &f.Form8})
+            screens += form->isVisible() ? 1 : 0;
+        if (screens != 1)
+            return fail(QStringLiteral("%1 screens on view").arg(screens));
+
+        for (int slot = 1; slot <= 3; ++slot)
+            if (s().roundScore(slot) < 0 || s().totalScore(slot) < 0)
+                return fail(QStringLiteral("negative score of player %1").arg(slot));
+
+        if (m_gameOn) {
+            int red = 0;
+            for (int slot = 1; slot <= 3; ++slot)
+                red += s().nameLabel(slot).fontColor == Colors::Red ? 1 : 0;
+            if (red != 1)
+                return fail(QStringLiteral("%1 red names").arg(red));
+            if (!s().GroupBox[s().currentSlot()].visible && s().visiblePanels() > 0 && s().KrutButton.enabled)
+                return fail(QStringLiteral("the player who is out of the round may spin"));
+            if (s().RoundNumber >= 1 && s().RoundNumber <= s().RoundCount) {
+                const QString& answer = s().Answer;
+                for (int i = 1; i <= 12; ++i) {
+                    if (i <= answer.size()) {
+                        if (s().Label[i].text != QString(answer.at(i - 1)))
+                            return fail(QStringLiteral("board letter %1 is not the answer's").arg(i));
+                    } else if (s().Zas[i].visible || !s().Label[i].text.isEmpty()) {
+                        return fail(QStringLiteral("tile %1 beyond the answer is shown").arg(i));
+                    }
+                }
+            }
+        }
+
+        if (!checkScores(kind, before))
+            return;
+        checkBargain();
+        if (!canGoOn())
+            fail(QStringLiteral("stuck: nothing to press and no timer pending"));
+    }
+
+    bool checkScores(Kind kind, const Snapshot& before)
+    {
+        std::array<int, 4> round{}, total{};
+        for (int slot = 1; slot <= 3; ++slot) {
+            round[slot] = s().roundScore(slot);
+            total[slot] = s().totalScore(slot);
+        }
+        if (kind == Kind::NewGame) {
+            for (int slot = 1; slot <= 3; ++slot)
+                if (round[slot] != 0 || total[slot] != 0)
+                    return fail(QStringLiteral("a new game starts with points")), false;
+            return true;
+        }
+        const bool roundChanged = s().RoundNumber != before.roundNumber;
+        for (int slot = 1; slot <= 3; ++slot) {
+            const long long was = before.round[slot], now = round[slot];
+            if (roundChanged) {
+                if (now != 0 || total[slot] != clampedScore(static_cast<long long>(before.total[slot]) + was))
+                    return fail(QStringLiteral("round points did not move to the total of player %1").arg(slot)), false;
+                continue;
+            }
+            if (total[slot] != before.total[slot])
+                return fail(QStringLiteral("total of player %1 changed inside a round").arg(slot)), false;
+            if (now == was)
+                continue;
+            if (slot != before.current)
+                return fail(QStringLiteral("player %1 scored out of turn").arg(slot)), false;
+            bool allowed = false;
+            const long long delta = now - was;
+            switch (kind) {
+            case Kind::Letter: {
+                if (before.wordEntry) {
+                    allowed = delta == 2000 && s().NamedWord == s().Answer;
+                    break;
+                }
+                int opened = 0;
+                for (int i = 1; i <= 12; ++i)
+                    opened += before.covered[i] && !s().Zas[i].visible ? 1 : 0;
+                if (before.sector == QLatin1String("x2"))
+                    allowed = opened >= 1 && now == clampedScore(2 * was);
+                else
+                    allowed = now == clampedScore(was + static_cast<long long>(sectorPoints(before.sector)) * opened);
+                break;
+            }
+            case Kind::Typing:
+                allowed = delta == 2000 && s().NamedWord == s().Answer;
+                break;
+            case Kind::Tick: {
+                const int carried = s().carrier(slot).text.toInt();
+                allowed = (now == 0 && before.sector == QStringLiteral("Б")) ||
+                          (delta == 1500 && s().twobox.text == QLatin1String("1500")) ||
+                          (delta == carried && carried >= 10 && carried <= 3999 + 209);
+                break;
+            }
+            default:
+                break;
+            }
+            if (!allowed)
+                return fail(QStringLiteral("round score of player %1 went from %2 to %3 (sector %4)")
+                                .arg(slot).arg(was).arg(now).arg(before.sector)), false;
+        }
+        return true;
+    }
+
+    void checkBargain()
+    {
+        const BargainForm& b = m_g.screens->Form5;
+        if (!b.isVisible() || b.OfferStep < 1)
+            return;
+        if (b.OfferLimit < 3 || b.OfferLimit > 12)
+            return fail(QStringLiteral("offer limit %1").arg(b.OfferLimit));
+        if (b.OfferStep <= 12) {
+            const int base = BargainForm::offerBase(b.OfferStep);
+            if (b.OfferAmount < base || b.OfferAmount > base + 332 || b.OfferAmount == 1000 || b.OfferAmount == 1667 ||
+                b.OfferAmount == 3000)
+                return fail(QStringLiteral("offer %1 at step %2").arg(b.OfferAmount).arg(b.OfferStep));
+            if (b.BlackBoxPoints < 10 || b.BlackBoxPoints > b.OfferAmount + 209)
+                return fail(QStringLiteral("the box holds %1 at offer %2").arg(b.BlackBoxPoints).arg(b.OfferAmount));
+        }
+        if (b.OfferStep > b.OfferLimit + 1)
+            return fail(QStringLiteral("step %1 beyond the limit %2").arg(b.OfferStep).arg(b.OfferLimit));
+    }
+
+    struct Choice {
+        Kind kind;
+        QString what;
+        std::function<void()> handler;
+        int weight;
+    };
+
+    // What the player could press on the screen on view. "Новая игра" and
+    // "Выход" of the studio count only when no game is on.
+    std::vector<Choice> choices(bool withEscapes)
+    {
+        std::vector<Choice> c;
+        auto& f = *m_g.screens;
+        StudioForm& st = s();
+        if (f.Form4.isVisible()) {
+            c.push_back({Kind::Other, QStringLiteral("set-up: OK"), [this] { setupAndOk(); }, 1});
+        } else if (f.Form7.isVisible()) {
+            if (f.Form7.SpeedButton1.visible)
+                c.push_back({Kind::Other, QStringLiteral("end: ВЫХОД"), [this] { m_g.screens->Form7.SpeedButton1Click(); }, 1});
+        } else if (f.Form5.isVisible()) {
+            if (f.Form5.SpeedButton1.enabled)
+                c.push_back({Kind::Other, QStringLiteral("bargain: black box"), [this] { m_g.screens->Form5.SpeedButton1Click(); }, 3});
+            if (f.Form5.SpeedButton2.enabled)
+                c.push_back({Kind::Other, QStringLiteral("bargain: money"), [this] { m_g.screens->Form5.SpeedButton2Click(); }, 2});
+        } else if (f.Form6.isVisible()) {
+            if (f.Form6.SpeedButton1.enabled)
+                c.push_back({Kind::Other, QStringLiteral("boxes: 1"), [this] { m_g.screens->Form6.SpeedButton1Click(); }, 1});
+            if (f.Form6.SpeedButton2.enabled)
+                c.push_back({Kind::Other, QStringLiteral("boxes: 2"), [this] { m_g.screens->Form6.SpeedButton2Click(); }, 1});
+        } else if (st.isVisible()) {
+            if (st.KrutButton.visible && st.KrutButton.enabled)
+                c.push_back({Kind::Other, QStringLiteral("spin"), [this] { s().KrutButtonClick(); }, 12});
+            if (st.SlovoButton.visible && st.SlovoButton.enabled)
+                c.push_back({Kind::Other, QStringLiteral("name the word"), [this] { s().SlovoButtonClick(); }, 2});
+            if (st.TakePriz.visible && st.TakePriz.enabled)
+                c.push_back({Kind::Other, QStringLiteral("take the prize"), [this] { s().TakePrizClick(); }, 4});
+            std::vector<int> letters, useful;
+            for (int n = 1; n <= Alphabet::Size; ++n) {
+                if (!st.SpeedButton[n].visible || !st.SpeedButton[n].enabled)
+                    continue;
+                letters.push_back(n);
+                if (st.Answer.contains(Alphabet::letter(n)))
+                    useful.push_back(n);
+            }
+            if (!letters.empty()) {
+                const bool typing = st.WordEntryMode;
+                int n = letters[static_cast<std::size_t>(pick(static_cast<int>(letters.size())))];
+                if (typing && st.Edit1.text.size() < st.Answer.size()) {
+                    const int next = Alphabet::indexOf(st.Answer.at(st.Edit1.text.size()));
+                    if (next && chance(0.8))
+                        n = next;
+                } else if (!useful.empty() && chance(0.6)) {
+                    n = useful[static_cast<std::size_t>(pick(static_cast<int>(useful.size())))];
+                }
+                c.push_back({Kind::Letter, QStringLiteral("letter ") + Alphabet::letter(n), [this, n] { s().SpeedButtonClick(n); }, 12});
+            }
+            if (st.Edit1.visible) {
+                const QString right = st.Answer;
+                QString wrong = right;
+                if (!wrong.isEmpty())
+                    wrong[pick(static_cast<int>(wrong.size()))] = QChar(chance(0.5) ? u'7' : u'Ё');
+                const QString typed = chance(0.6) ? right.toLower() : wrong;
+                c.push_back({Kind::Typing, QStringLiteral("type ") + typed, [this, typed] { s().Edit1Edited(typed); }, 6});
+                if (!right.isEmpty()) {
+                    const QString part = right.left(pick(static_cast<int>(right.size())));
+                    c.push_back({Kind::Typing, QStringLiteral("type ") + part, [this, part] { s().Edit1Edited(part); }, 2});
+                }
+            }
+            for (int i = 1; i <= 12; ++i)
+                if (st.Zas[i].visible && st.Zas[i].enabled)
+                    c.push_back({Kind::Other, QStringLiteral("tile %1").arg(i), [this, i] { s().ZasClick(i); }, 2});
+            if (withEscapes || !m_gameOn) {
+                c.push_back({Kind::NewGame, QStringLiteral("Новая игра"), [this] { s().SpeedButton34Click(); }, m_gameOn ? 1 : 20});
+                c.push_back({Kind::Other, QStringLiteral("Выход"), [this] { s().BitBtn1Click(); }, 1});
+            }
+        }
+        return c;
+    }
+
+    void setupAndOk()
+    {
+        SetupForm& setup = m_g.screens->Form4;
+        if (chance(0.7)) {
+            static const QString names[] = {QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вика"),
+                                            QStringLiteral(" "), QStringLiteral("Григорий")};
+            const int players = 1 + pick(3);
+            QString chosen[3];
+            for (int i = 0; i < players; ++i)
+                chosen[i] = names[pick(5)];
+            if (chance(0.1)) {  // a combination that names no players
+                chosen[0].clear();
+                chosen[2] = names[0];
+            }
+            setup.Edit1.text = chosen[0];
+            setup.Edit2.text = chosen[1];
+            setup.Edit3.text = chosen[2];
+        }
+        if (chance(0.8))
+            setup.LevelChange(pick(9));
+        setup.BitBtn1Click();
+    }
+
+    bool canGoOn()
+    {
+        if (m_g.clock.hasPending() || m_g.screens->Form1.isVisible())
+            return true;
+        return !choices(false).empty();
+    }
+
+    void step()
+    {
+        // Now and then a player walks away from a game in the middle.
+        std::vector<Choice> c = choices(false);
+        if (m_gameOn && s().isVisible() && chance(0.0002)) {
+            c = choices(true);
+            c.erase(c.begin(), c.end() - 2);
+        }
+        const bool pending = m_g.clock.hasPending();
+        if (c.empty() || (pending && chance(0.35))) {
+            if (!pending)
+                return fail(QStringLiteral("stuck: nothing to press and no timer pending"));
+            return act(Kind::Tick, QStringLiteral("tick at %1").arg(m_g.clock.now() + m_g.clock.nextDueIn()), {});
+        }
+        int sum = 0;
+        for (const Choice& x : c)
+            sum += x.weight;
+        int r = pick(sum);
+        for (Choice& x : c) {
+            if ((r -= x.weight) >= 0)
+                continue;
+            if (x.kind == Kind::Other && x.what == QStringLiteral("Выход") && m_gameOn) {
+                m_gameOn = false;
+                ++m_report.gamesAbandoned;
+            }
+            if (x.kind == Kind::NewGame && m_gameOn) {
+                ++m_report.gamesAbandoned;
+            }
+            count(x);
+            return act(x.kind, x.what, x.handler);
+        }
+    }
+
+    void count(const Choice& x)
+    {
+        if (x.what == QStringLiteral("take the prize"))
+            ++m_report.prizesTaken;
+        else if (x.what.startsWith(QStringLiteral("boxes")))
+            ++m_report.boxesPlayed;
+        else if (x.what.startsWith(QStringLiteral("tile")))
+            ++m_report.tilesOpened;
+    }
+
+    Options m_options;
+    GameFixture m_g;
+    std::mt19937 m_rng;
+    Report m_report;
+    std::deque<QString> m_log;
+    bool m_gameOn = false;
+    bool m_stopped = false;
+    int m_eventsThisGame = 0;
+};
+
+}
+
+Report run(const Options& options)
+{
+    Player player(options);
+    return player.run();
+}
+
+}

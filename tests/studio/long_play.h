@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// Long play: many games of random but legal clicks in virtual time, checking
+// after every event that the game is in a sound state. The "player" presses
+// only what is visible and enabled on the screen on view; when he does not,
+// the clock moves on to the next pending tick.
+namespace LongPlay {
+
+struct Options {
+    int games = 300;           // games started from the menu
+    std::uint32_t seed = 1;    // the player's choices
+    int maxEventsPerGame = 100000;
+};
+
+struct Report {
+    int gamesStarted = 0;
+    int gamesFinished = 0;     // reached the end screen
+    int gamesAbandoned = 0;    // "Новая игра" or "Выход" in the middle
+    long long events = 0;      // clicks and ticks
+    long long roundsPlayed = 0;
+    long long wordsRight = 0, wordsWrong = 0, prizesTaken = 0, boxesPlayed = 0, tilesOpened = 0;
+    QStringList failures;      // the first broken rule, with the last actions that led to it
+};
+
+Report run(const Options& options);
+
+}

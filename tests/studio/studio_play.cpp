@@ -1,0 +1,71 @@
+#include "studio_play.h"
+
+#include "alphabet.h"
+
+#include <stdexcept>
+
+namespace Play {
+
+std::vector<std::pair<QString, QString>> base(const QStringList& answers)
+{
+    auto records = sampleBase();
+    for (int i = 0; i < answers.size() && i < static_cast<int>(records.size()); ++i)
+        records[static_cast<std::size_t>(i)] = {answers[i], QStringLiteral("Вопрос ") + QString::number(i + 1)};
+    return records;
+}
+
+void start(GameFixture& g, const QStringList& names, int rounds)
+{
+    g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    g.startGame(names, rounds);
+}
+
+int sectorNumber(const QString& label)
+{
+    const auto& all = StudioForm::sectors();
+    for (int k = 0; k < 16; ++k)
+        if (all[static_cast<std::size_t>(k)] == label)
+            return k + 1;
+    throw std::logic_error("no such sector");
+}
+
+void spin(GameFixture& g, const QString& sector, int slowTurn)
+{
+    StudioForm& s = g.studio();
+    if (!s.KrutButton.enabled || !s.KrutButton.visible)
+        throw std::logic_error("the spin button cannot be pressed");
+    g.random.push({sectorNumber(sector) - 1, slowTurn});
+    g.click([&] { s.KrutButtonClick(); });
+    while (s.Timer6.isRunning() || s.Timer7.isRunning())
+        g.clock.fireNext();
+}
+
+void letter(GameFixture& g, const QString& letter)
+{
+    const int n = Alphabet::indexOf(letter.at(0));
+    StudioForm& s = g.studio();
+    if (!s.SpeedButton[n].enabled || !s.SpeedButton[n].visible)
+        throw std::logic_error("the letter button cannot be pressed");
+    g.click([&] { s.SpeedButtonClick(n); });
+}
+
+void nameWord(GameFixture& g, const QString& word)
+{
+    StudioForm& s = g.studio();
+    if (!s.Edit1.visible) {
+        if (!s.SlovoButton.enabled)
+            throw std::logic_error("the word button cannot be pressed");
+        g.click([&] { s.SlovoButtonClick(); });
+    }
+    g.click([&] { s.Edit1Edited(word); });
+}
+
+void waitFor(GameFixture& g, const Timer& timer)
+{
+    if (!timer.isRunning())
+        throw std::logic_error("timer is not running");
+    while (timer.isRunning() && g.clock.fireNext()) {
+    }
+}
+
+}

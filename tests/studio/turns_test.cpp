@@ -1,0 +1,314 @@
+// Turns, rounds, the result and leaving the studio.
+#include "studio_play.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using Play::host;
+
+namespace {
+
+const QStringList Three = {QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вика")};
+
+int redCount(StudioForm& s)
+{
+    int n = 0;
+    for (int slot = 1; slot <= 3; ++slot)
+        n += s.nameLabel(slot).fontColor == Colors::Red ? 1 : 0;
+    return n;
+}
+
+}
+
+// The turn goes round 1 -> 2 -> 3 -> 1 and skips a player who left the round.
+TEST(Turns, PassSkipsThePlayerWhoLeftTheRound)
+{
+    GameFixture g(Play::base({QStringLiteral("КОТ")}));
+    StudioForm& s = g.studio();
+    Play::start(g, Three, 3);
+    g.advance(2000);
+    EXPECT_EQ(host(g), QStringLiteral("Первым ходит Аня."));
+    EXPECT_EQ(s.currentSlot(), 1);
+    g.advance(3000);
+
+    Play::spin(g, QStringLiteral("100"));
+    Play::letter(g, QStringLiteral("Я"));
+    g.advance(3000);
+    EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Боря"));
+    g.advance(3000);
+
+    Play::nameWord(g, QStringLiteral("ДОМ"));  // player 2 is out
+    EXPECT_FALSE(s.GroupBox[2].visible);
+    EXPECT_EQ(s.currentSlot(), 3);
+    EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Вика"));
+    g.advance(3000);
+
+    Play::spin(g, QStringLiteral("0"));
+    EXPECT_EQ(s.currentSlot(), 1);
+    EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Аня"));
+    g.advance(3000);
+    Play::spin(g, QStringLiteral("Б"));
+    EXPECT_EQ(s.currentSlot(), 3);
+    EXPECT_EQ(redCount(s), 1);
+}
+
+// Alone in the game, the player hears "И снова ходит" every turn and never gets the three moves.
+TEST(Turns, OnePlayerGameKeepsTheTurnAndEndsTheRoundOnAWrongWord)
+{
+    GameFixture g(Play::base({QStringLiteral("КОТ"), QStringLiteral("ДОМ")}));
+    StudioForm& s = g.studio();
+    Play::start(g, {QStringLiteral("Аня")}, 2);
+    g.advance(2000);
+    EXPECT_EQ(host(g), QStringLiteral("И снова ходит Аня."));
+    g.advance(3000);
+    Play::spin(g, QStringLiteral("300"));
+    Play::letter(g, QStringLiteral("О"));
+    EXPECT_EQ(s.RoundScore1, 300);
+    Play::spin(g, QStringLiteral("300"));
+    Play::letter(g, QStringLiteral("Ы"));
+    g.advance(3000);
+    EXPECT_EQ(host(g), QStringLiteral("И снова ходит Аня."));
+    g.advance(3000);
+
+    Play::nameWord(g, QStringLiteral("КИТ"));
+    EXPECT_EQ(host(g), QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
+    EXPECT_FALSE(s.Timer11.isRunning());
+    EXPECT_EQ(s.EffectiveMoveCount, 0);
+    EXPECT_FALSE(s.Label[20].visible);
+    g.advance(4000);
+    EXPECT_EQ(s.RoundNumber, 2);
+    EXPECT_EQ(s.TotalScore1, 300);  // a player out of the round keeps his points
+    EXPECT_TRUE(s.GroupBox[1].visible);
+}
+
+// Whoever won the last round, the next one opens with player 1; round points reach the totals once.
+TEST(Turns, EveryRoundOpensWithPlayerOne)
+{
+    GameFixture g(Play::base({QStringLiteral("КОТ"), QStringLiteral("ДОМ")}));
+    StudioForm& s = g.studio();
+    Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 2);
+    g.advance(5000);
+    Play::spin(g, QStringLiteral("0"));
+    g.advance(3000);
+    Play::nameWord(g, QStringLiteral("КОТ"));
+    EXPECT_EQ(s.RoundScore2, 2000);
+    EXPECT_EQ(s.Label[20].text, QStringLiteral("Следующий раунд!"));
+    g.advance(5000);
+    EXPECT_EQ(s.RoundNumber, 2);
+    EXPECT_EQ(s.currentSlot(), 1);
+    EXPECT_EQ(s.TotalScore2, 2000);
+    EXPECT_EQ(s.RoundScore2, 0);
+    EXPECT_FALSE(s.Label[20].visible);
+    g.advance(2000);
+    EXPECT_EQ(host(g), QStringLiteral("Первым ходит Аня."));
+}
+
+struct ResultCase {
+    int players;
+    int scores[3];
+    const char* expected;
+};
+
+class GameResult : public ::testing::TestWithParam<ResultCase> {};
+
+// The end screen names the one player with the greatest total, or "Ничья!" when it is shared.
+TEST_P(GameResult, NamesTheWinnerOrADraw)
+{
+    const ResultCase c = GetParam();
+    GameFixture g;
+    StudioForm& s = g.studio();
+    Play::start(g, Three.mid(0, c.players), 1);
+    s.RoundScore1 = c.scores[0];
+    s.RoundScore2 = c.scores[1];
+    s.RoundScore3 = c.scores[2];
+    g.click([&] { s.StartRound(); });
+    EXPECT_TRUE(g.screens->Form7.isVisible());
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_EQ(g.screens->Form7.Edit1.text, QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Turns, GameResult,
+                         ::testing::Values(ResultCase{3, {500, 500, 100}, "Ничья!"},
+                                           ResultCase{3, {500, 100, 100}, "Аня"},
+                                           ResultCase{3, {100, 100, 500}, "Вика"},
+                                           ResultCase{3, {100, 500, 500}, "Ничья!"},
+                                           ResultCase{3, {0, 0, 0}, "Ничья!"},
+                                           ResultCase{2, {300, 300, 0}, "Ничья!"},
+                                           ResultCase{2, {100, 200, 0}, "Боря"},
+                                           ResultCase{1, {0, 0, 0}, "Аня"}));
+
+// "ВЫХОД" waits five seconds, and a second game starts the end screen afresh.
+TEST(Turns, EndScreenOffersTheExitAfterFiveSeconds)
+{
+    GameFixture g;
+    StudioForm& s = g.studio();
+    EndForm& end = g.screens->Form7;
+    for (int game = 0; game < 2; ++game) {
+        Play::start(g, {QStringLiteral("Аня")}, 1);
+        g.advance(5000);
+        Play::nameWord(g, s.Answer);
+        g.advance(5000);
+        ASSERT_TRUE(end.isVisible());
+        EXPECT_EQ(end.Edit1.text, QStringLiteral("Аня"));
+        g.advance(4999);
+        EXPECT_FALSE(end.SpeedButton1.visible);
+        g.advance(1);
+        EXPECT_TRUE(end.SpeedButton1.visible);
+        g.click([&] { end.SpeedButton1Click(); });
+        EXPECT_TRUE(g.screens->Form1.isVisible());
+        EXPECT_FALSE(end.isVisible());
+        EXPECT_TRUE(end.Edit1.text.isEmpty());
+        EXPECT_FALSE(end.SpeedButton1.visible);
+    }
+}
+
+// With nine rounds the tenth question is laid out as the game ends, and the banner of round 9 closes the game.
+TEST(Turns, NineRoundsEndWithTheClosingBanner)
+{
+    GameFixture g;
+    StudioForm& s = g.studio();
+    Play::start(g, {QStringLiteral("Аня")}, 9);
+    for (int round = 1; round <= 9; ++round) {
+        g.advance(5000);
+        ASSERT_EQ(s.RoundNumber, round);
+        Play::nameWord(g, s.Answer);
+        EXPECT_EQ(s.Label[20].text, round == 9 ? QStringLiteral("Игра окончена!") : QStringLiteral("Следующий раунд!"));
+        g.advance(5000);
+    }
+    EXPECT_EQ(s.RoundNumber, 10);
+    EXPECT_EQ(s.Answer, s.RoundAnswers[10]);
+    EXPECT_EQ(s.TotalScore1, 18000);
+    EXPECT_TRUE(g.screens->Form7.isVisible());
+}
+
+// "Новая игра" in the middle of a spin stops the old chain; nothing of it reaches the new game.
+TEST(Turns, NewGameStopsTheOldChainAndClosesTheWordBox)
+{
+    GameFixture g(Play::base({QStringLiteral("КОТ")}));
+    StudioForm& s = g.studio();
+    Play::start(g, Three, 3);
+    g.advance(5000);
+    g.click([&] { s.SlovoButtonClick(); });
+    ASSERT_TRUE(s.Edit1.visible);
+    Play::start(g, Three, 3);  // through the menu again, names kept
+    EXPECT_FALSE(s.Edit1.visible);
+    EXPECT_FALSE(s.WordEntryMode);
+    g.advance(5000);
+    g.random.push({0, 0});
+    g.click([&] { s.KrutButtonClick(); });
+    ASSERT_TRUE(s.Timer6.isRunning());
+    const QString wheelAt = s.S[1].text;
+    g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    g.click([&] { s.SpeedButton34Click(); });
+    for (Timer* t : {&s.Timer2, &s.Timer3, &s.Timer4, &s.Timer5, &s.Timer6, &s.Timer7, &s.Timer8, &s.Timer9,
+                     &s.Timer10, &s.Timer11})
+        EXPECT_FALSE(t->isRunning()) << t->name().toStdString();
+    EXPECT_TRUE(s.Timer1.isRunning());
+    EXPECT_EQ(s.S[1].text, wheelAt);  // the wheel stays where it was
+    EXPECT_EQ(s.RoundNumber, 1);
+    g.advance(2000);
+    EXPECT_EQ(host(g), QStringLiteral("Первым ходит Аня."));
+}
+
+// "Новая игра" pressed while a won round's banner is up must not carry the banner into the new game,
+// where it would read as a solved word and leave the player nothing to press.
+TEST(Turns, NewGameDuringTheRoundBannerStartsClean)
+{
+    GameFixture g(Play::base({QStringLiteral("КОТ")}));
+    StudioForm& s = g.studio();
+    Play::start(g, {QStringLiteral("Аня")}, 3);
+    g.advance(5000);
+    Play::nameWord(g, QStringLiteral("КОТ"));
+    ASSERT_TRUE(s.Label[20].visible);
+    g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    g.click([&] { s.SpeedButton34Click(); });
+    EXPECT_FALSE(s.Label[20].visible);
+    g.advance(5000);
+    Play::spin(g, QStringLiteral("100"));
+    Play::letter(g, QStringLiteral("О"));
+    EXPECT_TRUE(s.KrutButton.enabled && s.SlovoButton.enabled);
+}
+
+// "Новая игра" counts the players the set-up named, even when the last of them is out of the round.
+TEST(Turns, NewGameCountsPlayersFromTheirNames)
+{
+    GameFixture g(Play::base({QStringLiteral("КОТ")}));
+    StudioForm& s = g.studio();
+    Play::start(g, Three, 3);
+    g.advance(5000);
+    Play::spin(g, QStringLiteral("0"));
+    g.advance(3000);
+    Play::spin(g, QStringLiteral("0"));
+    g.advance(3000);
+    ASSERT_EQ(s.currentSlot(), 3);
+    Play::nameWord(g, QStringLiteral("ЛЕС"));
+    ASSERT_FALSE(s.GroupBox[3].visible);
+    g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    g.click([&] { s.SpeedButton34Click(); });
+    EXPECT_EQ(s.PlayerCount, 3);
+    EXPECT_TRUE(s.GroupBox[3].visible);
+}
+
+// "Выход" abandons the game: no timer runs on behind the menu and only "Новая игра" can restart play.
+TEST(Turns, ExitStopsTheGameBehindTheMenu)
+{
+    GameFixture g(Play::base({QStringLiteral("КОТ")}));
+    StudioForm& s = g.studio();
+    Play::start(g, Three, 1);
+    g.advance(5000);
+    g.random.push({0, 0});
+    g.click([&] { s.KrutButtonClick(); });
+    g.click([&] { s.BitBtn1Click(); });
+    EXPECT_TRUE(g.screens->Form1.isVisible());
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_FALSE(g.clock.hasPending());
+    g.advance(60000);
+    EXPECT_FALSE(g.screens->Form7.isVisible());
+
+    g.click([&] { g.screens->Form1.BitBtn1Click(); });
+    g.click([&] { g.screens->Form4.BitBtn1Click(); });
+    ASSERT_TRUE(s.isVisible());
+    EXPECT_FALSE(s.KrutButton.enabled);
+    EXPECT_FALSE(s.SlovoButton.enabled);
+    for (int n = 1; n <= 33; ++n)
+        EXPECT_FALSE(s.SpeedButton[n].enabled);
+    EXPECT_TRUE(s.SpeedButton[34].enabled);
+}
+
+// A base with too few playable questions stops the game with a message instead of hanging.
+TEST(Turns, TooFewQuestionsForTheRoundsIsReported)
+{
+    auto records = sampleBase();
+    for (std::size_t i = 3; i < records.size(); ++i)
+        records[i].first.clear();
+    GameFixture g(records);
+    g.startGame({QStringLiteral("Аня")}, 5);
+    ASSERT_EQ(g.errors.size(), 1);
+    EXPECT_TRUE(g.errors[0].contains(QStringLiteral("3 вопроса")));
+    EXPECT_FALSE(g.studio().Timer1.isRunning());
+
+    g.startGame({QStringLiteral("Аня")}, 3);  // three are enough for three rounds
+    EXPECT_EQ(g.errors.size(), 1);
+    EXPECT_TRUE(g.studio().Timer1.isRunning());
+    for (int round = 1; round <= 3; ++round)
+        EXPECT_FALSE(g.studio().RoundAnswers[static_cast<std::size_t>(round)].isEmpty());
+}
+
+// Scores stop at the 32-bit limit instead of wrapping to a negative number.
+TEST(Turns, ScoresSaturateAtTheLimit)
+{
+    GameFixture g(Play::base({QStringLiteral("КОТ")}));
+    StudioForm& s = g.studio();
+    Play::start(g, {QStringLiteral("Аня")}, 2);
+    g.advance(5000);
+    s.RoundScore1 = std::numeric_limits<int>::max() - 100;
+    Play::spin(g, QStringLiteral("x2"));
+    Play::letter(g, QStringLiteral("К"));
+    EXPECT_EQ(s.RoundScore1, std::numeric_limits<int>::max());
+    Play::nameWord(g, QStringLiteral("КОТ"));
+    EXPECT_EQ(s.RoundScore1, std::numeric_limits<int>::max());
+    s.TotalScore1 = 5;
+    g.advance(5000);
+    EXPECT_EQ(s.TotalScore1, std::numeric_limits<int>::max());
+}

@@ -1,0 +1,99 @@
+// Naming the whole word.
+#include "studio_play.h"
+
+#include <gtest/gtest.h>
+
+using Play::host;
+
+namespace {
+
+struct Game {
+    explicit Game(const QStringList& answers, int players = 2, int rounds = 3) : g(Play::base(answers))
+    {
+        const QStringList names = {QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вика")};
+        Play::start(g, names.mid(0, players), rounds);
+        g.advance(5000);
+    }
+    GameFixture g;
+    StudioForm& s = g.studio();
+};
+
+}
+
+// The word is handed in the moment it is as long as the answer; a right one pays 2000 and shows the board.
+TEST(Word, RightWordWinsTheRound)
+{
+    Game game({QStringLiteral("КАРАВАН")});
+    Play::spin(game.g, QStringLiteral("100"));
+    Play::letter(game.g, QStringLiteral("А"));
+    game.g.click([&] { game.s.SlovoButtonClick(); });
+    EXPECT_TRUE(game.s.Edit1.visible);
+    EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+    for (int n = 1; n <= 33; ++n)
+        EXPECT_TRUE(game.s.SpeedButton[n].visible && game.s.SpeedButton[n].enabled);
+
+    game.g.click([&] { game.s.Edit1Edited(QStringLiteral("караВа")); });  // typed letters become capitals
+    EXPECT_EQ(game.s.Edit1.text, QStringLiteral("КАРАВА"));
+    EXPECT_TRUE(game.s.Edit1.visible);
+    Play::letter(game.g, QStringLiteral("Н"));  // the letter buttons type too
+    EXPECT_FALSE(game.s.Edit1.visible);
+    EXPECT_TRUE(game.s.Edit1.text.isEmpty());
+    EXPECT_EQ(host(game.g), QStringLiteral("!!!!Правильно!!!!"));
+    EXPECT_EQ(game.s.RoundScore1, 300 + 2000);
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_FALSE(game.s.Zas[i].visible);
+    EXPECT_TRUE(game.s.Label[20].visible);
+    EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Следующий раунд!"));
+    EXPECT_FALSE(game.s.SpeedButton[1].visible);  // "А" was used before the entry opened
+    EXPECT_TRUE(game.s.SpeedButton[15].visible);   // "Н" was only typed
+    for (int n = 1; n <= 33; ++n)
+        EXPECT_FALSE(game.s.SpeedButton[n].enabled);
+    game.g.advance(5000);
+    EXPECT_EQ(game.s.RoundNumber, 2);
+}
+
+// A wrong word puts the player out; his points stay; the used letters disappear again.
+TEST(Word, WrongWordPutsThePlayerOut)
+{
+    Game game({QStringLiteral("КОТ")}, 3);
+    Play::spin(game.g, QStringLiteral("450"));
+    Play::letter(game.g, QStringLiteral("О"));
+    Play::nameWord(game.g, QStringLiteral("КИТ"));
+    EXPECT_FALSE(game.s.GroupBox[1].visible);
+    EXPECT_EQ(game.s.RoundScore1, 450);
+    EXPECT_EQ(game.s.currentSlot(), 2);
+    EXPECT_EQ(host(game.g), QStringLiteral("Сейчас ходит Боря"));
+    EXPECT_FALSE(game.s.Edit1.visible);
+    EXPECT_FALSE(game.s.SpeedButton[16].visible);
+    EXPECT_TRUE(game.s.SpeedButton[1].visible);
+    EXPECT_FALSE(game.s.SpeedButton[1].enabled);
+    EXPECT_TRUE(game.s.Zas[1].visible);
+    game.g.advance(5000);
+    EXPECT_EQ(game.s.TotalScore1, 0);
+}
+
+// A word of the right length that differs in a Latin letter or a digit is wrong.
+TEST(Word, LookAlikeCharactersAreWrong)
+{
+    Game game({QStringLiteral("ТУ154")}, 1);
+    Play::nameWord(game.g, QStringLiteral("TУ154"));  // Latin T
+    EXPECT_EQ(host(game.g), QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_FALSE(game.s.Zas[i].visible);
+    EXPECT_TRUE(game.s.Timer4.isRunning());
+    EXPECT_FALSE(game.s.Timer3.isRunning());
+}
+
+// The last round's right word shows "Игра окончена!", and the game ends 5 s later.
+TEST(Word, RightWordInTheLastRoundClosesTheGame)
+{
+    Game game({QStringLiteral("КОТ"), QStringLiteral("ДОМ")}, 2, 2);
+    Play::nameWord(game.g, QStringLiteral("КОТ"));
+    EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Следующий раунд!"));
+    game.g.advance(10000);
+    Play::nameWord(game.g, QStringLiteral("ДОМ"));
+    EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Игра окончена!"));
+    game.g.advance(5000);
+    EXPECT_TRUE(game.g.screens->Form7.isVisible());
+    EXPECT_EQ(game.s.TotalScore1, 4000);
+}
