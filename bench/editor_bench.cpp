@@ -5,6 +5,7 @@
 // the whole base for "Удалить" should come close to.
 
 #include "editor_form.h"
+#include "screens.h"
 #include "form.h"
 #include "manual_clock.h"
 #include "question_record.h"
@@ -186,6 +187,24 @@ int main(int argc, char** argv)
     }
     click([&] { editor.BitBtn1Click(); });
 
+    // "Новая игра" in the studio: opens the base and draws the game's questions.
+    std::vector<double> newGame;
+    {
+        ManualClock studioClock;
+        SeededRandom studioRandom(2);
+        Runtime studioRuntime(studioClock, studioRandom, QString::fromStdString(root.string()));
+        studioRuntime.dispatcher.setErrorReporter([&error](const QString& m) { error = m; });
+        Screens screens(studioRuntime);
+        StudioForm& studio = screens.Form2;
+        studio.nameLabel(1).text = QStringLiteral("Анна");
+        studio.Edit2.text = QStringLiteral("9");
+        for (int i = 0; i < Runs; ++i) {
+            newGame.push_back(secondsOf([&] { studioRuntime.dispatcher.run([&] { studio.SpeedButton34Click(); }); }));
+            if (!error.isEmpty())
+                die(error.toStdString());
+        }
+    }
+
     const fs::path copied = root / "Data" / "copy.dat";
     for (int i = 0; i < Runs; ++i) {
         copy.push_back(secondsOf([&] { plainCopy(base, copied); }));
@@ -200,6 +219,7 @@ int main(int argc, char** argv)
     print({"\"< Предыдущий\"", median(previous)}, 0);
     print({"\"Удалить\" first record", median(remove)}, copyTime);
     print({"\"Сохранить\"", median(save)}, 0);
+    print({"\"Новая игра\" (questions)", median(newGame)}, 0);
     print({"plain copy of the base", copyTime}, copyTime);
     std::printf("\n\"Удалить\" of the first record is %.2f times the plain copy (goal: at most 1.5).\n",
                 median(remove) / copyTime);

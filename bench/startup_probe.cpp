@@ -19,6 +19,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -120,14 +121,20 @@ int main(int argc, char** argv)
         QTimer::singleShot(6000, [&] {
             const double cpu0 = cpuSeconds(), t0 = monotonicSeconds();
             program.runtime.dispatcher.run([&] { studio.KrutButtonClick(); });
-            auto* poll = new QTimer(&app);
-            // Polls only to notice the end; its own cost is counted too, so it is slow.
-            poll->start(500);
-            QObject::connect(poll, &QTimer::timeout, [&, cpu0, t0] {
-                if (studio.Timer6.isRunning())
+            // Noticed after the event that stops the wheel, like the views are.
+            auto done = std::make_shared<bool>(false);
+            program.runtime.dispatcher.addListener([&, cpu0, t0, done] {
+                if (*done || studio.Timer6.isRunning())
                     return;
-                std::printf("spin_seconds %.3f\nspin_cpu_seconds %.4f\nsector %s\n", monotonicSeconds() - t0,
-                            cpuSeconds() - cpu0, studio.Sector.toUtf8().constData());
+                *done = true;
+                // The wheel's own formula: 16w steps of 150 ms, then 150 + 25j ms for j = 1..16+d.
+                const int w = studio.WheelSlowTurn;
+                const int d = 16 * studio.WheelTurns + studio.WheelStep - 16 * (w + 1);
+                double formula = 16 * w * 0.150;
+                for (int j = 1; j <= 16 + d; ++j)
+                    formula += 0.150 + 0.025 * j;
+                std::printf("spin_seconds %.3f\nspin_formula_seconds %.3f\nspin_cpu_seconds %.4f\nsector %s\n",
+                            monotonicSeconds() - t0, formula, cpuSeconds() - cpu0, studio.Sector.toUtf8().constData());
                 QApplication::quit();
             });
         });
