@@ -7,6 +7,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("slovodrom"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.slovodrom.slovodrom"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
     Program program;
     program.start();
