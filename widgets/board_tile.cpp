@@ -1,28 +1,11 @@
 #include "board_tile.h"
 
-#include <QEnterEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-BoardTile::BoardTile(QWidget* parent) : QAbstractButton(parent)
+BoardTile::BoardTile(QWidget* parent) : HoverButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
-}
-
-void BoardTile::enterEvent(QEnterEvent* event)
-{
-    m_hover = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void BoardTile::leaveEvent(QEvent* event)
-{
-    m_hover = false;
-    update();
-    QAbstractButton::leaveEvent(event);
 }
 
 void BoardTile::paintEvent(QPaintEvent*)
@@ -36,7 +19,7 @@ void BoardTile::paintEvent(QPaintEvent*)
 
     const bool choosable = isEnabled();
     QLinearGradient body(r.topLeft(), r.bottomLeft());
-    body.setColorAt(0.0, choosable && m_hover ? QColor(90, 70, 10) : QColor(60, 60, 66));
+    body.setColorAt(0.0, choosable && hovered() ? QColor(90, 70, 10) : QColor(60, 60, 66));
     body.setColorAt(0.55, QColor(8, 8, 10));
     body.setColorAt(1.0, QColor(0, 0, 0));
     p.fillPath(shape, body);

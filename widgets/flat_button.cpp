@@ -1,27 +1,10 @@
 #include "flat_button.h"
 
-#include <QEnterEvent>
 #include <QPainter>
 
-FlatButton::FlatButton(QWidget* parent, bool frameOnHover) : QAbstractButton(parent), m_frameOnHover(frameOnHover)
+FlatButton::FlatButton(QWidget* parent, bool frameOnHover) : HoverButton(parent), m_frameOnHover(frameOnHover)
 {
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
-}
-
-void FlatButton::enterEvent(QEnterEvent* event)
-{
-    m_hover = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void FlatButton::leaveEvent(QEvent* event)
-{
-    m_hover = false;
-    update();
-    QAbstractButton::leaveEvent(event);
 }
 
 void FlatButton::paintEvent(QPaintEvent*)
@@ -32,7 +15,7 @@ void FlatButton::paintEvent(QPaintEvent*)
         p.setPen(palette().color(QPalette::ButtonText));
         p.drawText(rect(), Qt::AlignCenter, text());
     }
-    if (m_frameOnHover && m_hover && isEnabled()) {
+    if (m_frameOnHover && hovered() && isEnabled()) {
         // A thin raised frame: light at the top and left, dark at the bottom and right.
         const QRect r = rect().adjusted(0, 0, -1, -1);
         p.setPen(QColor(255, 255, 255, 230));

@@ -42,16 +42,11 @@ int main(int argc, char** argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
 
-    GameFixture game({{QStringLiteral("ПАРОВОЗ"), QStringLiteral("Машина на рельсах, что ходит на пару и угле")},
-                      {QStringLiteral("КОСМОНАВТ"), QStringLiteral("Кто летает к звёздам на ракете?")},
-                      {QStringLiteral("ЛЕС"), QStringLiteral("Много деревьев")},
-                      {QStringLiteral("МОРЕ"), QStringLiteral("Солёная вода")},
-                      {QStringLiteral("САД"), QStringLiteral("Яблони и груши")},
-                      {QStringLiteral("ЁЖ"), QStringLiteral("Колючий зверёк")},
-                      {QStringLiteral("РЕКА"), QStringLiteral("Течёт к морю")},
-                      {QStringLiteral("ГОРА"), QStringLiteral("Высокая вершина")},
-                      {QStringLiteral("ЗИМА"), QStringLiteral("Время года со снегом")},
-                      {QStringLiteral("ПОЛЕ"), QStringLiteral("Растёт пшеница")}});
+    // Two long answers first, to show a well-filled board.
+    auto base = sampleBase();
+    base[0] = {QStringLiteral("ПАРОВОЗ"), QStringLiteral("Машина на рельсах, что ходит на пару и угле")};
+    base[1] = {QStringLiteral("КОСМОНАВТ"), QStringLiteral("Кто летает к звёздам на ракете?")};
+    GameFixture game(base);
     Screens& s = *game.screens;
     ViewHost views(game.runtime.dispatcher);
     addGameViews(views, s, game.runtime.dispatcher);

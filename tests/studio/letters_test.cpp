@@ -5,20 +5,7 @@
 
 using Play::host;
 
-namespace {
-
-struct Game {
-    explicit Game(const QStringList& answers, int players = 2, int rounds = 3) : g(Play::base(answers))
-    {
-        const QStringList names = {QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вика")};
-        Play::start(g, names.mid(0, players), rounds);
-        g.advance(5000);
-    }
-    GameFixture g;
-    StudioForm& s = g.studio();
-};
-
-}
+using Play::Game;
 
 // A letter found three times on "250" opens the three tiles together and pays 750.
 TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)

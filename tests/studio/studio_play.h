@@ -31,4 +31,18 @@ void waitFor(GameFixture& g, const Timer& timer);
 // The host's words.
 inline QString host(GameFixture& g) { return g.studio().Question.text; }
 
+
+// A game of `players` (Аня, Боря, Вика) whose rounds play these answers in
+// order, waiting at the first player's turn.
+struct Game {
+    explicit Game(const QStringList& answers, int players = 2, int rounds = 3) : g(base(answers))
+    {
+        const QStringList names = {QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вика")};
+        start(g, names.mid(0, players), rounds);
+        g.advance(5000);
+    }
+    GameFixture g;
+    StudioForm& s = g.studio();
+};
+
 }
