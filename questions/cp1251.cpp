@@ -7,18 +7,24 @@
 
 namespace {
 
-// The program is single-threaded; one descriptor for each direction is opened
-// on first use and kept.
-iconv_t converter(bool toCp1251)
-{
-    static iconv_t encoder = iconv_open("CP1251", "UTF-8");
-    static iconv_t decoder = iconv_open("UTF-8", "CP1251");
-    return toCp1251 ? encoder : decoder;
-}
+const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1);
 
 bool valid(iconv_t cd)
 {
-    return cd != reinterpret_cast<iconv_t>(-1);
+    return cd != NoConverter;
+}
+
+// The program is single-threaded; one descriptor for each direction is opened
+// on first use and kept. A failed open (no file descriptor free, say) is not
+// kept, so that a later call can succeed.
+iconv_t converter(bool toCp1251)
+{
+    static iconv_t encoder = NoConverter;
+    static iconv_t decoder = NoConverter;
+    iconv_t& cd = toCp1251 ? encoder : decoder;
+    if (!valid(cd))
+        cd = toCp1251 ? iconv_open("CP1251", "UTF-8") : iconv_open("UTF-8", "CP1251");
+    return cd;
 }
 
 }

@@ -137,6 +137,11 @@ void EditorForm::SaveClick()
 {
     m_record.setQuestionText(Edit1.text);
     m_record.setAnswerText(Edit2.text);
+    // To the end of the base as it is now: another program may have shortened
+    // it since "Новый" (no gap of empty records) or added to it (nothing of
+    // theirs is written over).
+    CurrentRecord = m_file.count();
+    m_file.seek(CurrentRecord);
     m_file.write(m_record);
     Next.disable();
     Save.disable();

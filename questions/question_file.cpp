@@ -90,25 +90,33 @@ void QuestionFile::open(const QString& folder, bool create)
         close();
     const std::string path = resolvePath(folder);
     const std::string dataFolder = path.substr(0, path.rfind('/'));
-    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    // Not blocking: a FIFO in the base's place must not wait for a writer;
+    // never a controlling terminal, whatever a link points to.
+    constexpr int Flags = O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    int fd = ::open(path.c_str(), Flags);
     if (fd < 0 && errno == ENOENT) {
         // Without the folder the name itself is at fault.
         if (!folderExists(dataFolder))
             throw IoError(IoError::InvalidFilename);
         if (!create)
             throw IoError(IoError::FileNotFound);
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        fd = ::open(path.c_str(), Flags | O_CREAT | O_EXCL, 0644);
+        // A link to nowhere: the base is not created through it.
+        if (fd < 0 && errno == EEXIST)
+            throw IoError(IoError::AccessDenied);
     }
     if (fd < 0)
         fail(errno);
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        // A folder or a device where the base should be is not ours to touch.
+        // A folder, a FIFO or a device where the base should be is not ours to touch.
         ::close(fd);
         throw IoError(IoError::AccessDenied);
     }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     m_fd = fd;
     m_position = 0;
+    m_folder = folder;
 }
 
 void QuestionFile::openForEditing(const QString& folder)
@@ -137,6 +145,17 @@ void QuestionFile::requireOpen() const
         throw IoError(IoError::FileNotOpen);
 }
 
+off_t QuestionFile::requireOnDisk() const
+{
+    requireOpen();
+    struct stat opened {}, named {};
+    if (fstat(m_fd, &opened) != 0)
+        fail(errno);
+    if (stat(resolvePath(m_folder).c_str(), &named) != 0 || named.st_dev != opened.st_dev || named.st_ino != opened.st_ino)
+        throw IoError(IoError::FileNotFound);
+    return opened.st_size;
+}
+
 int QuestionFile::count() const
 {
     requireOpen();
@@ -153,25 +172,6 @@ void QuestionFile::seek(int record)
     if (record < 0)
         throw IoError(131);  // negative seek
     m_position = record;
-}
-
-void QuestionFile::read(QuestionRecord& record)
-{
-    requireOpen();
-    const off_t offset = static_cast<off_t>(m_position) * RecordSize;
-    std::size_t done = 0;
-    while (done < static_cast<std::size_t>(RecordSize)) {
-        const ssize_t n = pread(m_fd, record.bytes.data() + done, RecordSize - done, offset + static_cast<off_t>(done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno);
-        }
-        if (n == 0)
-            throw IoError(IoError::ReadBeyondEnd);
-        done += static_cast<std::size_t>(n);
-    }
-    ++m_position;
 }
 
 namespace {
@@ -212,22 +212,39 @@ void readAll(int fd, void* data, std::size_t size, off_t offset)
 
 }
 
-void QuestionFile::write(const QuestionRecord& record)
+void QuestionFile::read(QuestionRecord& record)
 {
     requireOpen();
-    writeAll(m_fd, record.bytes.data(), RecordSize, static_cast<off_t>(m_position) * RecordSize);
+    readAll(m_fd, record.bytes.data(), RecordSize, static_cast<off_t>(m_position) * RecordSize);
+    ++m_position;
+}
+
+void QuestionFile::write(const QuestionRecord& record)
+{
+    const off_t size = requireOnDisk();
+    try {
+        writeAll(m_fd, record.bytes.data(), RecordSize, static_cast<off_t>(m_position) * RecordSize);
+    } catch (const IoError&) {
+        // A record that did not fit whole leaves no part of itself behind; should
+        // the cut fail too, the error raised already says what went wrong.
+        struct stat st {};
+        if (fstat(m_fd, &st) == 0 && st.st_size > size)
+            static_cast<void>(!ftruncate(m_fd, size));
+        throw;
+    }
     ++m_position;
 }
 
 void QuestionFile::truncate()
 {
-    requireOpen();
+    requireOnDisk();
     if (ftruncate(m_fd, static_cast<off_t>(m_position) * RecordSize) != 0)
         fail(errno);
 }
 
 void QuestionFile::deleteRecord(int record)
 {
+    requireOnDisk();
     const int n = count();
     if (record < 0 || record >= n)
         throw IoError(IoError::ReadBeyondEnd);

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include <sys/types.h>
+
 // The question base, Data/Question.dat below a working folder: a headerless
 // run of 134-byte records (a shorter tail is neither counted nor read). Used as
 // a record file with a current position counted in records. Every operation
@@ -39,6 +41,7 @@ public:
     int position() const { return m_position; }
     void seek(int record);
     void read(QuestionRecord& record);
+    // A record that cannot be written whole (a full disk) leaves nothing behind.
     void write(const QuestionRecord& record);
     // Cuts the file at the current position.
     void truncate();
@@ -53,9 +56,14 @@ public:
 private:
     void open(const QString& folder, bool create);
     void requireOpen() const;
+    // The file's size; fails with "File not found" once the open file is no
+    // longer the one the base's name leads to (deleted, renamed away or
+    // replaced), so that no change goes into a file the game will not see.
+    off_t requireOnDisk() const;
 
     int m_fd = -1;
     int m_position = 0;
+    QString m_folder;
 };
 
 // The text of a system error number as an I/O error code of the game.
