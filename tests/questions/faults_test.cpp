@@ -385,8 +385,9 @@ TEST_F(Faults, BaseVanishesWhileOpen)
         game.click([&] { editor().DeleteClick(); });
         saveNew(QStringLiteral("В никуда"), QStringLiteral("НИКУДА"));
         EXPECT_EQ(game.errors, (QStringList{QStringLiteral("File not found."), QStringLiteral("File not found.")}));
-        if (renamed)
+        if (renamed) {
             EXPECT_TRUE(sameBytes(game.folder.readBytes("Data/old.dat"), original));
+        }
         EXPECT_FALSE(fs::exists(path()));
 
         exitEditor();
