@@ -6,6 +6,8 @@
 #include "scripted_random.h"
 #include "temp_folder.h"
 
+#include "editor_rig.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,34 +18,15 @@ namespace {
 
 const std::string BasePath = "Data/Question.dat";
 
-// The editor alone, in virtual time, on a base in a temporary folder, with a
-// bare screen standing in for the menu.
-struct Editor : ::testing::Test {
-    TempFolder folder;
-    ManualClock clock;
-    ScriptedRandom random;
-    Runtime runtime{clock, random, folder.path()};
-    Form menu{QStringLiteral("menu"), 100, 100};
-    EditorForm editor{runtime};
+struct Editor : ::testing::Test, EditorRig {
     QStringList errors;
 
     Editor()
     {
         runtime.dispatcher.setErrorReporter([this](const QString& m) { errors << m; });
-        editor.link(menu);
-        menu.showScreen();
     }
 
     void click(const std::function<void()>& handler) { runtime.dispatcher.run(handler); }
-    // What the menu's "Редактирование" does, then the 1 ms load tick.
-    void open()
-    {
-        click([&] {
-            menu.switchTo(editor);
-            editor.Timer1.start();
-        });
-        clock.advance(1);
-    }
     void type(const QString& question, const QString& answer)
     {
         click([&] { editor.Edit1Edited(question); });

@@ -6,6 +6,8 @@
 #include "scripted_random.h"
 #include "temp_folder.h"
 
+#include "editor_rig.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -29,13 +31,7 @@ QApplication* app()
 }
 
 // The editor's real window over a base of three records, opened as the menu does.
-struct EditorWindow : ::testing::Test {
-    TempFolder folder;
-    ManualClock clock;
-    ScriptedRandom random;
-    Runtime runtime{clock, random, folder.path()};
-    Form menu{QStringLiteral("menu"), 100, 100};
-    EditorForm editor{runtime};
+struct EditorWindow : ::testing::Test, EditorRig {
     std::unique_ptr<EditorView> view;
 
     EditorWindow()
@@ -46,12 +42,7 @@ struct EditorWindow : ::testing::Test {
                           {QStringLiteral("ТРИ"), QStringLiteral("Третий")}});
         view = std::make_unique<EditorView>(editor, runtime.dispatcher);
         runtime.dispatcher.addListener([this] { view->sync(); });
-        editor.link(menu);
-        runtime.dispatcher.run([this] {
-            menu.switchTo(editor);
-            editor.Timer1.start();
-        });
-        clock.advance(1);
+        open();
     }
 
     template <typename W>

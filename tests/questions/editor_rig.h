@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editor_form.h"
+#include "form.h"
+#include "manual_clock.h"
+#include "runtime.h"
+#include "scripted_random.h"
+#include "temp_folder.h"
+
+// The editor alone, in virtual time, on a base in a temporary folder, with a
+// bare screen standing in for the menu.
+struct EditorRig {
+    EditorRig()
+    {
+        editor.link(menu);
+        menu.showScreen();
+    }
+    // What the menu's "Редактирование" does, then the 1 ms load tick.
+    void open()
+    {
+        runtime.dispatcher.run([&] {
+            menu.switchTo(editor);
+            editor.Timer1.start();
+        });
+        clock.advance(1);
+    }
+
+    TempFolder folder;
+    ManualClock clock;
+    ScriptedRandom random;
+    Runtime runtime{clock, random, folder.path()};
+    Form menu{QStringLiteral("menu"), 100, 100};
+    EditorForm editor{runtime};
+};
