@@ -45,6 +45,11 @@ int BargainForm::offerBase(int step)
     return step >= 1 && step <= 12 ? offers[step - 1].base : 0;
 }
 
+int BargainForm::offerSpread(int step)
+{
+    return step == 1 ? 324 : 333;
+}
+
 void BargainForm::Timer1Timer()
 {
     Timer1.stop();
@@ -63,7 +68,7 @@ void BargainForm::NextOffer()
     Slova.text.clear();
     if (OfferStep >= 1 && OfferStep <= 12) {
         const OfferText& offer = offers[OfferStep - 1];
-        OfferAmount = offer.base + m_runtime.random.below(OfferSpread);
+        OfferAmount = offer.base + m_runtime.random.below(offerSpread(OfferStep));
         Slova.text = QString::fromUtf8(offer.before) + QString::number(OfferAmount) + QString::fromUtf8(offer.after);
         BlackBoxPoints = 10 + m_runtime.random.below(OfferAmount + 200);
     }

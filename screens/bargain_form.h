@@ -36,9 +36,10 @@ public:
     void Timer2Timer();
     void Timer3Timer();
 
-    // The lowest offer of a step (1..12) and the width of its range.
+    // The lowest offer of a step (1..12) and the number of amounts in its
+    // range: the first offer stays below the second step's lowest.
     static int offerBase(int step);
-    static constexpr int OfferSpread = 333;
+    static int offerSpread(int step);
 
 private:
     void writeCarriers(int points);

@@ -90,13 +90,15 @@ namespace {
 
 // Two players; player 1 takes the prize.
 struct Bargain {
-    explicit Bargain(int offerLimit) : g(Play::base({QStringLiteral("КОТ")}))
+    explicit Bargain(int offerLimit, int firstDraw = -1) : g(Play::base({QStringLiteral("КОТ")}))
     {
         Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 3);
         g.advance(5000);
         Play::spin(g, QStringLiteral("П"));
         g.click([&] { g.studio().TakePrizClick(); });
         g.random.push(offerLimit - 3);
+        if (firstDraw >= 0)
+            g.random.push({firstDraw, 0});
         g.advance(1000);
     }
     GameFixture g;
@@ -113,10 +115,15 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
         Bargain f(limit);
         EXPECT_TRUE(f.b.isVisible());
         EXPECT_FALSE(f.s.isVisible());
+        int previous = 0;
         for (int step = 1; step <= limit; ++step) {
             ASSERT_EQ(f.b.OfferStep, step);
             EXPECT_GE(f.b.OfferAmount, BargainForm::offerBase(step));
-            EXPECT_LE(f.b.OfferAmount, BargainForm::offerBase(step) + 332);
+            EXPECT_LT(f.b.OfferAmount, BargainForm::offerBase(step) + BargainForm::offerSpread(step));
+            if (step > 1) {
+                EXPECT_GT(f.b.OfferAmount, previous);
+            }
+            previous = f.b.OfferAmount;
             EXPECT_TRUE(f.b.Slova.text.contains(QString::number(f.b.OfferAmount)));
             EXPECT_TRUE(f.b.SpeedButton1.enabled && f.b.SpeedButton2.enabled);
             f.g.click([&] { f.b.SpeedButton1Click(); });
@@ -134,11 +141,13 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
     }
 }
 
-// The edges of every step's range are reachable, and 1000, 1667 and 3000 are not.
+// The edges of every step's range are reachable, and 1000, 1667 and 3000 are not;
+// the first offer is 10 to 333, below the second step's lowest.
 TEST(Bargain, OffersKeepToTheirRanges)
 {
     for (int draw : {0, 332}) {
-        Bargain f(12);
+        Bargain f(12, draw == 0 ? 0 : 323);
+        EXPECT_EQ(f.b.OfferAmount, draw == 0 ? 10 : 333);
         for (int step = 2; step <= 12; ++step) {
             f.g.random.push({draw, 0});
             f.g.click([&] { f.b.SpeedButton1Click(); });
