@@ -101,6 +101,7 @@ private:
     void showRoundBanner();
     void openWordEntry();
     void enableTurnButtons(bool enabled);
+    void turnGoesOnWithoutALetter();
     bool allTilesHidden() const;
     bool onePlayerLeft() const;
     bool anyLetterLeft() const;

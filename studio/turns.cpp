@@ -98,6 +98,9 @@ void StudioForm::StartRound()
         SpeedButton[n].show();
     }
     ++RoundNumber;
+    // No word box outlives its round.
+    Edit1.hide();
+    WordEntryMode = false;
     setEdit1Text(QString());
     Question.show();
     RaundQuestion.show();

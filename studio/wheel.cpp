@@ -66,6 +66,18 @@ void StudioForm::AnnounceSector()
     Timer7.start();
 }
 
+void StudioForm::turnGoesOnWithoutALetter()
+{
+    // The last player's spin still counts as a move: after the third there is
+    // no fourth, and the watcher forces the word once this event is over.
+    if (EffectiveMoveCount == 3) {
+        EffectiveMoveCount = 4;
+        TakePriz.hide();
+        return;
+    }
+    enableTurnButtons(true);
+}
+
 void StudioForm::Timer7Timer()
 {
     Timer7.stop();
@@ -80,7 +92,7 @@ void StudioForm::Timer7Timer()
             // Every letter of the round is used, yet the word is not open (it
             // holds a character no button names): the turn goes on with the
             // wheel and the word rather than waiting for a letter that cannot come.
-            enableTurnButtons(true);
+            turnGoesOnWithoutALetter();
         }
     } else if (Sector == QLatin1String("+")) {
         bool anyCovered = false;
@@ -90,7 +102,7 @@ void StudioForm::Timer7Timer()
         }
         DisableAlphabet();
         if (!anyCovered)
-            enableTurnButtons(true);
+            turnGoesOnWithoutALetter();
     } else if (Sector == QLatin1String("0")) {
         NextTurn();
     } else {

@@ -297,3 +297,26 @@ TEST(LastPlayer, TakingThePrizeEndsTheRound)
     EXPECT_EQ(p.s.RoundNumber, 2);
     EXPECT_EQ(p.s.TotalScore2, 15);
 }
+
+// With every letter used and a hyphen still covered, each spin is still one of
+// the three moves: the third forces the word entry once, and nothing else can be pressed.
+TEST(LastPlayer, SpinsWithNoLetterLeftCountAsMoves)
+{
+    for (const QString& last : {QStringLiteral("100"), QStringLiteral("П")}) {
+        LastPlayer p(QStringLiteral("Ф-1"));
+        for (int n = 1; n <= 33; ++n)
+            p.s.SpeedButton[n].hide();  // every letter already named this round
+        p.spin(QStringLiteral("100"));
+        p.spin(QStringLiteral("400"));
+        ASSERT_TRUE(p.s.KrutButton.enabled);
+        p.spin(last, QStringLiteral("Это ваш последний ход."));
+        EXPECT_EQ(p.s.EffectiveMoveCount, 4);
+        EXPECT_EQ(host(p.g), TimeUp);
+        EXPECT_TRUE(p.s.Edit1.visible && p.s.WordEntryMode);
+        EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled || p.s.TakePriz.visible);
+        Play::nameWord(p.g, QStringLiteral("Ф-1"));
+        EXPECT_EQ(p.s.RoundScore2, 2000);
+        p.g.advance(5000);
+        EXPECT_FALSE(p.s.Edit1.visible);
+    }
+}
