@@ -10,7 +10,7 @@ MenuView::MenuView(MenuForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatch
 {
     auto make = [this](Control& c, int top, const char* icon, std::function<void()> handler) {
         QPushButton* b = Kit::button(this, 8, top, 121, 25, QString::fromLatin1(icon), true);
-        connect(b, &QPushButton::clicked, this, [this, handler] { act(handler); });
+        connect(b, &QPushButton::clicked, this, [this, &c, handler] { press(c, handler); });
         m_binder.button(c, b);
         return b;
     };
@@ -27,5 +27,5 @@ MenuView::MenuView(MenuForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatch
 void MenuView::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    act([this] { m_menu.BitBtn3Click(); });
+    press(m_menu.BitBtn3, [this] { m_menu.BitBtn3Click(); });
 }

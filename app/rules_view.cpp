@@ -22,6 +22,6 @@ RulesView::RulesView(RulesForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
                               QColor(192, 220, 192), false, true);
     m_binder.textBox(f.RichEdit3, note);
     QPushButton* leave = Kit::button(this, 88, 488, 193, 41, QStringLiteral(":/assets/icons/ignore.svg"), true);
-    connect(leave, &QPushButton::clicked, this, [this, &f] { act([&f] { f.BitBtn1Click(); }); });
+    connect(leave, &QPushButton::clicked, this, [this, &f] { press(f.BitBtn1, [&f] { f.BitBtn1Click(); }); });
     m_binder.button(f.BitBtn1, leave);
 }

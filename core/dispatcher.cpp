@@ -1,5 +1,7 @@
 #include "dispatcher.h"
 
+#include "control.h"
+#include "form.h"
 #include "game_error.h"
 #include "timer.h"
 
@@ -41,6 +43,12 @@ void Dispatcher::run(const std::function<void()>& handler)
         listener();
     if (!error.isEmpty())
         report(error + QLatin1Char('.'));
+}
+
+void Dispatcher::press(const Form& form, const Control& control, const std::function<void()>& handler)
+{
+    if (form.isVisible() && form.isEnabled() && control.visible && control.enabled)
+        run(handler);
 }
 
 void Dispatcher::report(const QString& message)

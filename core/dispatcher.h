@@ -6,6 +6,8 @@
 #include <vector>
 
 class Timer;
+class Form;
+struct Control;
 
 // Runs every event (click, key, timer tick) to completion: the handler, then
 // the after-event timers that are running, then the views' refresh. An error
@@ -22,6 +24,10 @@ public:
 
     // Runs the handler as one event; a call made from inside an event runs inline.
     void run(const std::function<void()>& handler);
+    // A click or typing on `control` of `form`, run as one event only while
+    // both can be used: a hidden or disabled control never acts, whatever a
+    // window, the keyboard or a stale widget sends.
+    void press(const Form& form, const Control& control, const std::function<void()>& handler);
     bool inEvent() const { return m_depth > 0; }
 
 private:

@@ -60,13 +60,13 @@ EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher)
     for (const Action& a : actions) {
         QPushButton* b = Kit::button(this, a.x, a.y, a.w, 33);
         b->setObjectName(QLatin1String(a.name));
-        connect(b, &QPushButton::clicked, this, [this, &f, click = a.click] { act([&f, click] { (f.*click)(); }); });
+        connect(b, &QPushButton::clicked, this, [this, &f, &c = a.control, click = a.click] { press(c, [&f, click] { (f.*click)(); }); });
         m_binder.button(a.control, b);
     }
 
     QPushButton* leave = Kit::button(this, 684, 136, 99, 33, QStringLiteral(":/assets/icons/ignore.svg"), true);
     leave->setObjectName(QStringLiteral("BitBtn1"));
-    connect(leave, &QPushButton::clicked, this, [this, &f] { act([&f] { f.BitBtn1Click(); }); });
+    connect(leave, &QPushButton::clicked, this, [this, &f] { press(f.BitBtn1, [&f] { f.BitBtn1Click(); }); });
     m_binder.button(f.BitBtn1, leave);
 
     setTabOrder(leave, edit2);
@@ -85,9 +85,9 @@ QLineEdit* EditorView::textBox(Control& control, const char* name, int x, int y,
     e->setObjectName(QLatin1String(name));
     if (edited) {
         e->setMaxLength(maxLength);
-        connect(e, &QLineEdit::textEdited, this, [this, e, edited](const QString& typed) {
+        connect(e, &QLineEdit::textEdited, this, [this, e, &control, edited](const QString& typed) {
             const int cursor = e->cursorPosition();
-            act([edited, typed] { edited(typed); });
+            press(control, [edited, typed] { edited(typed); });
             // The form dropped what it refused; keep the cursor where the typing was.
             if (e->text() != typed)
                 e->setCursorPosition(std::max(0, cursor - static_cast<int>(typed.size() - e->text().size())));

@@ -17,12 +17,12 @@ BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f,
     auto* box = new FlatButton(this);
     box->setGeometry(80, 360, 169, 89);
     box->setAccessibleName(QStringLiteral("Чёрный ящик: отказаться от денег"));
-    connect(box, &QAbstractButton::clicked, this, [this, &f] { act([&f] { f.SpeedButton1Click(); }); });
+    connect(box, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton1, [&f] { f.SpeedButton1Click(); }); });
     m_binder.plain(f.SpeedButton1, box);
 
     auto* money = new FlatButton(this);
     money->setGeometry(336, 360, 201, 89);
     money->setAccessibleName(QStringLiteral("Деньги: взять деньги"));
-    connect(money, &QAbstractButton::clicked, this, [this, &f] { act([&f] { f.SpeedButton2Click(); }); });
+    connect(money, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton2, [&f] { f.SpeedButton2Click(); }); });
     m_binder.plain(f.SpeedButton2, money);
 }

@@ -21,6 +21,6 @@ EndView::EndView(EndForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
     leave->setGeometry(48, 472, 593, 23);
     leave->setFont(Fonts::font(Face::Serif, 19));
     Kit::setColours(leave, Qt::white, QColor());
-    connect(leave, &QAbstractButton::clicked, this, [this, &f] { act([&f] { f.SpeedButton1Click(); }); });
+    connect(leave, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton1, [&f] { f.SpeedButton1Click(); }); });
     m_binder.button(f.SpeedButton1, leave);
 }

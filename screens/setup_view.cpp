@@ -19,7 +19,7 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
 
     QPushButton* ok = Kit::button(this, 136, 152, 89, 25, QStringLiteral(":/assets/icons/yes.svg"), true);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this, &f] { act([&f] { f.BitBtn1Click(); }); });
+    connect(ok, &QPushButton::clicked, this, [this, &f] { press(f.BitBtn1, [&f] { f.BitBtn1Click(); }); });
     m_binder.button(f.BitBtn1, ok);
 
     QLineEdit* names[3];
@@ -29,7 +29,7 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
         e->setGeometry(40 + 112 * i, 32, 57, 21);
         e->setMaxLength(SetupForm::NameLength);
         Control* c = controls[i];
-        connect(e, &QLineEdit::textEdited, this, [this, c](const QString& t) { act([c, t] { c->text = t; }); });
+        connect(e, &QLineEdit::textEdited, this, [this, c](const QString& t) { press(*c, [c, t] { c->text = t; }); });
         connect(e, &QLineEdit::returnPressed, ok, &QPushButton::click);
         m_binder.lineEdit(*c, e);
         names[i] = e;
@@ -51,7 +51,8 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
     level->setTickInterval(1);
     level->setValue(f.Level);
     level->setAccessibleName(QStringLiteral("Количество раундов"));
-    connect(level, &QSlider::valueChanged, this, [this, &f](int v) { act([&f, v] { f.LevelChange(v); }); });
+    // The slider has no state of its own in the screen: it can be used whenever the screen can.
+    connect(level, &QSlider::valueChanged, this, [this, &f](int v) { press(f.window, [&f, v] { f.LevelChange(v); }); });
 
     setTabOrder(names[0], ok);
     setTabOrder(ok, names[1]);

@@ -17,12 +17,12 @@ TwoBoxesView::TwoBoxesView(TwoBoxesForm& f, Dispatcher& dispatcher) : ScreenView
     auto* left = new FlatButton(this);
     left->setGeometry(279, 200, 90, 65);
     left->setAccessibleName(QStringLiteral("Левая шкатулка"));
-    connect(left, &QAbstractButton::clicked, this, [this, &f] { act([&f] { f.SpeedButton1Click(); }); });
+    connect(left, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton1, [&f] { f.SpeedButton1Click(); }); });
     m_binder.plain(f.SpeedButton1, left);
 
     auto* right = new FlatButton(this);
     right->setGeometry(372, 199, 97, 66);
     right->setAccessibleName(QStringLiteral("Правая шкатулка"));
-    connect(right, &QAbstractButton::clicked, this, [this, &f] { act([&f] { f.SpeedButton2Click(); }); });
+    connect(right, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton2, [&f] { f.SpeedButton2Click(); }); });
     m_binder.plain(f.SpeedButton2, right);
 }

@@ -57,7 +57,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         auto* tile = new BoardTile(this);
         tile->setGeometry(426 + 21 * (n - 1), 100, 21, 25);
         tile->setAccessibleName(QStringLiteral("Закрытая буква %1").arg(n));
-        connect(tile, &QAbstractButton::clicked, this, [this, n] { act([this, n] { m_studio.ZasClick(n); }); });
+        connect(tile, &QAbstractButton::clicked, this, [this, n] { press(m_studio.Zas[n], [this, n] { m_studio.ZasClick(n); }); });
         m_binder.plain(f.Zas[n], tile);
     }
 
@@ -83,10 +83,10 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
 
     // The control panel.
     QPushButton* spin = Kit::button(this, 16, 471, 105, 25);
-    connect(spin, &QPushButton::clicked, this, [this] { act([this] { m_studio.KrutButtonClick(); }); });
+    connect(spin, &QPushButton::clicked, this, [this] { press(m_studio.KrutButton, [this] { m_studio.KrutButtonClick(); }); });
     m_binder.button(f.KrutButton, spin);
     QPushButton* word = Kit::button(this, 16, 499, 105, 27);
-    connect(word, &QPushButton::clicked, this, [this] { act([this] { m_studio.SlovoButtonClick(); }); });
+    connect(word, &QPushButton::clicked, this, [this] { press(m_studio.SlovoButton, [this] { m_studio.SlovoButtonClick(); }); });
     m_binder.button(f.SlovoButton, word);
 
     // The word box turns letters into capitals as they are typed.
@@ -100,7 +100,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
             entry->setText(upper);
             entry->setCursorPosition(cursor);
         }
-        act([this, upper] { m_studio.Edit1Edited(upper); });
+        press(m_studio.Edit1, [this, upper] { m_studio.Edit1Edited(upper); });
     });
     entry->setAccessibleDescription(QStringLiteral("Слово целиком"));
     m_binder.lineEdit(f.Edit1, entry);
@@ -110,14 +110,14 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     prize->setGeometry(332, 416, 209, 25);
     prize->setFont(Fonts::font(Face::Serif, 16, true, true));
     Kit::setColours(prize, Qt::white, QColor());
-    connect(prize, &QAbstractButton::clicked, this, [this] { act([this] { m_studio.TakePrizClick(); }); });
+    connect(prize, &QAbstractButton::clicked, this, [this] { press(m_studio.TakePriz, [this] { m_studio.TakePrizClick(); }); });
     m_binder.button(f.TakePriz, prize);
 
     QPushButton* newGame = Kit::button(this, 685, 472, 92, 25, QStringLiteral(":/assets/icons/all.svg"));
-    connect(newGame, &QPushButton::clicked, this, [this] { act([this] { m_studio.SpeedButton34Click(); }); });
+    connect(newGame, &QPushButton::clicked, this, [this] { press(m_studio.SpeedButton[34], [this] { m_studio.SpeedButton34Click(); }); });
     m_binder.button(f.SpeedButton[34], newGame);
     QPushButton* leave = Kit::button(this, 685, 501, 92, 25, QStringLiteral(":/assets/icons/ignore.svg"));
-    connect(leave, &QPushButton::clicked, this, [this] { act([this] { m_studio.BitBtn1Click(); }); });
+    connect(leave, &QPushButton::clicked, this, [this] { press(m_studio.BitBtn1, [this] { m_studio.BitBtn1Click(); }); });
     m_binder.button(f.BitBtn1, leave);
 
     // The player panels.
@@ -145,7 +145,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     for (int n = 1; n <= Alphabet::Size; ++n) {
         QPushButton* b = Kit::button(this, 24 * (n - 1), 539, 25, 25);
         b->setFont(Fonts::font(Face::System, 13, true));
-        connect(b, &QPushButton::clicked, this, [this, n] { act([this, n] { m_studio.SpeedButtonClick(n); }); });
+        connect(b, &QPushButton::clicked, this, [this, n] { press(m_studio.SpeedButton[n], [this, n] { m_studio.SpeedButtonClick(n); }); });
         m_binder.button(f.SpeedButton[n], b);
     }
 }
@@ -154,9 +154,14 @@ void StudioView::sync()
 {
     const bool wordBoxWasOpen = m_wordBox->isVisibleTo(this);
     ScreenView::sync();
-    // The word box takes the keyboard as soon as it opens.
-    if (!wordBoxWasOpen && m_wordBox->isVisibleTo(this))
+    // The word box takes the keyboard as soon as it opens, and gives it back to
+    // the studio when it closes, so that no key goes on into a hidden box.
+    if (!wordBoxWasOpen && m_wordBox->isVisibleTo(this)) {
         m_wordBox->setFocus();
+    } else if (wordBoxWasOpen && !m_wordBox->isVisibleTo(this)) {
+        m_wordBox->clearFocus();
+        setFocus();
+    }
     // Labels that size themselves to their caption.
     for (int k = 1; k <= 16; ++k)
         m_sectorLabels[static_cast<std::size_t>(k)]->adjustSize();
@@ -175,8 +180,9 @@ void StudioView::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text().toUpper();
     const int n = text.size() == 1 ? Alphabet::indexOf(text.at(0)) : 0;
-    if (n && m_studio.isEnabled() && m_studio.SpeedButton[n].visible && m_studio.SpeedButton[n].enabled) {
-        act([this, n] { m_studio.SpeedButtonClick(n); });
+    if (n) {
+        // A letter presses its button; the dispatcher lets it through only while the button may be clicked.
+        press(m_studio.SpeedButton[n], [this, n] { m_studio.SpeedButtonClick(n); });
         return;
     }
     ScreenView::keyPressEvent(event);

@@ -45,7 +45,9 @@ void StudioForm::Edit1Change()
     // Counted in characters, not UTF-16 units, so that nothing typed can
     // make the word look longer than it is.
     const qsizetype length = Edit1.text.toUcs4().size();
-    if (Answer.isEmpty() || length != Answer.size())
+    // Only an open entry hands a word in: text that reaches a closed box is
+    // neither a word nor a letter.
+    if (!WordEntryMode || !Edit1.visible || Answer.isEmpty() || length != Answer.size())
         return;
     NamedWord = Edit1.text;
     Edit1.hide();

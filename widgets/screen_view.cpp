@@ -18,9 +18,9 @@ ScreenView::ScreenView(Form& form, Dispatcher& dispatcher, bool resizable)
         setFixedSize(form.clientWidth(), form.clientHeight());
 }
 
-void ScreenView::act(const std::function<void()>& handler)
+void ScreenView::press(const Control& control, const std::function<void()>& handler)
 {
-    m_dispatcher.run(handler);
+    m_dispatcher.press(m_form, control, handler);
 }
 
 void ScreenView::centre()

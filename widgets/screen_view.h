@@ -20,8 +20,8 @@ public:
     Form& form() { return m_form; }
 
 protected:
-    // Run a handler of the form as one event.
-    void act(const std::function<void()>& handler);
+    // Run the handler of `control` as one event, if the control can be used.
+    void press(const Control& control, const std::function<void()>& handler);
     Binder m_binder;
     Dispatcher& m_dispatcher;
 

@@ -290,7 +290,7 @@ private:
             return fail(QStringLiteral("offer limit %1").arg(b.OfferLimit));
         if (b.OfferStep <= 12) {
             const int base = BargainForm::offerBase(b.OfferStep);
-            if (b.OfferAmount < base || b.OfferAmount > base + 332 || b.OfferAmount == 1000 || b.OfferAmount == 1667 ||
+            if (b.OfferAmount < base || b.OfferAmount >= base + BargainForm::offerSpread(b.OfferStep) || b.OfferAmount == 1000 || b.OfferAmount == 1667 ||
                 b.OfferAmount == 3000)
                 return fail(QStringLiteral("offer %1 at step %2").arg(b.OfferAmount).arg(b.OfferStep));
             if (b.BlackBoxPoints < 10 || b.BlackBoxPoints > b.OfferAmount + 209)
