@@ -3,6 +3,7 @@
 #include "alphabet.h"
 #include "game_fixture.h"
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <functional>
@@ -33,7 +34,7 @@ int sectorPoints(const QString& sector)
     return ok ? points : 0;
 }
 
-enum class Kind { Tick, Letter, Typing, NewGame, Other };
+enum class Kind { Tick, Letter, Typing, StrayTyping, NewGame, Other };
 
 struct Snapshot {
     std::array<int, 4> round{}, total{};
@@ -41,7 +42,9 @@ struct Snapshot {
     int roundNumber = 0;
     int current = 0;
     bool wordEntry = false;
+    bool spin = false, word = false;
     QString sector;
+    QString typed;
 };
 
 class Player {
@@ -125,7 +128,10 @@ private:
         snap.roundNumber = s().RoundNumber;
         snap.current = s().currentSlot();
         snap.wordEntry = s().WordEntryMode;
+        snap.spin = s().KrutButton.enabled;
+        snap.word = s().SlovoButton.enabled;
         snap.sector = s().Sector;
+        snap.typed = s().Edit1.text;
         return snap;
     }
 
@@ -210,11 +216,36 @@ private:
             }
         }
 
+        if (!checkLastPlayer())
+            return;
+        if (kind == Kind::StrayTyping) {
+            const Snapshot after = snapshot();
+            if (after.round != before.round || after.total != before.total || after.current != before.current ||
+                after.spin != before.spin || after.word != before.word || after.typed != before.typed ||
+                after.covered != before.covered)
+                return fail(QStringLiteral("text typed into the closed word box changed the game"));
+        }
         if (!checkScores(kind, before))
             return;
         checkBargain();
         if (!canGoOn())
             fail(QStringLiteral("stuck: nothing to press and no timer pending"));
+    }
+
+    // The wheel and the last player's three moves.
+    bool checkLastPlayer()
+    {
+        StudioForm& st = s();
+        if (st.Timer6.isRunning() && (st.KrutButton.enabled || st.SlovoButton.enabled))
+            return fail(QStringLiteral("a turn button is enabled while the wheel turns")), false;
+        if (st.Timer6.isRunning() && st.Edit1.visible)
+            return fail(QStringLiteral("the word box is open while the wheel turns")), false;
+        if (st.EffectiveMoveCount < 0 || st.EffectiveMoveCount > 5)
+            return fail(QStringLiteral("the move counter went past its last state")), false;
+        const bool lastPlayer = st.PlayerCount != 1 && st.visiblePanels() == 1;
+        if (lastPlayer && st.KrutButton.enabled && st.EffectiveMoveCount > 2)
+            return fail(QStringLiteral("the last player may spin after his three moves")), false;
+        return true;
     }
 
     bool checkScores(Kind kind, const Snapshot& before)
@@ -356,6 +387,12 @@ private:
                 }
                 c.push_back({Kind::Letter, QStringLiteral("letter ") + Alphabet::letter(n), [this, n] { s().SpeedButtonClick(n); }, 12});
             }
+            if (!st.Edit1.visible && !st.Answer.isEmpty()) {
+                // Keys that reach the word box while it is closed.
+                const QString junk = chance(0.5) ? st.Answer : QString(st.Answer.size(), QChar(u'Ж'));
+                c.push_back({Kind::StrayTyping, QStringLiteral("type into the closed box ") + junk,
+                             [this, junk] { m_g.press(s(), s().Edit1, [this, junk] { s().Edit1Edited(junk); }); }, 1});
+            }
             if (st.Edit1.visible) {
                 const QString right = st.Answer;
                 QString wrong = right;
@@ -406,7 +443,13 @@ private:
     {
         if (m_g.clock.hasPending() || m_g.screens->Form1.isVisible())
             return true;
-        return !choices(false).empty();
+        return somethingToPress(choices(false));
+    }
+
+    // Keys into a closed box are no move a player can make.
+    static bool somethingToPress(const std::vector<Choice>& c)
+    {
+        return std::any_of(c.begin(), c.end(), [](const Choice& x) { return x.kind != Kind::StrayTyping; });
     }
 
     void step()
@@ -418,7 +461,7 @@ private:
             c.erase(c.begin(), c.end() - 2);
         }
         const bool pending = m_g.clock.hasPending();
-        if (c.empty() || (pending && chance(0.35))) {
+        if (!somethingToPress(c) || (pending && chance(0.35))) {
             if (!pending)
                 return fail(QStringLiteral("stuck: nothing to press and no timer pending"));
             return act(Kind::Tick, QStringLiteral("tick at %1").arg(m_g.clock.now() + m_g.clock.nextDueIn()), {});

@@ -19,6 +19,11 @@ struct GameFixture {
 
     // Runs a handler as one event, like a click.
     void click(const std::function<void()>& handler) { runtime.dispatcher.run(handler); }
+    // A click or typing on a control, through the guard every window uses.
+    void press(const Form& form, const Control& control, const std::function<void()>& handler)
+    {
+        runtime.dispatcher.press(form, control, handler);
+    }
     void advance(std::int64_t ms) { clock.advance(ms); }
     // Menu "Новая Игра", names, "OK" with the slider at `rounds` - 1, then studio "Новая игра".
     void startGame(const QStringList& names, int rounds);
