@@ -102,6 +102,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         }
         press(m_studio.Edit1, [this, upper] { m_studio.Edit1Edited(upper); });
     });
+    entry->setObjectName(QStringLiteral("wordBox"));
     entry->setAccessibleDescription(QStringLiteral("Слово целиком"));
     m_binder.lineEdit(f.Edit1, entry);
     m_wordBox = entry;

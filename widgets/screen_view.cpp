@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "form.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -21,6 +22,11 @@ ScreenView::ScreenView(Form& form, Dispatcher& dispatcher, bool resizable)
 void ScreenView::press(const Control& control, const std::function<void()>& handler)
 {
     m_dispatcher.press(m_form, control, handler);
+}
+
+void ScreenView::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
 }
 
 void ScreenView::centre()

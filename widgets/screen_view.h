@@ -20,6 +20,9 @@ public:
     Form& form() { return m_form; }
 
 protected:
+    // A screen is left only through its own buttons and timers: a close sent
+    // by the window manager (Alt+F4, a taskbar) is refused.
+    void closeEvent(QCloseEvent* event) override;
     // Run the handler of `control` as one event, if the control can be used.
     void press(const Control& control, const std::function<void()>& handler);
     Binder m_binder;

@@ -174,3 +174,45 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
             letterOnTile2 = l->text();
     EXPECT_EQ(letterOnTile2, "О");
 }
+
+// After a word is handed in the box is closed: keys that still reach it hand
+// nothing in, and it no longer holds the keyboard.
+TEST(Views, ClosedWordBoxTakesNoText)
+{
+    app();
+    ViewFixture f;
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    f.startGame({"Анна", "Борис"}, 3);
+    f.advance(5000);
+    QWidget* studio = f.window(f.screens->Form2);
+    QTest::mouseClick(buttonNamed(studio, "Назвать слово"), Qt::LeftButton);
+    QLineEdit* entry = studio->findChild<QLineEdit*>(QStringLiteral("wordBox"));
+    ASSERT_NE(entry, nullptr);
+    type(entry, "ддд");  // wrong: Анна is out, Борис's turn
+    ASSERT_FALSE(entry->isVisibleTo(studio));
+    EXPECT_NE(QApplication::focusWidget(), entry);
+    const QString host = f.studio().Question.text;
+    const bool spin = f.studio().KrutButton.enabled, word = f.studio().SlovoButton.enabled;
+    for (const char* keys : {"кот", "ккк"}) {
+        type(entry, keys);
+        EXPECT_EQ(f.studio().RoundScore2, 0);
+        EXPECT_EQ(f.studio().currentSlot(), 2);
+        EXPECT_EQ(f.studio().Question.text, host);
+        EXPECT_EQ(f.studio().KrutButton.enabled, spin);
+        EXPECT_EQ(f.studio().SlovoButton.enabled, word);
+        EXPECT_TRUE(f.studio().Edit1.text.isEmpty());
+    }
+}
+
+// Only the menu's close ends the program; any other window refuses a close from the window manager.
+TEST(Views, WindowsOtherThanTheMenuRefuseToClose)
+{
+    app();
+    ViewFixture f;
+    f.startGame({"Анна"}, 1);
+    QWidget* studio = f.window(f.screens->Form2);
+    ASSERT_TRUE(studio->isVisible());
+    EXPECT_FALSE(studio->close());
+    EXPECT_TRUE(studio->isVisible());
+    EXPECT_TRUE(f.studio().isVisible());
+}
