@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 QString resourceText(const QString& path)
@@ -16,7 +18,8 @@ QString resourceText(const QString& path)
 // The texts are kept with short lines for reading in an editor; on screen
 // each paragraph is joined into one line so that the panel wraps it at its own
 // width, whatever the font. Headings, blank lines and the dashed separators
-// keep lines of their own.
+// keep lines of their own; a heading loses its leading blanks, since only the
+// panel knows its width and centres it (RulesForm::isHeading).
 QString reflow(const QString& text)
 {
     QStringList out;
@@ -31,7 +34,7 @@ QString reflow(const QString& text)
         const bool heading = line.startsWith(QLatin1String("    ")) && trimmed == trimmed.toUpper();
         if (trimmed.isEmpty() || heading) {
             flush();
-            out << line.trimmed().prepend(heading ? QStringLiteral("     ") : QString());
+            out << trimmed;
         } else if (trimmed.startsWith(QLatin1String("---"))) {
             flush();
             out << QString(36, QLatin1Char('-'));
@@ -58,6 +61,13 @@ RulesForm::RulesForm() : Form(QStringLiteral("Информация о Слово
     RichEdit2.text = reflow(resourceText(QStringLiteral(":/rules/details.txt")));
     RichEdit3.text = reflow(resourceText(QStringLiteral(":/rules/note.txt")));
     BitBtn1.text = QStringLiteral("Выход");
+}
+
+bool RulesForm::isHeading(const QString& line)
+{
+    if (line.isEmpty() || line.front().isSpace() || line.startsWith(QLatin1Char('-')) || line != line.toUpper())
+        return false;
+    return std::any_of(line.begin(), line.end(), [](QChar c) { return c.isLetter(); });
 }
 
 void RulesForm::BitBtn1Click()

@@ -13,6 +13,8 @@ public:
     Control Label1, RichEdit1, RichEdit2, RichEdit3, BitBtn1;
 
     void BitBtn1Click();
+    // A section heading of the texts: an upper-case line of its own, shown centred.
+    static bool isHeading(const QString& line);
 
 private:
     Form* m_menu = nullptr;

@@ -6,7 +6,32 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
 #include <QPushButton>
+
+namespace {
+
+QString centreHeadings(const QString& text, QPlainTextEdit* panel)
+{
+    const QFontMetricsF metrics(panel->font());  // a blank is a fraction of a pixel wider or narrower than its rounding
+    const int scrollBar = panel->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn
+                              ? panel->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, panel)
+                              : 0;
+    const int margins = 2 * (panel->frameWidth() + static_cast<int>(panel->document()->documentMargin()));
+    const int width = panel->width() - scrollBar - margins;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (!RulesForm::isHeading(line))
+            continue;
+        const int blanks = qRound((width - metrics.horizontalAdvance(line)) / 2 / metrics.horizontalAdvance(QLatin1Char(' ')));
+        if (blanks > 0)
+            line.prepend(QString(blanks, QLatin1Char(' ')));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}
 
 RulesView::RulesView(RulesForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
 {
@@ -15,13 +40,19 @@ RulesView::RulesView(RulesForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
     m_binder.label(f.Label1, title);
     const QColor navy(0, 0, 128);
     auto* general = Kit::textBox(this, 4, 48, 373, 401, Fonts::font(Face::Sans, 13), Qt::white, navy, true, true);
-    m_binder.textBox(f.RichEdit1, general);
     auto* details = Kit::textBox(this, 378, 48, 410, 401, Fonts::font(Face::Sans, 13), Qt::white, navy, true, true);
-    m_binder.textBox(f.RichEdit2, details);
     auto* note = Kit::textBox(this, 378, 451, 401, 113, Fonts::font(Face::Sans, 12), QColor(0, 128, 0),
                               QColor(192, 220, 192), false, true);
-    m_binder.textBox(f.RichEdit3, note);
     QPushButton* leave = Kit::button(this, 88, 488, 193, 41, QStringLiteral(":/assets/icons/ignore.svg"), true);
     connect(leave, &QPushButton::clicked, this, [this, &f] { press(f.BitBtn1, [&f] { f.BitBtn1Click(); }); });
     m_binder.button(f.BitBtn1, leave);
+
+    // The texts never change; their headings are centred with leading blanks
+    // measured in the panel's own font and width.
+    m_binder.plain(f.RichEdit1, general);
+    m_binder.plain(f.RichEdit2, details);
+    m_binder.plain(f.RichEdit3, note);
+    general->setPlainText(centreHeadings(f.RichEdit1.text, general));
+    details->setPlainText(centreHeadings(f.RichEdit2.text, details));
+    note->setPlainText(centreHeadings(f.RichEdit3.text, note));
 }

@@ -2,6 +2,7 @@
 // the screens' handlers, and the widgets must follow the screens.
 #include "game_fixture.h"
 #include "game_views.h"
+#include "rules_form.h"
 #include "screen_view.h"
 #include "view_host.h"
 
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -215,4 +217,28 @@ TEST(Views, WindowsOtherThanTheMenuRefuseToClose)
     EXPECT_FALSE(studio->close());
     EXPECT_TRUE(studio->isVisible());
     EXPECT_TRUE(f.studio().isVisible());
+}
+
+// The rules' section headings stand in the middle of their panels, whatever the font.
+TEST(Views, RulesHeadingsAreCentred)
+{
+    app();
+    ViewFixture f;
+    f.click([&] { f.screens->Form1.BitBtn4Click(); });
+    f.views.sync();
+    QWidget* rules = f.window(f.screens->Form8);
+    ASSERT_NE(rules, nullptr);
+    int headings = 0;
+    for (QPlainTextEdit* panel : rules->findChildren<QPlainTextEdit*>()) {
+        const QFontMetricsF metrics(panel->font());
+        const double middle = panel->viewport()->width() / 2.0;
+        for (const QString& line : panel->toPlainText().split(QLatin1Char('\n'))) {
+            if (!RulesForm::isHeading(line.trimmed()))
+                continue;
+            ++headings;
+            const double centre = metrics.horizontalAdvance(line) - metrics.horizontalAdvance(line.trimmed()) / 2;
+            EXPECT_NEAR(centre, middle, 2 * metrics.horizontalAdvance(QLatin1Char(' ')) + 4) << line.toStdString();
+        }
+    }
+    EXPECT_GE(headings, 10);
 }
