@@ -12,6 +12,9 @@ EndForm::EndForm(Runtime& runtime)
 void EndForm::showResult(Form& studio, const QString& result)
 {
     Edit1.text = result;
+    const bool draw = result == QStringLiteral("Ничья!");
+    winnerLettering.visible = !draw;
+    drawLettering.visible = draw;
     studio.switchTo(*this);
     Timer2.start();
 }

@@ -14,6 +14,8 @@ public:
     void link(Form& menu) { m_menu = &menu; }
 
     Control Edit1, SpeedButton1;
+    // The picture's lettering around the name: for a winner, or for a draw.
+    Control winnerLettering, drawLettering{false, true, {}, 0};
     Timer Timer2;
 
     // Called by the studio when the last round is over: switches to this screen.

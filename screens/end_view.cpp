@@ -8,14 +8,26 @@
 
 #include <QPlainTextEdit>
 
+#include <algorithm>
+#include <utility>
+
 EndView::EndView(EndForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
 {
     using Fonts::Face;
     (new SvgPicture(QStringLiteral(":/assets/endgame.svg"), this))->setGeometry(0, 0, 684, 497);
+    for (const auto& [control, picture] : {std::pair<const Control&, const char*>{f.winnerLettering, ":/assets/overlays/end-winner.svg"},
+                                           std::pair<const Control&, const char*>{f.drawLettering, ":/assets/overlays/end-draw.svg"}}) {
+        auto* lettering = new SvgPicture(QString::fromLatin1(picture), this);
+        lettering->setGeometry(240, 296, 205, 100);
+        lettering->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_binder.plain(control, lettering);
+    }
     auto* winner = Kit::textBox(this, 302, 336, 72, 27, Fonts::font(Face::Serif, 16, true, true), Qt::blue, Qt::white,
                                 false, true);
     winner->document()->setDocumentMargin(1);
+    winner->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_binder.textBox(f.Edit1, winner);
+    m_name = winner;
 
     auto* leave = new FlatButton(this, false);
     leave->setGeometry(48, 472, 593, 23);
@@ -23,4 +35,18 @@ EndView::EndView(EndForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
     Kit::setColours(leave, Qt::white, QColor());
     connect(leave, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton1, [&f] { f.SpeedButton1Click(); }); });
     m_binder.button(f.SpeedButton1, leave);
+}
+
+void EndView::sync()
+{
+    ScreenView::sync();
+    // Every name the set-up screen takes shows whole on one line: the box
+    // widens about its own centre as far as the name needs, within the panel.
+    constexpr int Left = 302, Top = 336, Width = 72, Height = 27, PanelWidth = 193;
+    const int margins = 2 * (m_name->frameWidth() + static_cast<int>(m_name->document()->documentMargin())) + 6;
+    const int needed = QFontMetrics(m_name->font()).horizontalAdvance(m_name->toPlainText()) + margins;
+    const int width = std::clamp(needed, Width, PanelWidth);
+    const QRect place(Left + Width / 2 - width / 2, Top, width, Height);
+    if (m_name->geometry() != place)
+        m_name->setGeometry(place);
 }

@@ -3,9 +3,14 @@
 #include "screen_view.h"
 
 class EndForm;
+class QPlainTextEdit;
 
 // The end of the game: the festive picture, the winner's name and "ВЫХОД".
 class EndView : public ScreenView {
 public:
     EndView(EndForm& form, Dispatcher& dispatcher);
+    void sync() override;
+
+private:
+    QPlainTextEdit* m_name;
 };

@@ -242,3 +242,21 @@ TEST(Views, RulesHeadingsAreCentred)
     }
     EXPECT_GE(headings, 10);
 }
+
+// The widest name the set-up screen takes shows whole, on one line, on the end screen.
+TEST(Views, WinnersNameShowsWhole)
+{
+    app();
+    ViewFixture f;
+    f.startGame({"Анна"}, 1);
+    f.click([&] { f.screens->Form7.showResult(f.studio(), QStringLiteral("ЖЩШЮЖЩШЮ")); });
+    f.views.sync();
+    QWidget* end = f.window(f.screens->Form7);
+    ASSERT_NE(end, nullptr);
+    QPlainTextEdit* name = end->findChild<QPlainTextEdit*>();
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->toPlainText(), "ЖЩШЮЖЩШЮ");
+    EXPECT_LE(QFontMetrics(name->font()).horizontalAdvance(name->toPlainText()),
+              name->viewport()->width() - 2 * name->document()->documentMargin());
+    EXPECT_EQ(name->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
