@@ -17,6 +17,8 @@ void TwoBoxesForm::Timer1Timer()
     Timer1.stop();
     SpeedButton1.enable();
     SpeedButton2.enable();
+    for (Control* opened : {&leftBoxFull, &leftBoxEmpty, &rightBoxFull, &rightBoxEmpty})
+        opened->hide();
     LuckyBox = 1 + m_runtime.random.below(2);
     BoxPoints = 1500;
     Words.text = QStringLiteral("Выбирайте шкатулку!");
@@ -29,6 +31,8 @@ void TwoBoxesForm::chooseBox(int n)
     SpeedButton1.disable();
     SpeedButton2.disable();
     ChosenBox = n;
+    const bool lucky = LuckyBox == n;
+    (n == 1 ? (lucky ? leftBoxFull : leftBoxEmpty) : (lucky ? rightBoxFull : rightBoxEmpty)).show();
     Words.text = LuckyBox == n ? QStringLiteral("Вы угадали! И заработали 1500 очков!")
                                : QStringLiteral("Увы, но вы не угадали!");
     Timer2.start();

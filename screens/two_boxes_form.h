@@ -17,6 +17,9 @@ public:
     void link(StudioForm& studio) { m_studio = &studio; }
 
     Control Words, SpeedButton1, SpeedButton2;
+    // The chosen box opened in the picture, with the points or empty; the other stays shut.
+    Control leftBoxFull{false, true, {}, 0}, leftBoxEmpty{false, true, {}, 0};
+    Control rightBoxFull{false, true, {}, 0}, rightBoxEmpty{false, true, {}, 0};
     Timer Timer1, Timer2;
 
     int LuckyBox = 1;

@@ -11,6 +11,23 @@
 TwoBoxesView::TwoBoxesView(TwoBoxesForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
 {
     (new SvgPicture(QStringLiteral(":/assets/twoboxes.svg"), this))->setGeometry(0, 0, 521, 313);
+    // The open boxes lie over the shut ones, under the clickable areas.
+    const struct {
+        const Control& control;
+        const char* picture;
+        QPoint at;
+    } openBoxes[] = {
+        {f.leftBoxFull, ":/assets/overlays/box-left-full.svg", {280, 166}},
+        {f.leftBoxEmpty, ":/assets/overlays/box-left-empty.svg", {280, 166}},
+        {f.rightBoxFull, ":/assets/overlays/box-right-full.svg", {373, 166}},
+        {f.rightBoxEmpty, ":/assets/overlays/box-right-empty.svg", {373, 166}},
+    };
+    for (const auto& box : openBoxes) {
+        auto* picture = new SvgPicture(QString::fromLatin1(box.picture), this);
+        picture->setGeometry(QRect(box.at, QSize(96, 96)));
+        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_binder.plain(box.control, picture);
+    }
     auto* words = Kit::textBox(this, 51, 136, 118, 49, Fonts::standard(), Qt::white, Qt::black, true);
     m_binder.textBox(f.Words, words);
 
