@@ -71,6 +71,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     auto* theme = Kit::textBox(this, 255, 471, 193, 55, Fonts::standard(), Qt::white, Qt::black, true, true);
     theme->setAccessibleDescription(QStringLiteral("Тема раунда"));
     m_binder.textBox(f.RaundQuestion, theme);
+    m_theme = theme;
 
     auto* round = new QLineEdit(this);
     round->setGeometry(384, 3, 12, 18);
@@ -163,6 +164,7 @@ void StudioView::sync()
         m_wordBox->clearFocus();
         setFocus();
     }
+    fitThemeToOneLine();
     // Labels that size themselves to their caption.
     for (int k = 1; k <= 16; ++k)
         m_sectorLabels[static_cast<std::size_t>(k)]->adjustSize();
@@ -175,6 +177,21 @@ void StudioView::sync()
         if (name->accessibleDescription() != turn)
             name->setAccessibleDescription(turn);
     }
+}
+
+// A text without a blank (the studio's greeting of stars) cannot wrap at a
+// word: it is shown on one line in a font small enough to fit, not cut in two.
+void StudioView::fitThemeToOneLine()
+{
+    const QString text = m_theme->toPlainText();
+    QFont font = Fonts::standard();
+    const qreal room = m_theme->viewport()->width() - 2 * m_theme->document()->documentMargin() - 2;
+    if (!text.contains(QLatin1Char(' ')) && !text.contains(QLatin1Char('\n'))) {
+        while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > room)
+            font.setPixelSize(font.pixelSize() - 1);
+    }
+    if (m_theme->font() != font)
+        m_theme->setFont(font);
 }
 
 void StudioView::keyPressEvent(QKeyEvent* event)

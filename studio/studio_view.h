@@ -5,6 +5,7 @@
 #include <array>
 
 class QLabel;
+class QPlainTextEdit;
 class StudioForm;
 
 // The studio's window: the picture, the board, the wheel labels, the host's
@@ -25,4 +26,6 @@ private:
     std::array<QLabel*, 4> m_nameLabels{};
     QLabel* m_sectorDisplay = nullptr;
     QWidget* m_wordBox = nullptr;
+    QPlainTextEdit* m_theme = nullptr;
+    void fitThemeToOneLine();
 };

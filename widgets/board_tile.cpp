@@ -1,11 +1,23 @@
 #include "board_tile.h"
 
+#include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 BoardTile::BoardTile(QWidget* parent) : HoverButton(parent)
 {
+}
+
+void BoardTile::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        if (isEnabled())
+            setCursor(Qt::PointingHandCursor);
+        else
+            unsetCursor();
+    }
+    HoverButton::changeEvent(event);
 }
 
 void BoardTile::paintEvent(QPaintEvent*)
@@ -19,8 +31,10 @@ void BoardTile::paintEvent(QPaintEvent*)
 
     const bool choosable = isEnabled();
     QLinearGradient body(r.topLeft(), r.bottomLeft());
-    body.setColorAt(0.0, choosable && hovered() ? QColor(90, 70, 10) : QColor(60, 60, 66));
-    body.setColorAt(0.55, QColor(8, 8, 10));
+    // A tile that may be chosen shows it without the mouse over it (a
+    // touchpad has no hover): a gold body, brighter still under the pointer.
+    body.setColorAt(0.0, !choosable ? QColor(60, 60, 66) : hovered() ? QColor(235, 175, 30) : QColor(150, 105, 10));
+    body.setColorAt(0.55, choosable ? QColor(60, 40, 4) : QColor(8, 8, 10));
     body.setColorAt(1.0, QColor(0, 0, 0));
     p.fillPath(shape, body);
 
@@ -33,6 +47,6 @@ void BoardTile::paintEvent(QPaintEvent*)
     light.setColorAt(1.0, QColor(255, 255, 255, 10));
     p.fillPath(sheen, light);
 
-    p.setPen(QPen(choosable ? QColor(255, 200, 40) : QColor(255, 255, 255, 90), choosable ? 1.4 : 0.8));
+    p.setPen(QPen(choosable ? QColor(255, 215, 60) : QColor(255, 255, 255, 90), choosable ? 2.0 : 0.8));
     p.drawPath(shape);
 }

@@ -3,8 +3,8 @@
 #include "hover_button.h"
 
 // A tile of the board: a black rounded tile with a glossy highlight that
-// covers its letter. While it may be chosen (the "+" sector) it glows gold
-// under the mouse.
+// covers its letter. While it may be chosen (the "+" sector) it is gold, and
+// glows brighter under the mouse.
 class BoardTile : public HoverButton {
 public:
     explicit BoardTile(QWidget* parent);
@@ -12,4 +12,5 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 };

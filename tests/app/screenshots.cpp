@@ -92,6 +92,12 @@ int main(int argc, char** argv)
     game.click([&] { st.SpeedButtonClick(18); });  // "Р"
     ok &= save(views, s.Form2, folder, QStringLiteral("studio-play"));
 
+    game.random.push({5, 0, 0});  // "+"
+    game.click([&] { st.KrutButtonClick(); });
+    game.advance(30000);
+    ok &= save(views, s.Form2, folder, QStringLiteral("studio-plus"));
+    game.click([&] { st.ZasClick(1); });
+
     game.random.push({1, 0, 2});  // "П" again
     game.click([&] { st.KrutButtonClick(); });
     game.advance(30000);
@@ -111,9 +117,22 @@ int main(int argc, char** argv)
         s.Form6.showScreen();
         s.Form6.Timer1.start();
     });
+    game.random.push({1});  // the points in box 2
     game.advance(1);
     ok &= save(views, s.Form6, folder, QStringLiteral("twoboxes"));
     game.click([&] { s.Form6.SpeedButton1Click(); });
+    ok &= save(views, s.Form6, folder, QStringLiteral("twoboxes-lost"));
+    game.advance(3000);
+    game.advance(10);
+    game.click([&] {
+        st.hideScreen();
+        s.Form6.showScreen();
+        s.Form6.Timer1.start();
+    });
+    game.random.push({1});
+    game.advance(1);
+    game.click([&] { s.Form6.SpeedButton2Click(); });
+    ok &= save(views, s.Form6, folder, QStringLiteral("twoboxes-won"));
     game.advance(3000);
     game.advance(10);
 
@@ -124,6 +143,16 @@ int main(int argc, char** argv)
     game.click([&] { s.Form7.showResult(st, QStringLiteral("Вера")); });
     game.advance(5000);
     ok &= save(views, s.Form7, folder, QStringLiteral("end"));
+    // The widest name the set-up screen takes, and a draw.
+    for (const auto& [result, name] : {std::pair{QStringLiteral("ЖЩШЮЖЩШЮ"), QStringLiteral("end-wide-name")},
+                                       std::pair{QStringLiteral("Ничья!"), QStringLiteral("end-draw")}}) {
+        game.click([&] { s.Form7.SpeedButton1Click(); });
+        game.click([&] { s.Form1.BitBtn1Click(); });
+        game.click([&] { s.Form4.BitBtn1Click(); });
+        game.click([&] { s.Form7.showResult(st, result); });
+        game.advance(5000);
+        ok &= save(views, s.Form7, folder, name);
+    }
     if (!game.errors.isEmpty())
         std::fprintf(stderr, "errors: %s\n", qPrintable(game.errors.join(QLatin1Char(' '))));
     return ok && game.errors.isEmpty() ? 0 : 1;
