@@ -7,7 +7,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include <algorithm>
+#include <cstring>
+
 
 namespace BaseText {
 
@@ -74,50 +75,48 @@ void addRecord(Parsed& out, int line, const QString& answerAsWritten, const QStr
     out.records.push_back(record);
 }
 
-// The text's lines without their line ends, numbered from 1; a line that is
-// not UTF-8 is a problem and comes back empty.
-QStringList decodeLines(QByteArray text, Parsed& out)
+// Calls `each` with every line of the text without its line end, numbered
+// from 1; a line that is not UTF-8 is a problem and comes as an empty line.
+template <typename Each>
+void forEachLine(const QByteArray& text, Parsed& out, Each each)
 {
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
+    QByteArrayView rest(text);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QStringList lines;
     int number = 0;
-    for (qsizetype start = 0; start <= text.size();) {
-        qsizetype end = text.indexOf('\n', start);
+    for (qsizetype start = 0; start <= rest.size();) {
+        qsizetype end = rest.indexOf('\n', start);
         if (end < 0)
-            end = text.size();
-        QByteArrayView raw = QByteArrayView(text).sliced(start, end - start);
+            end = rest.size();
+        QByteArrayView raw = rest.sliced(start, end - start);
         start = end + 1;
         ++number;
         if (raw.endsWith('\r'))
             raw.chop(1);
-        QString decoded = decoder.decode(raw);
+        QString line = decoder.decode(raw);
         if (decoder.hasError()) {
             out.problems.push_back({number, QStringLiteral("строка не в кодировке UTF-8")});
             decoder.resetState();
-            decoded.clear();
+            line.clear();
         }
-        lines.push_back(decoded);
+        each(number, line);
     }
-    return lines;
 }
 
-void parseTab(const QStringList& lines, Parsed& out)
+void parseTab(const QByteArray& text, Parsed& out)
 {
-    int number = 0;
-    for (const QString& line : lines) {
-        ++number;
+    forEachLine(text, out, [&out](int number, const QString& line) {
         const QString trimmed = line.trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
-            continue;
+            return;
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
         if (tab < 0) {
             out.problems.push_back({number, QStringLiteral("нет знака табуляции между ответом и вопросом")});
-            continue;
+            return;
         }
         addRecord(out, number, line.left(tab).trimmed(), line.mid(tab + 1).trimmed());
-    }
+    });
 }
 
 struct CsvField {
@@ -128,6 +127,13 @@ struct CsvField {
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// A carriage return before a line feed belongs to the line end (CSV lines
+// end in both).
+bool isLineEnd(const QString& text, qsizetype pos)
+{
+    return text[pos] == QLatin1Char('\r') && pos + 1 < text.size() && text[pos + 1] == QLatin1Char('\n');
 }
 
 bool isHeader(const std::vector<CsvField>& row)
@@ -141,9 +147,8 @@ bool isHeader(const std::vector<CsvField>& row)
 
 // Quoted fields keep their text exactly, line breaks and all; unquoted ones
 // lose the spaces around them.
-void parseCsv(const QStringList& lines, Parsed& out)
+void parseCsv(const QString& text, Parsed& out)
 {
-    const QString text = lines.join(QLatin1Char('\n'));
     const qsizetype n = text.size();
     qsizetype pos = 0;
     int line = 1;
@@ -175,14 +180,15 @@ void parseCsv(const QStringList& lines, Parsed& out)
                     }
                     if (c == QLatin1Char('\n'))
                         ++line;
-                    field.text += c;
+                    if (!isLineEnd(text, pos))
+                        field.text += c;
                     ++pos;
                 }
                 if (!closed) {
                     out.problems.push_back({rowLine, QStringLiteral("кавычка не закрыта до конца файла")});
                     return;
                 }
-                while (pos < n && isBlank(text[pos]))
+                while (pos < n && (isBlank(text[pos]) || isLineEnd(text, pos)) && text[pos] != QLatin1Char('\n'))
                     ++pos;
                 row.push_back(field);
                 if (pos < n && text[pos] == QLatin1Char(',')) {
@@ -260,18 +266,20 @@ Format formatOf(const QString& fileName)
 Parsed parse(const QByteArray& text, Format format)
 {
     Parsed out;
-    const QStringList lines = decodeLines(text, out);
     if (format == Format::Csv) {
-        // A field in quotes may run over several lines: a line that is not
-        // UTF-8 would shift the rest, so stop at the encoding problems.
-        if (out.problems.empty())
-            parseCsv(lines, out);
+        QByteArrayView rest(text);
+        if (rest.startsWith("\xEF\xBB\xBF"))
+            rest = rest.sliced(3);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        QString whole = decoder.decode(rest);
+        // A field in quotes may run over several lines, so a text that is not
+        // UTF-8 is not read on: its lines are named instead.
+        if (decoder.hasError())
+            forEachLine(text, out, [](int, const QString&) {});
+        else
+            parseCsv(whole, out);
     } else {
-        parseTab(lines, out);
-        // Lines that were not UTF-8 came back empty and were skipped; their
-        // problems go among the others in line order.
-        std::stable_sort(out.problems.begin(), out.problems.end(),
-                         [](const Problem& a, const Problem& b) { return a.line < b.line; });
+        parseTab(text, out);
     }
     return out;
 }
@@ -286,8 +294,16 @@ QByteArray line(const QuestionRecord& record, Format format)
 bool readsBack(const QuestionRecord& record, Format format)
 {
     const Parsed back = parse(line(record, format), format);
-    return back.problems.empty() && back.records.size() == 1 && back.records[0].answerText() == record.answerText()
-        && back.records[0].questionText() == record.questionText();
+    if (!back.problems.empty() || back.records.size() != 1)
+        return false;
+    // The same bytes within the lengths are the same texts.
+    const QuestionRecord& again = back.records[0];
+    const auto same = [&](int offset, int length, int otherLength) {
+        return length == otherLength
+            && std::memcmp(again.bytes.data() + offset + 1, record.bytes.data() + offset + 1, static_cast<std::size_t>(length)) == 0;
+    };
+    return same(0, again.questionLength(), record.questionLength())
+        && same(QuestionRecord::AnswerLengthOffset, again.answerLength(), record.answerLength());
 }
 
 }
