@@ -9,7 +9,6 @@
 
 #include <cstring>
 
-
 namespace BaseText {
 
 namespace {
