@@ -2,8 +2,8 @@
 #
 #   cmake --build <build> && cd <build> && cpack -G DEB
 #
-# Under the prefix the launcher goes to games/, the program to lib/slovodrom/ and the
-# bundled base to share/slovodrom/Data/. The launcher (slovodrom.sh) finds the other
+# Under the prefix the launcher goes to games/, the program to lib/slovodrom/, the
+# bundled base to share/slovodrom/Data/ and the tool for question bases to bin/. The launcher (slovodrom.sh) finds the other
 # two relative to itself, starts the game in the player's own folder and gives that
 # folder a copy of the base on the first run.
 
@@ -38,9 +38,9 @@ add_custom_command(OUTPUT ${SLOVODROM_ICON_PNGS}
   COMMENT "Drawing the icon in the theme's sizes")
 add_custom_target(hicolor_icons ALL DEPENDS ${SLOVODROM_ICON_PNGS})
 
-# The manual page and the changelog, compressed as Debian installs them.
+# The manual pages and the changelog, compressed as Debian installs them.
 set(SLOVODROM_GZIPPED)
-foreach(file slovodrom.6 changelog)
+foreach(file slovodrom.6 slovodrom-base.1 changelog)
   add_custom_command(OUTPUT ${SLOVODROM_PACKAGING_DIR}/${file}.gz
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/${file} ${SLOVODROM_PACKAGING_DIR}/${file}
     COMMAND gzip -9nf ${SLOVODROM_PACKAGING_DIR}/${file}
@@ -51,6 +51,7 @@ endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${SLOVODROM_GZIPPED})
 
 install(TARGETS slovodrom RUNTIME DESTINATION ${SLOVODROM_PROGRAM_DIR})
+install(TARGETS slovodrom-base RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${SLOVODROM_BASE} DESTINATION ${SLOVODROM_DATA_DIR}/Data)
 install(PROGRAMS ${SLOVODROM_PACKAGING_DIR}/slovodrom DESTINATION ${SLOVODROM_LAUNCHER_DIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${SLOVODROM_APP_ID}.desktop
@@ -61,7 +62,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/assets/icon.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME slovodrom.svg)
 install(DIRECTORY ${SLOVODROM_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${SLOVODROM_PACKAGING_DIR}/slovodrom.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${SLOVODROM_PACKAGING_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${SLOVODROM_PACKAGING_DIR}/slovodrom-base.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${SLOVODROM_PACKAGING_DIR}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME slovodrom)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build folder, unpacks it into a scratch
 # root and checks what a system would get: the control fields, exactly the expected
-# files, the program, the launcher, the bundled base, the desktop entry, the AppStream
-# metainfo and the icons, and that the unpacked game starts through its launcher.
+# files, the program, the launcher, the bundled base and the tool that checks it, the
+# licence, the desktop entry, the AppStream metainfo and the icons, that lintian finds
+# no error, and that the unpacked game starts through its launcher.
 # Usage: package_test.sh BUILD_DIR SOURCE_DIR VERSION APP_ID ICON_SIZE...
 set -euo pipefail
 
@@ -57,13 +58,16 @@ root=$scratch/root
 dpkg -x "$deb" "$root"
 expected=(
     usr/games/slovodrom
+    usr/bin/slovodrom-base
     usr/lib/slovodrom/slovodrom
     usr/share/slovodrom/Data/Question.dat
     "usr/share/applications/$app_id.desktop"
     "usr/share/metainfo/$app_id.metainfo.xml"
     usr/share/icons/hicolor/scalable/apps/slovodrom.svg
     usr/share/man/man6/slovodrom.6.gz
+    usr/share/man/man1/slovodrom-base.1.gz
     usr/share/doc/slovodrom/changelog.gz
+    usr/share/doc/slovodrom/copyright
 )
 for size in "${icon_sizes[@]}"; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/slovodrom.png")
@@ -82,8 +86,14 @@ launcher=$root/usr/games/slovodrom
 sh -n "$launcher" || fail "the launcher has a syntax error"
 ! grep -q '@[A-Z_]*@' "$launcher" || fail "the launcher has unfilled placeholders"
 
-echo "the manual page and the changelog"
-gzip -t "$root/usr/share/man/man6/slovodrom.6.gz" || fail "the manual page is not a gzip file"
+echo "the manual pages, the changelog and the licence"
+for page in man6/slovodrom.6.gz man1/slovodrom-base.1.gz; do
+    gzip -t "$root/usr/share/man/$page" || fail "the manual page $page is not a gzip file"
+done
+copyright=$root/usr/share/doc/slovodrom/copyright
+[ "$(head -n 1 "$copyright")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] \
+    || fail "the copyright file is not in the machine-readable format"
+grep -q '^License: GPL-3+$' "$copyright" || fail "the copyright file does not name GPL-3+"
 [ "$(gzip -dc "$root/usr/share/doc/slovodrom/changelog.gz" | head -n 1 | cut -d' ' -f1-2)" = "slovodrom ($version)" ] \
     || fail "the changelog's latest entry is not for $version (packaging/changelog)"
 
@@ -92,6 +102,14 @@ base=$root/usr/share/slovodrom/Data/Question.dat
 size=$(stat -c %s "$base")
 [ "$size" -gt 0 ] && [ $((size % 134)) -eq 0 ] || fail "the base is $size bytes, not a run of 134-byte records"
 cmp -s "$base" "$build/Data/Question.dat" || fail "the packaged base is not the one built"
+
+echo "the installed tool checks the installed base"
+tool=$root/usr/bin/slovodrom-base
+status=0
+"$tool" check "$base" >"$scratch/check.log" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "slovodrom-base check ended with status $status: $(cat "$scratch/check.log")"
+grep -q "записей: $((size / 134))\$" "$scratch/check.log" \
+    || fail "slovodrom-base check does not count $((size / 134)) records: $(cat "$scratch/check.log")"
 
 echo "the desktop entry"
 desktop=$root/usr/share/applications/$app_id.desktop
@@ -131,6 +149,16 @@ for size in "${icon_sizes[@]}"; do
     [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] || { fail "$png is not a PNG"; continue; }
     [ "$(png_size "$png")" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $(png_size "$png")"
 done
+
+echo "lintian"
+if command -v lintian >/dev/null; then
+    # Errors fail the package; warnings are listed for whoever reads the log.
+    lintian --fail-on error --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1 \
+        || fail "lintian finds errors: $(grep -v '^W: ' "$scratch/lintian.log")"
+    cat "$scratch/lintian.log"
+else
+    skip "lintian is not installed"
+fi
 
 echo "the unpacked game starts through its launcher"
 home=$scratch/home

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "question_record.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// Question bases as text, the way people write and read them: UTF-8, one
+// question a line as ANSWER<TAB>question (blank lines and lines starting with
+// "#" skipped), or CSV with two columns, answer and question, quoted as in
+// RFC 4180.
+//
+//   const BaseText::Parsed parsed = BaseText::parse(bytes, BaseText::formatOf(name));
+//   if (parsed.problems.empty()) ... parsed.records ...
+//   out += BaseText::line(record, format);
+namespace BaseText {
+
+enum class Format { Tab, Csv };
+
+// CSV for a name ending in ".csv" in any case, the tab-separated text otherwise.
+Format formatOf(const QString& fileName);
+
+// A line that cannot become a record, and why, in the user's words.
+struct Problem {
+    int line;
+    QString message;
+};
+
+struct Parsed {
+    std::vector<QuestionRecord> records;
+    std::vector<Problem> problems;  // every one found, in line order
+};
+
+// Turns text into records. Answers are put in capitals as the editor does.
+// Nothing is cut or dropped without a word: a line without its two parts, an
+// empty answer, an answer over 12 characters, a question over 120 and a
+// character that code page 1251 cannot hold are each a problem of their line.
+Parsed parse(const QByteArray& text, Format format);
+
+// One record as one line of `format`, with its line end.
+QByteArray line(const QuestionRecord& record, Format format);
+
+// Whether `line(record)` reads back as the same texts: not so for an empty
+// answer, spaces at either end of a text, a line break inside one, an answer
+// in small letters or a text the code page cannot turn into a character.
+bool readsBack(const QuestionRecord& record, Format format);
+
+}
