@@ -2,7 +2,9 @@
 // the screens' handlers, and the widgets must follow the screens.
 #include "game_fixture.h"
 #include "game_views.h"
+#include "program.h"
 #include "screen_view.h"
+#include "temp_folder.h"
 #include "view_host.h"
 
 #include <QApplication>
@@ -14,6 +16,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -173,4 +177,18 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
         if (l->geometry().topLeft() == QPoint(449, 102))
             letterOnTile2 = l->text();
     EXPECT_EQ(letterOnTile2, "О");
+}
+
+// Under a file-size limit (ulimit -f) a write past it must fail with EFBIG, so
+// that the question base cuts the record back and says "Disk full", rather
+// than the signal killing the game half-way through a record.
+TEST(Views, TheProgramSurvivesTheFileSizeLimit)
+{
+    app();
+    std::signal(SIGXFSZ, SIG_DFL);
+    TempFolder folder;
+    Program program(folder.path());
+    struct sigaction now {};
+    sigaction(SIGXFSZ, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_IGN);
 }
