@@ -181,7 +181,6 @@ void EditorForm::PreviousClick()
     Next.enable();
     if (CurrentRecord == 0)
         Previous.disable();
-    showNumber();
 }
 
 void EditorForm::NextClick()
@@ -191,7 +190,6 @@ void EditorForm::NextClick()
     Previous.enable();
     if (CurrentRecord >= records - 1)
         Next.disable();
-    showNumber();
 }
 
 void EditorForm::DeleteClick()
