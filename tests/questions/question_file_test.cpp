@@ -8,6 +8,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 namespace {
 
 const std::string basePath = "Data/Question.dat";
@@ -235,4 +237,26 @@ TEST(QuestionFile, OpeningChangesNothing)
     file.read(r);
     file.close();
     EXPECT_EQ(dir.readBytes(basePath), before);
+}
+
+// Several spellings on disk: the exact one wins, else the first in byte order
+// of the right kind (a folder for Data, a regular file for Question.dat),
+// whatever order the folder lists them in.
+TEST(QuestionFile, AnyCaseLookupIsDeterministic)
+{
+    TempFolder dir;
+    dir.writeBytes("DATA", "a file, not the folder");
+    dir.writeBase(five(), "daTa/QUESTION.dat");
+    dir.writeBase({{"Б", "лишний"}}, "daTa/question.DAT");
+    dir.writeBase({{"В", "чужой"}}, "dATA/Question.dat");
+    std::filesystem::create_directory(dir.file("daTa/Question.DAT"));
+    EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.file("dATA/Question.dat"));
+    std::filesystem::rename(dir.file("dATA"), dir.file("other"));
+    EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.file("daTa/QUESTION.dat"));
+    QuestionFile file;
+    file.openForEditing(dir.path());
+    EXPECT_EQ(file.count(), 5);
+    std::filesystem::rename(dir.file("daTa/QUESTION.dat"), dir.file("daTa/Question.dat"));
+    std::filesystem::remove_all(dir.file("daTa/Question.DAT"));
+    EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.file("daTa/Question.dat"));
 }
