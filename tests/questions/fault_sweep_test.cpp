@@ -30,6 +30,7 @@ enum Call { OpenAt, Pread, Pwrite, Lseek, Ftruncate, Fdatasync, Close, Fstat, Fs
 const char* const CallNames[] = {"openat", "pread", "pwrite", "lseek", "ftruncate", "fdatasync",
                                  "close", "fstat", "fstatat", "fdopendir", "readdir", "iconv_open"};
 constexpr int ShortWrite = -1;  // in place of an error number: half the bytes written, then ENOSPC
+constexpr int NothingWritten = -2;  // a write that returns 0
 
 // Which call fails, and how; counts every call of each kind.
 struct Plan {
@@ -47,7 +48,7 @@ bool strikes(Call call)
     const int index = plan.seen[call]++;
     if (call != plan.call || index < plan.nth || (!plan.lasting && index > plan.nth))
         return false;
-    errno = plan.error == ShortWrite ? ENOSPC : plan.error;
+    errno = plan.error < 0 ? ENOSPC : plan.error;
     return true;
 }
 
@@ -64,7 +65,7 @@ const SystemCalls Faulty = {
             return SystemCalls::real().pwrite(fd, buffer, size, offset);
         if (plan.error == ShortWrite && first && size > 1)
             return SystemCalls::real().pwrite(fd, buffer, size / 2, offset);
-        return -1;
+        return plan.error == NothingWritten ? 0 : -1;
     },
     [](int fd, off_t offset, int whence) -> off_t {
         return strikes(Lseek) ? -1 : SystemCalls::real().lseek(fd, offset, whence);
@@ -95,6 +96,8 @@ const SystemCalls Faulty = {
 QString expectedMessage(int error, bool lasting)
 {
     switch (error) {
+    case EINVAL: return QString();  // a file system that cannot find holes: the whole base is read
+    case NothingWritten: return QStringLiteral("Disk full.");
     case EIO: return QStringLiteral("I/O error 1005.");
     case ENOSPC:
     case EFBIG: return QStringLiteral("Disk full.");
@@ -112,13 +115,15 @@ QString errorName(int error)
     case EFBIG: return "EFBIG";
     case EACCES: return "EACCES";
     case EINTR: return "EINTR";
+    case EINVAL: return "EINVAL";
+    case NothingWritten: return "nothing written";
     default: return "short write";
     }
 }
 
 // The whole program on the ten sample records, the base spelled as the case asks.
 struct Program {
-    explicit Program(const std::string& spelling)
+    Program(const std::string& spelling, const std::vector<std::pair<QString, QString>>& records) : game(records)
     {
         if (spelling != "Data/Question.dat") {
             fs::rename(game.folder.file("Data/Question.dat"), game.folder.file("Data/" + spelling.substr(5)));
@@ -146,12 +151,24 @@ QuestionRecord recordAt(const std::string& bytes, std::int64_t k)
     return r;
 }
 
+// Three playable records among empty ones: the random draws cannot fill a
+// game, so the choice lists the base.
+std::vector<std::pair<QString, QString>> fewPlayable()
+{
+    std::vector<std::pair<QString, QString>> records(40, {QString(), QStringLiteral("Без ответа")});
+    records[3] = {QStringLiteral("КОТ"), QStringLiteral("Мяукает")};
+    records[20] = {QStringLiteral("ДОМ"), QStringLiteral("Где живут")};
+    records[39] = {QStringLiteral("ЛЕС"), QStringLiteral("Деревья")};
+    return records;
+}
+
 struct Scenario {
     const char* name;
     std::string spelling;
     std::function<void(Program&)> before;  // fault-free
     std::function<void(Program&)> action;  // under the fault
     int deleted = -1;                  // the record the action deletes
+    std::vector<std::pair<QString, QString>> records = sampleBase();
 };
 
 const std::vector<Scenario>& scenarios()
@@ -189,6 +206,8 @@ const std::vector<Scenario>& scenarios()
         {"exit", "Data/Question.dat", [](Program& r) { r.openEditor(); },
          [](Program& r) { r.game.click([&] { r.editor().BitBtn1Click(); }); }},
         {"new game", "data/question.dat", [](Program&) {}, [](Program& r) { r.game.startGame({QStringLiteral("Аня")}, 3); }},
+        {"new game, the base listed", "Data/Question.dat", [](Program&) {},
+         [](Program& r) { r.game.startGame({QStringLiteral("Аня")}, 3); }, -1, fewPlayable()},
     };
     return all;
 }
@@ -265,7 +284,7 @@ TEST_F(FaultSweep, EveryCallFailsInTurn)
         int calls[CallKinds];
         std::string cleanBytes;
         {
-            Program r(s.spelling);
+            Program r(s.spelling, s.records);
             s.before(r);
             ASSERT_TRUE(r.game.errors.isEmpty()) << s.name << ": " << r.game.errors.join(' ').toStdString();
             Cp1251::closeConverters();
@@ -277,8 +296,10 @@ TEST_F(FaultSweep, EveryCallFailsInTurn)
         }
         for (int call = 0; call < CallKinds; ++call) {
             for (int nth = 0; nth < calls[call]; ++nth) {
-                for (int error : {EIO, ENOSPC, EFBIG, EACCES, EINTR, ShortWrite}) {
-                    if (error == ShortWrite && call != Pwrite)
+                for (int error : {EIO, ENOSPC, EFBIG, EACCES, EINTR, ShortWrite, NothingWritten, EINVAL}) {
+                    if ((error == ShortWrite || error == NothingWritten) && call != Pwrite)
+                        continue;
+                    if (error == EINVAL && call != Lseek)
                         continue;
                     // Listing a folder is never interrupted by a signal.
                     if (error == EINTR && (call == Fdopendir || call == Readdir))
@@ -287,7 +308,7 @@ TEST_F(FaultSweep, EveryCallFailsInTurn)
                         const std::string where = std::string(s.name) + ", " + CallNames[call] + " #" + std::to_string(nth)
                                                   + " " + errorName(error).toStdString() + (lasting ? " from then on" : " once");
                         ++runs;
-                        Program r(s.spelling);
+                        Program r(s.spelling, s.records);
                         s.before(r);
                         Cp1251::closeConverters();
                         plan = Plan{};
