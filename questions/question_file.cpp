@@ -128,6 +128,11 @@ std::string findEntry(int dir, const char* name, mode_t kind)
     return name;
 }
 
+std::string rootPath(const QString& root)
+{
+    return root.isEmpty() ? std::string(".") : root.toStdString();
+}
+
 // The folder Data below `root`, open, and the name of the base in it. For the
 // editor, neither may be a symbolic link.
 struct Location {
@@ -137,8 +142,7 @@ struct Location {
 
 Location locate(const QString& root, bool editing)
 {
-    const std::string rootPath = root.isEmpty() ? std::string(".") : root.toStdString();
-    Folder top(openAt(AT_FDCWD, rootPath.c_str(), O_RDONLY | O_DIRECTORY));
+    Folder top(openAt(AT_FDCWD, rootPath(root).c_str(), O_RDONLY | O_DIRECTORY));
     if (top.fd < 0)
         fail(errno == ENOENT ? ENOTDIR : errno);
     const std::string dataName = findEntry(top.fd, "Data", S_IFDIR);
@@ -214,7 +218,7 @@ QuestionFile::~QuestionFile()
 
 std::string QuestionFile::resolvePath(const QString& folder)
 {
-    const std::string root = folder.isEmpty() ? std::string(".") : folder.toStdString();
+    const std::string root = rootPath(folder);
     try {
         const Location where = locate(folder, false);
         return root + "/" + where.dataName + "/" + where.file;

@@ -254,9 +254,15 @@ TEST(QuestionFile, AnyCaseLookupIsDeterministic)
     std::filesystem::rename(dir.file("dATA"), dir.file("other"));
     EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.file("daTa/QUESTION.dat"));
     QuestionFile file;
-    file.openForEditing(dir.path());
+    file.openExisting(dir.path());
+    file.openForEditing(dir.path());  // the file open before is closed first
     EXPECT_EQ(file.count(), 5);
+    file.close();
+    EXPECT_EQ(ioCode([&] { file.close(); }), IoError::FileNotOpen);
     std::filesystem::rename(dir.file("daTa/QUESTION.dat"), dir.file("daTa/Question.dat"));
     std::filesystem::remove_all(dir.file("daTa/Question.DAT"));
     EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.file("daTa/Question.dat"));
+    // Without a folder of any spelling: the default one.
+    std::filesystem::rename(dir.file("daTa"), dir.file("elsewhere"));
+    EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.path().toStdString() + "/Data/Question.dat");
 }
