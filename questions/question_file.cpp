@@ -239,10 +239,9 @@ void QuestionFile::open(const QString& folder, bool editing)
     if (fd < 0 && errno == ENOENT) {
         if (!editing)
             throw IoError(IoError::FileNotFound);
+        // A link to nowhere never gets here: with O_NOFOLLOW its open fails
+        // with ELOOP, not ENOENT, so the base is not created through it.
         fd = openAt(where.data.fd, where.file.c_str(), flags | O_CREAT | O_EXCL, 0644);
-        // A link to nowhere: the base is not created through it.
-        if (fd < 0 && errno == EEXIST)
-            throw IoError(IoError::AccessDenied);
     }
     // O_NOFOLLOW met a symbolic link.
     if (fd < 0 && editing && errno == ELOOP)

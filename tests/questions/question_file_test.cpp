@@ -199,6 +199,25 @@ TEST(QuestionFile, OpenFailuresGiveTheClassicCodes)
     EXPECT_EQ(ioCode([&] { file.count(); }), IoError::FileNotOpen);
 }
 
+// The base replaced by another file while open (another program saved a new
+// copy over it): no change goes into the old one, and the new one is left alone.
+// A place no file can have and a record past the end are refused.
+TEST(QuestionFile, ReplacedBaseAndMisplacedRecordsAreRefused)
+{
+    TempFolder dir;
+    dir.writeBase(five());
+    QuestionFile file;
+    file.openForEditing(dir.path());
+    EXPECT_EQ(ioCode([&] { file.seek(-1); }), 131);
+    EXPECT_EQ(ioCode([&] { file.deleteRecord(5); }), IoError::ReadBeyondEnd);
+    dir.writeBase(five(), "Data/new.dat");
+    std::filesystem::rename(dir.file("Data/new.dat"), dir.file(basePath));
+    const std::string replaced = dir.readBytes(basePath);
+    EXPECT_EQ(ioCode([&] { file.append(makeRecord("шесть", "ЕЛЬ")); }), IoError::FileNotFound);
+    EXPECT_EQ(ioCode([&] { file.deleteRecord(0); }), IoError::FileNotFound);
+    EXPECT_EQ(dir.readBytes(basePath), replaced);
+}
+
 TEST(QuestionFile, DataAsAFileIsAnInvalidName)
 {
     TempFolder dir;
