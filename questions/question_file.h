@@ -84,6 +84,3 @@ private:
     bool m_editing = false;
     QString m_folder;
 };
-
-// The text of a system error number as an I/O error code of the game.
-int ioCodeForErrno(int error);
