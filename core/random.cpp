@@ -1,6 +1,7 @@
 #include "random.h"
 
 #include <chrono>
+#include <limits>
 
 int SeededRandom::below(int n)
 {
@@ -8,6 +9,20 @@ int SeededRandom::below(int n)
         return 0;
     std::uniform_int_distribution<int> pick(0, n - 1);
     return pick(m_engine);
+}
+
+std::int64_t Random::belowLarge(std::int64_t n)
+{
+    if (n <= std::numeric_limits<int>::max())
+        return below(static_cast<int>(n));
+    constexpr std::int64_t Half = std::int64_t{1} << 30;
+    constexpr std::int64_t Range = Half * Half;
+    const std::int64_t limit = Range - Range % n;
+    for (;;) {
+        const std::int64_t value = below(static_cast<int>(Half)) * Half + below(static_cast<int>(Half));
+        if (value < limit)
+            return value % n;
+    }
 }
 
 std::uint32_t timeOfDaySeed(int hours, int minutes, int seconds, int milliseconds)

@@ -9,6 +9,9 @@ public:
     virtual ~Random() = default;
     // A uniform whole number in 0..n-1 (0 when n < 1).
     virtual int below(int n) = 0;
+    // The same for a range past 2^31 - 1 (a huge question base): two draws
+    // of 30 bits, drawn again while they fall past the last whole multiple of n.
+    std::int64_t belowLarge(std::int64_t n);
 };
 
 // The program's generator, seeded once at start-up.

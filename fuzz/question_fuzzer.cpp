@@ -146,18 +146,15 @@ struct Model {
 
     int count() const { return static_cast<int>(bytes.size()) / RecordSize; }
     // What the editor's read of record k does to the buffer: the whole record,
-    // or as much of it as there is before the read fails.
+    // or nothing at all when the read fails (the record on show stays).
     bool read(int k)
     {
-        typed = false;
         const std::size_t at = static_cast<std::size_t>(k) * RecordSize;
-        if (at + RecordSize <= bytes.size()) {
-            buffer = recordOf(bytes, k);
-            return true;
-        }
-        if (at < bytes.size())
-            std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(), buffer.bytes.begin());
-        return false;
+        if (at + RecordSize > bytes.size())
+            return false;
+        typed = false;
+        buffer = recordOf(bytes, k);
+        return true;
     }
     int playable() const
     {
@@ -216,8 +213,8 @@ struct Session {
         if (!model.loaded || !editor.Next.enabled)
             return;
         click([&] { editor.NextClick(); });
-        ++model.current;
-        model.read(model.current);
+        if (model.read(model.current + 1))
+            ++model.current;
     }
 
     void previous()
@@ -225,8 +222,9 @@ struct Session {
         if (!model.loaded || !editor.Previous.enabled)
             return;
         click([&] { editor.PreviousClick(); });
-        model.current = std::max(0, model.current - 1);
-        model.read(model.current);
+        const int k = std::max(0, model.current - 1);
+        if (model.read(k))
+            model.current = k;
     }
 
     void startNew()

@@ -1,5 +1,8 @@
 #include "cp1251.h"
 
+#include "game_error.h"
+#include "system_calls.h"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -16,14 +19,20 @@ bool valid(iconv_t cd)
 
 // The program is single-threaded; one descriptor for each direction is opened
 // on first use and kept. A failed open (no file descriptor free, say) is not
-// kept, so that a later call can succeed.
+// kept, so that a later call can succeed; it is an I/O error, never empty text.
+iconv_t encoder = NoConverter;
+iconv_t decoder = NoConverter;
+
 iconv_t converter(bool toCp1251)
 {
-    static iconv_t encoder = NoConverter;
-    static iconv_t decoder = NoConverter;
     iconv_t& cd = toCp1251 ? encoder : decoder;
+    for (int tries = 0; !valid(cd) && tries <= InterruptedRetries; ++tries) {
+        cd = toCp1251 ? systemCalls().iconv_open("CP1251", "UTF-8") : systemCalls().iconv_open("UTF-8", "CP1251");
+        if (errno != EINTR)
+            break;
+    }
     if (!valid(cd))
-        cd = toCp1251 ? iconv_open("CP1251", "UTF-8") : iconv_open("UTF-8", "CP1251");
+        throw IoError(ioCodeForErrno(errno));
     return cd;
 }
 
@@ -34,8 +43,6 @@ namespace Cp1251 {
 bool encode(const QString& text, std::string& out)
 {
     iconv_t cd = converter(true);
-    if (!valid(cd))
-        return false;
     // Nothing outside the Basic Multilingual Plane is in the code page, and a
     // lone half of a pair would silently become "?" on the way to UTF-8.
     for (QChar c : text)
@@ -68,9 +75,9 @@ bool canEncode(QChar c)
 
 QString decode(const char* bytes, std::size_t length)
 {
-    iconv_t cd = converter(false);
-    if (!valid(cd) || length == 0)
+    if (length == 0)
         return QString();
+    iconv_t cd = converter(false);
     std::vector<char> buffer(length * 3 + 4);
     char* in = const_cast<char*>(bytes);
     std::size_t inLeft = length;
@@ -92,6 +99,15 @@ QString decode(const char* bytes, std::size_t length)
         --inLeft;
     }
     return QString::fromUtf8(buffer.data(), static_cast<qsizetype>(buffer.size() - outLeft));
+}
+
+void closeConverters()
+{
+    for (iconv_t* cd : {&encoder, &decoder}) {
+        if (valid(*cd))
+            iconv_close(*cd);
+        *cd = NoConverter;
+    }
 }
 
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 // Code page 1251, the encoding of the question base on disk. Conversion goes
-// through the system's iconv.
+// through the system's iconv; a converter that cannot be set up raises IoError.
 namespace Cp1251 {
 
 // The bytes of `text`; false (and `out` unchanged) if any character has no
@@ -17,5 +17,8 @@ bool canEncode(const QString& text);
 bool canEncode(QChar c);
 // Text of the bytes; a byte with no character (0x98) reads as U+FFFD.
 QString decode(const char* bytes, std::size_t length);
+// Lets go of the converters kept between calls; the next conversion sets
+// them up anew.
+void closeConverters();
 
 }

@@ -76,6 +76,22 @@ void EditorForm::showRecord()
     Edit2.text = m_record.answerText();
 }
 
+void EditorForm::readAndShow(std::int64_t k)
+{
+    QuestionRecord fresh = m_record;
+    m_file.seek(k);
+    m_file.read(fresh);
+    // Both texts first: a converter that fails on the answer leaves the
+    // question on show as it was, too.
+    const QString question = fresh.questionText();
+    const QString answer = fresh.answerText();
+    m_record = fresh;
+    Edit1.text = question;
+    Edit2.text = answer;
+    CurrentRecord = k;
+    showNumber();
+}
+
 void EditorForm::clearBoxes()
 {
     Edit1.text.clear();
@@ -101,18 +117,24 @@ void EditorForm::Timer1Timer()
     m_file.openForEditing(m_runtime.workingFolder);
     New.enable();
     CurrentRecord = 0;
-    const int records = m_file.count();
+    const std::int64_t records = m_file.count();
+    Kolvo.text = QString::number(records);
+    showNumber();
+    Timer2.start();
     if (records > 0) {
-        m_file.seek(0);
-        m_file.read(m_record);
-        showRecord();
+        try {
+            readAndShow(0);
+        } catch (const GameError&) {
+            // The texts left from the last visit are no record of this base:
+            // nothing is shown, and nothing can be deleted unseen.
+            clearBoxes();
+            Next.enabled = records >= 2;
+            throw;
+        }
         Delete.enable();
         if (records >= 2)
             Next.enable();
     }
-    Kolvo.text = QString::number(records);
-    showNumber();
-    Timer2.start();
 }
 
 void EditorForm::Timer2Timer()
@@ -122,10 +144,11 @@ void EditorForm::Timer2Timer()
 
 void EditorForm::NewClick()
 {
+    const std::int64_t end = m_file.count();
+    m_file.seek(end);
     clearBoxes();
     ++m_edit1FocusRequests;
-    CurrentRecord = m_file.count();
-    m_file.seek(CurrentRecord);
+    CurrentRecord = end;
     Previous.disable();
     Next.disable();
     Delete.disable();
@@ -140,67 +163,84 @@ void EditorForm::SaveClick()
     // To the end of the base as it is now: another program may have shortened
     // it since "Новый" (no gap of empty records) or added to it (nothing of
     // theirs is written over).
-    CurrentRecord = m_file.count();
-    m_file.seek(CurrentRecord);
+    const std::int64_t end = m_file.count();
+    m_file.seek(end);
     m_file.write(m_record);
+    CurrentRecord = end;
     Next.disable();
     Save.disable();
     Delete.enable();
-    Previous.enabled = m_file.count() >= 2;
+    Previous.enabled = end + 1 >= 2;
     showNumber();
 }
 
 void EditorForm::PreviousClick()
 {
+    // Until the record is read, the one on show stays the current one.
+    readAndShow(CurrentRecord > 0 ? CurrentRecord - 1 : CurrentRecord);
     Next.enable();
-    if (CurrentRecord > 0)
-        --CurrentRecord;
-    m_file.seek(CurrentRecord);
-    m_file.read(m_record);
-    showRecord();
     if (CurrentRecord == 0)
         Previous.disable();
-    showNumber();
 }
 
 void EditorForm::NextClick()
 {
+    const std::int64_t records = m_file.count();
+    readAndShow(CurrentRecord + 1);
     Previous.enable();
-    if (CurrentRecord == m_file.count() - 2)
+    if (CurrentRecord >= records - 1)
         Next.disable();
-    ++CurrentRecord;
-    m_file.seek(CurrentRecord);
-    m_file.read(m_record);
-    showRecord();
-    showNumber();
 }
 
 void EditorForm::DeleteClick()
 {
-    const int records = m_file.count();
-    if (CurrentRecord == records - 1) {
-        m_file.seek(CurrentRecord);
-        m_file.truncate();
+    const std::int64_t records = m_file.count();
+    const std::int64_t k = CurrentRecord;
+    try {
+        if (k == records - 1) {
+            m_file.seek(k);
+            m_file.truncate();
+        } else {
+            // Refuses a record past the end, so a base shortened behind the
+            // editor's back never loses a record nobody asked to delete.
+            m_file.deleteRecord(k);
+        }
+    } catch (const GameError&) {
+        // A delete cut short may have moved records: show what now lies at
+        // that place, or nothing when it cannot be read.
+        try {
+            readAndShow(k);
+        } catch (const GameError&) {
+            clearBoxes();
+            Delete.disable();
+        }
+        throw;
+    }
+    if (k == records - 1) {
         Next.disable();
-        if (CurrentRecord == 0) {
+        if (k == 0) {
             Delete.disable();
             clearBoxes();
             return;
         }
-        --CurrentRecord;
-    } else {
-        // Refuses a record past the end, so a base shortened behind the
-        // editor's back never loses a record nobody asked to delete.
-        m_file.deleteRecord(CurrentRecord);
     }
-    m_file.seek(CurrentRecord);
-    m_file.read(m_record);
-    showRecord();
+    const std::int64_t shown = k == records - 1 ? k - 1 : k;
+    try {
+        readAndShow(shown);
+    } catch (const GameError&) {
+        // The deleted record must not stay on show as if it were there.
+        CurrentRecord = shown;
+        clearBoxes();
+        Delete.disable();
+        Previous.enabled = shown > 0;
+        Next.enabled = shown < records - 2;
+        showNumber();
+        throw;
+    }
     if (CurrentRecord == 0)
         Previous.disable();
-    if (m_file.count() == CurrentRecord + 1)
+    if (records - 1 == CurrentRecord + 1)
         Next.disable();
-    showNumber();
 }
 
 void EditorForm::BitBtn1Click()

@@ -6,6 +6,8 @@
 #include "question_record.h"
 #include "timer.h"
 
+#include <cstdint>
+
 class Runtime;
 
 // The question editor: browse the base record by record, add a record at the
@@ -33,7 +35,7 @@ public:
 
     // Number (from 0) of the record on show, or of the place at the end where
     // the record begun with "Новый" will be written.
-    int CurrentRecord = 0;
+    std::int64_t CurrentRecord = 0;
 
     void Timer1Timer();
     void Timer2Timer();
@@ -57,6 +59,9 @@ public:
 private:
     static QString fitQuestion(const QString& text);
     static QString fitAnswer(const QString& text);
+    // Reads record k and shows it; on failure the screen keeps what it showed
+    // and the buffer what it held.
+    void readAndShow(std::int64_t k);
     void showRecord();
     void clearBoxes();
     void showNumber();

@@ -11,13 +11,15 @@ namespace {
 
 // Random draws before the remaining playable records are listed instead.
 constexpr int DrawsBeforeListing = 400;
+// Records read at once by the listing: a megabyte.
+constexpr std::int64_t ListingBlock = (1 << 20) / QuestionRecord::Size;
 
-bool isPicked(const GameQuestions& g, int record)
+bool isPicked(const GameQuestions& g, std::int64_t record)
 {
     return std::find(g.records.begin(), g.records.begin() + g.picked, record) != g.records.begin() + g.picked;
 }
 
-void take(GameQuestions& g, int record, const QuestionRecord& data)
+void take(GameQuestions& g, std::int64_t record, const QuestionRecord& data)
 {
     g.records[g.picked] = record;
     g.questions[g.picked] = data.questionText();
@@ -43,12 +45,12 @@ GameQuestions chooseGameQuestions(QuestionFile& file, Random& random, int roundC
 {
     GameQuestions g;
     g.records.fill(-1);
-    const int n = file.count();
+    const std::int64_t n = file.count();
     QuestionRecord record;
-    std::vector<int> unplayable;
+    std::vector<std::int64_t> unplayable;
 
     for (int draws = 0; n > 0 && g.picked < GameQuestions::Slots && draws < DrawsBeforeListing; ++draws) {
-        const int candidate = random.below(n);
+        const std::int64_t candidate = random.belowLarge(n);
         if (isPicked(g, candidate) || std::find(unplayable.begin(), unplayable.end(), candidate) != unplayable.end())
             continue;
         file.seek(candidate);
@@ -61,16 +63,21 @@ GameQuestions chooseGameQuestions(QuestionFile& file, Random& random, int roundC
 
     if (g.picked < GameQuestions::Slots && n > 0) {
         // A small or sparse base: list what is left and draw from the list.
-        std::vector<int> left;
-        file.seek(0);
-        for (int k = 0; k < n; ++k) {
-            file.read(record);
-            if (record.answerLength() > 0 && !isPicked(g, k))
-                left.push_back(k);
+        std::vector<std::int64_t> left;
+        std::vector<char> block(static_cast<std::size_t>(ListingBlock) * QuestionRecord::Size);
+        for (std::int64_t first = file.nextDataRecord(0); first < n;) {
+            const std::int64_t size = std::min(ListingBlock, n - first);
+            file.readRecords(first, static_cast<std::size_t>(size), block.data());
+            for (std::int64_t i = 0; i < size; ++i) {
+                const char answerLength = block[static_cast<std::size_t>(i * QuestionRecord::Size + QuestionRecord::AnswerLengthOffset)];
+                if (answerLength != 0 && !isPicked(g, first + i))
+                    left.push_back(first + i);
+            }
+            first = first + size < n ? file.nextDataRecord(first + size) : n;
         }
         while (g.picked < GameQuestions::Slots && !left.empty()) {
-            const int i = random.below(static_cast<int>(left.size()));
-            const int chosen = left[static_cast<std::size_t>(i)];
+            const std::int64_t i = random.belowLarge(static_cast<std::int64_t>(left.size()));
+            const std::int64_t chosen = left[static_cast<std::size_t>(i)];
             left.erase(left.begin() + i);
             file.seek(chosen);
             file.read(record);

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 
 // Everything the studio remembers about a game beyond its controls. Who is in
 // the round and whose turn it is live in the controls themselves (a visible
@@ -18,7 +19,7 @@ struct GameState {
     int PlayerCount = 0;
     int RoundCount = 0;
     int RoundNumber = 0;  // 0 before the first round, RoundCount + 1 once the game is over
-    std::array<int, 11> PickedRecords{};
+    std::array<std::int64_t, 11> PickedRecords{};
     std::array<QString, 11> RoundQuestions;
     std::array<QString, 11> RoundAnswers;
 

@@ -2,8 +2,10 @@
 // the screens' handlers, and the widgets must follow the screens.
 #include "game_fixture.h"
 #include "game_views.h"
+#include "program.h"
 #include "rules_form.h"
 #include "screen_view.h"
+#include "temp_folder.h"
 #include "view_host.h"
 
 #include <QApplication>
@@ -16,6 +18,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -259,4 +263,18 @@ TEST(Views, WinnersNameShowsWhole)
     EXPECT_LE(QFontMetrics(name->font()).horizontalAdvance(name->toPlainText()),
               name->viewport()->width() - 2 * name->document()->documentMargin());
     EXPECT_EQ(name->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+// Under a file-size limit (ulimit -f) a write past it must fail with EFBIG, so
+// that the question base cuts the record back and says "Disk full", rather
+// than the signal killing the game half-way through a record.
+TEST(Views, TheProgramSurvivesTheFileSizeLimit)
+{
+    app();
+    std::signal(SIGXFSZ, SIG_DFL);
+    TempFolder folder;
+    Program program(folder.path());
+    struct sigaction now {};
+    sigaction(SIGXFSZ, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_IGN);
 }

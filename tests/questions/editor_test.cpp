@@ -407,22 +407,27 @@ TEST_F(Editor, BoxesHoldOnlyWhatTheBaseCanStore)
     EXPECT_EQ(static_cast<unsigned char>(second[QuestionRecord::AnswerLengthOffset]), 12);
 }
 
-// A base shortened behind the editor's back: the failing read is reported and
-// "Удалить" refuses to cut a record the user never had on show.
+// A base shortened behind the editor's back: the failing read is reported, the
+// record on show stays the current one, and "Удалить" deletes exactly that one.
 TEST_F(Editor, BaseShrunkWhileOpen)
 {
     folder.writeBase(fiveRecords());
     open();
     std::filesystem::resize_file(folder.file(BasePath), 2 * QuestionRecord::Size);
     click([&] { editor.NextClick(); });
+    const QString shownQuestion = editor.Edit1.text, shownAnswer = editor.Edit2.text;
     click([&] { editor.NextClick(); });
     EXPECT_EQ(errors, QStringList{QStringLiteral("Read beyond end of file.")});
     EXPECT_EQ(editor.Kolvo.text, "2");
+    EXPECT_EQ(editor.Num.text, "2");
+    EXPECT_EQ(editor.CurrentRecord, 1);
+    EXPECT_EQ(editor.Edit1.text, shownQuestion);
+    EXPECT_EQ(editor.Edit2.text, shownAnswer);
 
     click([&] { editor.DeleteClick(); });
-    EXPECT_EQ(errors.size(), 2);
-    EXPECT_EQ(errors.last(), QStringLiteral("Read beyond end of file."));
-    EXPECT_EQ(base(), fiveBytes({0, 1}));
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(base(), fiveBytes({0}));
+    EXPECT_EQ(editor.Num.text, "1");
 
     click([&] { editor.BitBtn1Click(); });
     EXPECT_TRUE(menu.isVisible());

@@ -20,6 +20,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -31,6 +33,11 @@ namespace fs = std::filesystem;
 
 const std::string BasePath = "Data/Question.dat";
 constexpr int RecordSize = QuestionRecord::Size;
+
+#ifdef SLOVODROM_COVERAGE
+// Writes a coverage build's counters, which _exit would lose.
+extern "C" void __gcov_dump();
+#endif
 
 // What a child process found wrong, one line per broken expectation.
 struct ChildReport {
@@ -74,6 +81,9 @@ std::string inChild(const std::function<void(ChildReport&)>& body)
             p += n;
             left -= static_cast<std::size_t>(n);
         }
+#ifdef SLOVODROM_COVERAGE
+        __gcov_dump();
+#endif
         _exit(report.text.empty() ? 0 : 1);
     }
     close(channel[1]);
@@ -398,4 +408,126 @@ TEST_F(Faults, BaseVanishesWhileOpen)
         EXPECT_EQ(base(), "");
         exitEditor();
     }
+}
+
+// Bases are exchanged by copying a Data folder, which may carry symbolic links.
+// The editor changes no file that the base's name reaches through one (the
+// file or the folder being a link): it refuses the base and leaves the target
+// as it was. A game may still be played from a linked base.
+TEST_F(Faults, LinkedBaseIsNeverEdited)
+{
+    const std::string outside = path("outside");
+    fs::create_directory(outside);
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+        std::string target;  // the file the link leads to
+    };
+    const std::vector<Case> cases = {
+        {"the file a link",
+         [&] {
+             fs::rename(path(), outside + "/user.dat");
+             fs::create_symlink(outside + "/user.dat", path());
+         },
+         outside + "/user.dat"},
+        {"the folder a link",
+         [&] {
+             fs::rename(path("Data"), outside + "/Data");
+             fs::create_directory_symlink(outside + "/Data", path("Data"));
+         },
+         outside + "/Data/Question.dat"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make();
+        game.errors.clear();
+        openEditor();
+        EXPECT_EQ(game.errors, QStringList{QStringLiteral("File access denied.")});
+        EXPECT_EQ(buttons(), "00000");
+        game.click([&] { editor().NewClick(); });
+        game.click([&] { editor().SaveClick(); });
+        exitEditor();
+        EXPECT_TRUE(menu().isVisible());
+        EXPECT_TRUE(sameBytes(game.folder.readBytes(c.target.substr(game.folder.path().size() + 1)), original));
+
+        game.errors.clear();
+        game.startGame({QStringLiteral("Аня")}, 3);
+        EXPECT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
+        EXPECT_EQ(game.studio().RoundNumber, 1);
+
+        fs::remove(path(c.name == std::string("the file a link") ? BasePath : "Data"));
+        fs::rename(c.name == std::string("the file a link") ? c.target : outside + "/Data",
+                   path(c.name == std::string("the file a link") ? BasePath : "Data"));
+        game.studio().switchTo(menu());
+    }
+    EXPECT_TRUE(sameBytes(base(), original));
+}
+
+// A Data folder that cannot be listed, holding the base under another spelling:
+// the editor must not make a second, empty base beside the player's one, and
+// neither screen pretends the base is missing.
+TEST_F(Faults, UnlistableDataFolder)
+{
+    fs::rename(path(), path("Data/question.dat"));
+    fs::permissions(game.folder.path().toStdString(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(path("Data"), fs::perms::owner_write | fs::perms::owner_exec | fs::perms::others_exec);
+    fs::permissions(path("Data/question.dat"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    const std::string failure = inChild([&](ChildReport& r) {
+        if (geteuid() == 0) {
+            const gid_t nobody = 65534;
+            r.expect(setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0, "giving up root");
+        }
+        openEditor();
+        r.expect(game.errors == QStringList{QStringLiteral("File access denied.")}, "editor: " + game.errors.join(' ').toStdString());
+        r.expect(buttons() == "00000", "buttons: " + buttons());
+        exitEditor();
+        game.startGame({QStringLiteral("Аня")}, 3);
+        r.expect(game.errors.size() == 2 && game.errors.last() == QStringLiteral("File access denied."),
+                 "studio: " + game.errors.join(' ').toStdString());
+    });
+    fs::permissions(path("Data"), fs::perms::owner_all);
+    EXPECT_EQ(failure, "");
+    EXPECT_FALSE(fs::exists(path())) << "a second base was made";
+    EXPECT_TRUE(sameBytes(game.folder.readBytes("Data/question.dat"), original));
+}
+
+// A base of more than 2^31 records (sparse: nothing but the sample records at
+// its far end) is counted, appended to and cut at its true end, and a new game
+// finds its few playable records at once instead of reading every record.
+TEST_F(Faults, HugeSparseBase)
+{
+    const std::int64_t gap = (std::int64_t{1} << 31) + 5;
+    fs::resize_file(path(), static_cast<std::uintmax_t>(gap * RecordSize));
+    {
+        std::FILE* f = std::fopen(path().c_str(), "r+b");
+        ASSERT_NE(f, nullptr);
+        ASSERT_EQ(fseeko(f, static_cast<off_t>(gap * RecordSize), SEEK_SET), 0);
+        ASSERT_EQ(std::fwrite(original.data(), 1, original.size(), f), original.size());
+        std::fclose(f);
+    }
+    const std::int64_t records = gap + 10;
+    const std::uintmax_t size = static_cast<std::uintmax_t>(records * RecordSize);
+
+    const auto t0 = std::chrono::steady_clock::now();
+    game.startGame({QStringLiteral("Аня")}, 3);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    ASSERT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
+    EXPECT_EQ(game.studio().RoundNumber, 1);
+    EXPECT_FALSE(game.studio().RoundAnswers[1].isEmpty());
+    EXPECT_LT(seconds, 5.0) << "a new game on a huge sparse base";
+    RecordProperty("new_game_seconds", std::to_string(seconds));
+    game.studio().switchTo(menu());
+
+    openEditor();
+    EXPECT_EQ(editor().Kolvo.text, QString::number(records));
+    saveNew(QStringLiteral("На самом краю"), QStringLiteral("КРАЙ"));
+    EXPECT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
+    EXPECT_EQ(editor().Num.text, QString::number(records + 1));
+    EXPECT_EQ(fs::file_size(path()), size + RecordSize);
+    game.click([&] { editor().DeleteClick(); });
+    EXPECT_EQ(fs::file_size(path()), size);
+    EXPECT_EQ(editor().Num.text, QString::number(records));
+    EXPECT_EQ(editor().Edit2.text, "ПОЛЕ");
+    exitEditor();
+    EXPECT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
 }

@@ -8,6 +8,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 namespace {
 
 const std::string basePath = "Data/Question.dat";
@@ -197,6 +199,25 @@ TEST(QuestionFile, OpenFailuresGiveTheClassicCodes)
     EXPECT_EQ(ioCode([&] { file.count(); }), IoError::FileNotOpen);
 }
 
+// The base replaced by another file while open (another program saved a new
+// copy over it): no change goes into the old one, and the new one is left alone.
+// A place no file can have and a record past the end are refused.
+TEST(QuestionFile, ReplacedBaseAndMisplacedRecordsAreRefused)
+{
+    TempFolder dir;
+    dir.writeBase(five());
+    QuestionFile file;
+    file.openForEditing(dir.path());
+    EXPECT_EQ(ioCode([&] { file.seek(-1); }), 131);
+    EXPECT_EQ(ioCode([&] { file.deleteRecord(5); }), IoError::ReadBeyondEnd);
+    dir.writeBase(five(), "Data/new.dat");
+    std::filesystem::rename(dir.file("Data/new.dat"), dir.file(basePath));
+    const std::string replaced = dir.readBytes(basePath);
+    EXPECT_EQ(ioCode([&] { file.append(makeRecord("шесть", "ЕЛЬ")); }), IoError::FileNotFound);
+    EXPECT_EQ(ioCode([&] { file.deleteRecord(0); }), IoError::FileNotFound);
+    EXPECT_EQ(dir.readBytes(basePath), replaced);
+}
+
 TEST(QuestionFile, DataAsAFileIsAnInvalidName)
 {
     TempFolder dir;
@@ -235,4 +256,32 @@ TEST(QuestionFile, OpeningChangesNothing)
     file.read(r);
     file.close();
     EXPECT_EQ(dir.readBytes(basePath), before);
+}
+
+// Several spellings on disk: the exact one wins, else the first in byte order
+// of the right kind (a folder for Data, a regular file for Question.dat),
+// whatever order the folder lists them in.
+TEST(QuestionFile, AnyCaseLookupIsDeterministic)
+{
+    TempFolder dir;
+    dir.writeBytes("DATA", "a file, not the folder");
+    dir.writeBase(five(), "daTa/QUESTION.dat");
+    dir.writeBase({{"Б", "лишний"}}, "daTa/question.DAT");
+    dir.writeBase({{"В", "чужой"}}, "dATA/Question.dat");
+    std::filesystem::create_directory(dir.file("daTa/Question.DAT"));
+    EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.file("dATA/Question.dat"));
+    std::filesystem::rename(dir.file("dATA"), dir.file("other"));
+    EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.file("daTa/QUESTION.dat"));
+    QuestionFile file;
+    file.openExisting(dir.path());
+    file.openForEditing(dir.path());  // the file open before is closed first
+    EXPECT_EQ(file.count(), 5);
+    file.close();
+    EXPECT_EQ(ioCode([&] { file.close(); }), IoError::FileNotOpen);
+    std::filesystem::rename(dir.file("daTa/QUESTION.dat"), dir.file("daTa/Question.dat"));
+    std::filesystem::remove_all(dir.file("daTa/Question.DAT"));
+    EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.file("daTa/Question.dat"));
+    // Without a folder of any spelling: the default one.
+    std::filesystem::rename(dir.file("daTa"), dir.file("elsewhere"));
+    EXPECT_EQ(QuestionFile::resolvePath(dir.path()), dir.path().toStdString() + "/Data/Question.dat");
 }

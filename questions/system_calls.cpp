@@ -1,0 +1,56 @@
+#include "system_calls.h"
+
+#include "game_error.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+int openAt(int dir, const char* path, int flags, mode_t mode)
+{
+    return ::openat(dir, path, flags, mode);
+}
+
+const SystemCalls Real = {
+    openAt, ::pread, ::pwrite, ::lseek, ::ftruncate, ::fdatasync, ::close, ::fstat, ::fstatat,
+    ::fdopendir, ::readdir, ::closedir, ::iconv_open,
+};
+
+SystemCalls InUse = Real;
+
+}
+
+const SystemCalls& SystemCalls::real()
+{
+    return Real;
+}
+
+SystemCalls& systemCalls()
+{
+    return InUse;
+}
+
+int ioCodeForErrno(int error)
+{
+    switch (error) {
+    case ENOENT: return IoError::FileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP: return IoError::InvalidFilename;
+    case EMFILE:
+    case ENFILE: return IoError::TooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY: return IoError::AccessDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return IoError::DiskFull;
+    case EBADF: return IoError::FileNotOpen;
+    default: return OtherErrorBase + error;
+    }
+}
