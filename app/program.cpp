@@ -4,13 +4,31 @@
 #include "game_views.h"
 
 #include <QApplication>
+#include <QDir>
 
-Program::Program(const QString& folder)
+Program::Program(const QString& folder, Audio audio)
     : random(timeOfDaySeedNow()), runtime(clock, random, folder), screens(runtime), views(runtime.dispatcher)
 {
+    if (audio == Audio::On) {
+        player = std::make_unique<AlsaPlayer>(AlsaPlayer::Options{soundFolder().toStdString()});
+        runtime.sound.plug(player.get());
+        // An event's sounds start as the event ends, with the picture it leaves.
+        runtime.dispatcher.addListener([p = player.get()] { p->flush(); });
+    }
     runtime.dispatcher.setErrorReporter(showErrorBox);
     screens.Form1.setQuit([] { QApplication::quit(); });
     addGameViews(views, screens, runtime.dispatcher);
+}
+
+QString Program::soundFolder()
+{
+    const QString here = QApplication::applicationDirPath();
+    const QString beside = here + QStringLiteral("/sounds");
+#ifdef SLOVODROM_INSTALLED_SOUNDS
+    if (!QDir(beside).exists())
+        return QDir::cleanPath(here + QStringLiteral("/" SLOVODROM_INSTALLED_SOUNDS));
+#endif
+    return beside;
 }
 
 void Program::start()

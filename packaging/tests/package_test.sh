@@ -47,6 +47,8 @@ depends=$(field Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation; do
     [[ ", $depends," =~ ,\ ${package}[\ ,] ]] || fail "Depends lacks $package: $depends"
 done
+# The sound library is opened only when a sound plays, so no shared-library scan sees it.
+[[ ", $(field Recommends)," =~ ,\ libasound2[\ ,] ]] || fail "Recommends lacks libasound2: $(field Recommends)"
 description=$(field Description)
 grep -q "игра" <<<"$description" || fail "the description has no Russian"
 grep -q '\bgame\b' <<<"$description" || fail "the description has no English"
@@ -67,6 +69,11 @@ expected=(
 )
 for size in "${icon_sizes[@]}"; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/slovodrom.png")
+done
+sounds=("$build"/sounds/*.wav)
+[ ${#sounds[@]} -ge 10 ] && [ -f "${sounds[0]}" ] || fail "the build made no sounds: ${sounds[*]}"
+for sound in "${sounds[@]}"; do
+    expected+=("usr/share/slovodrom/sounds/$(basename "$sound")")
 done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f -printf '%P\n' | sort) >"$scratch/files.diff" \
     || fail "the package's files differ from the expected ones (< expected, > packaged):
@@ -92,6 +99,11 @@ base=$root/usr/share/slovodrom/Data/Question.dat
 size=$(stat -c %s "$base")
 [ "$size" -gt 0 ] && [ $((size % 134)) -eq 0 ] || fail "the base is $size bytes, not a run of 134-byte records"
 cmp -s "$base" "$build/Data/Question.dat" || fail "the packaged base is not the one built"
+
+echo "the sounds"
+for sound in "${sounds[@]}"; do
+    cmp -s "$sound" "$root/usr/share/slovodrom/sounds/$(basename "$sound")" || fail "the packaged $(basename "$sound") is not the one built"
+done
 
 echo "the desktop entry"
 desktop=$root/usr/share/applications/$app_id.desktop
