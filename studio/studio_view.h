@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QAbstractButton;
 class QLabel;
 class StudioForm;
 
@@ -16,7 +17,8 @@ public:
     void sync() override;
 
 protected:
-    // A Russian letter typed on the keyboard presses that letter's button.
+    // A Russian letter typed on the keyboard presses that letter's button; the
+    // Latin M switches the sound off and on.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -25,4 +27,5 @@ private:
     std::array<QLabel*, 4> m_nameLabels{};
     QLabel* m_sectorDisplay = nullptr;
     QWidget* m_wordBox = nullptr;
+    QAbstractButton* m_speaker = nullptr;
 };
