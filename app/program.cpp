@@ -6,11 +6,11 @@
 #include <QApplication>
 #include <QDir>
 
-Program::Program(const QString& folder, Audio audio)
+Program::Program(const QString& folder, Audio audio, const QString& sounds)
     : random(timeOfDaySeedNow()), runtime(clock, random, folder), screens(runtime), views(runtime.dispatcher)
 {
     if (audio == Audio::On) {
-        player = std::make_unique<AlsaPlayer>(AlsaPlayer::Options{soundFolder().toStdString()});
+        player = std::make_unique<AlsaPlayer>(AlsaPlayer::Options{sounds.toStdString()});
         runtime.sound.plug(player.get());
         // An event's sounds start as the event ends, with the picture it leaves.
         runtime.dispatcher.addListener([p = player.get()] { p->flush(); });

@@ -19,7 +19,8 @@
 class Program {
 public:
     enum class Audio { On, Off };
-    explicit Program(const QString& folder = QStringLiteral("."), Audio audio = Audio::On);
+    explicit Program(const QString& folder = QStringLiteral("."), Audio audio = Audio::On,
+                     const QString& sounds = soundFolder());
     // Shows the main menu; "Выход" quits the application.
     void start();
 
