@@ -196,6 +196,14 @@ private:
         expect(Sound::Sting, (stopped && bright ? 1 : 0) + (sideScreen && !before.sideScreen ? 1 : 0), "a sting");
         expect(Sound::Applause, s().Label[20].visible && !before.banner ? 1 : 0, "the round's banner");
         expect(Sound::Finale, m_g.screens->Form7.isVisible() && !before.endScreen ? 1 : 0, "the end of the game");
+        // A box opens: one of the two boxes, or the prize box once the bargaining is settled.
+        const BargainForm& bargain = m_g.screens->Form5;
+        const TwoBoxesForm& boxes = m_g.screens->Form6;
+        const bool chosen = what.startsWith(QStringLiteral("boxes: "));
+        const bool settled = what.startsWith(QStringLiteral("bargain: ")) && !bargain.SpeedButton1.enabled &&
+                             !bargain.SpeedButton2.enabled;
+        expect(Sound::Win, (chosen && boxes.ChosenBox == boxes.LuckyBox) || (settled && heard.count(Sound::Lose) == 0) ? 1 : 0, "an opened box");
+        expect(Sound::Lose, (chosen && boxes.ChosenBox != boxes.LuckyBox) || (settled && heard.count(Sound::Win) == 0) ? 1 : 0, "an opened box");
         if (!m_gameOn || kind == Kind::NewGame || s().RoundNumber != before.roundNumber)
             return;
         int opened = 0;
