@@ -33,6 +33,8 @@ struct Alsa {
     decltype(&snd_pcm_recover) recover = nullptr;
     decltype(&snd_pcm_drain) drain = nullptr;
     decltype(&snd_pcm_close) close = nullptr;
+    decltype(&snd_pcm_state) state = nullptr;
+    decltype(&snd_pcm_start) start = nullptr;
     decltype(&snd_strerror) strerror = nullptr;
     decltype(&snd_lib_error_set_handler) setErrorHandler = nullptr;
 
@@ -44,6 +46,7 @@ struct Alsa {
         };
         return get(open, "snd_pcm_open") && get(setParams, "snd_pcm_set_params") && get(writei, "snd_pcm_writei") &&
                get(recover, "snd_pcm_recover") && get(drain, "snd_pcm_drain") && get(close, "snd_pcm_close") &&
+               get(state, "snd_pcm_state") && get(start, "snd_pcm_start") &&
                get(strerror, "snd_strerror") && get(setErrorHandler, "snd_lib_error_set_handler");
     }
 };
@@ -126,6 +129,10 @@ struct AlsaPlayer::Shared {
                 return false;
             done += static_cast<std::size_t>(n);
         }
+        // A device starts by itself only once its buffer is full; a lone tick
+        // shorter than the buffer must not wait for the next one.
+        if (alsa.state(pcm) == SND_PCM_STATE_PREPARED && alsa.start(pcm) < 0)
+            return false;
         std::lock_guard lock(mutex);
         status.framesWritten += static_cast<long long>(chunk.size());
         return true;
