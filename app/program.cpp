@@ -4,19 +4,37 @@
 #include "game_views.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <csignal>
 
-Program::Program(const QString& folder)
+Program::Program(const QString& folder, Audio audio, const QString& sounds)
     : random(timeOfDaySeedNow()), runtime(clock, random, folder), screens(runtime), views(runtime.dispatcher)
 {
     // A write past the file-size limit must fail with EFBIG, so that the
     // question base cuts the record back and says "Disk full", rather than
     // kill the game half-way through the record.
     std::signal(SIGXFSZ, SIG_IGN);
+    if (audio == Audio::On) {
+        player = std::make_unique<AlsaPlayer>(AlsaPlayer::Options{sounds.toStdString()});
+        runtime.sound.plug(player.get());
+        // An event's sounds start as the event ends, with the picture it leaves.
+        runtime.dispatcher.addListener([p = player.get()] { p->flush(); });
+    }
     runtime.dispatcher.setErrorReporter(showErrorBox);
     screens.Form1.setQuit([] { QApplication::quit(); });
     addGameViews(views, screens, runtime.dispatcher);
+}
+
+QString Program::soundFolder()
+{
+    const QString here = QApplication::applicationDirPath();
+    const QString beside = here + QStringLiteral("/sounds");
+#ifdef SLOVODROM_INSTALLED_SOUNDS
+    if (!QDir(beside).exists())
+        return QDir::cleanPath(here + QStringLiteral("/" SLOVODROM_INSTALLED_SOUNDS));
+#endif
+    return beside;
 }
 
 void Program::start()

@@ -1,20 +1,26 @@
 #pragma once
 
+#include "alsa_player.h"
 #include "qt_clock.h"
 #include "random.h"
 #include "runtime.h"
 #include "screens.h"
 #include "view_host.h"
 
+#include <memory>
+
 // The whole running program: the random source seeded from the time of day,
-// the Qt clock, the eight screens and their windows. Needs a QApplication.
+// the Qt clock, the sound player, the eight screens and their windows. Needs a
+// QApplication.
 //
 //   Program program;
 //   program.start();   // the menu on screen
 //   QApplication::exec();
 class Program {
 public:
-    explicit Program(const QString& folder = QStringLiteral("."));
+    enum class Audio { On, Off };
+    explicit Program(const QString& folder = QStringLiteral("."), Audio audio = Audio::On,
+                     const QString& sounds = soundFolder());
     // Shows the main menu; "Выход" quits the application.
     void start();
 
@@ -23,4 +29,9 @@ public:
     Runtime runtime;
     Screens screens;
     ViewHost views;
+    std::unique_ptr<AlsaPlayer> player;  // none with Audio::Off
+
+    // The folder of the sound files: beside the program when it runs from its
+    // build folder, else where the package puts them.
+    static QString soundFolder();
 };

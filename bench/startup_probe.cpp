@@ -2,8 +2,14 @@
 // resident memory, and CPU used while the studio waits or the wheel spins.
 //   startup_probe bare          a bare Qt window (the floor)
 //   startup_probe menu          the game up to its menu on screen
+//   startup_probe silent        the same, built without its sound player
 //   startup_probe idle SECONDS  the studio waiting for a move, CPU over SECONDS
 //   startup_probe spin          the studio during one spin of the wheel
+//   startup_probe sound SECONDS [DEVICE]
+//                               the first sound (on ALSA's DEVICE, else the
+//                               game's own choice): its cost on the game's thread,
+//                               the device's opening, memory and threads before
+//                               and after, then CPU over SECONDS once it is over
 // Prints "key value" lines; times from CLOCK_MONOTONIC, so a launcher can
 // subtract its own start stamp.
 #include "program.h"
@@ -37,6 +43,16 @@ double cpuSeconds()
     getrusage(RUSAGE_SELF, &u);
     return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
            static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+int threadCount()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Threads:", 0) == 0)
+            return std::stoi(line.substr(8));
+    return -1;
 }
 
 long residentKiB()
@@ -96,8 +112,10 @@ int main(int argc, char** argv)
         window.show();
         return QApplication::exec();
     }
-    Program program;
-    if (mode == "menu") {
+    // Run in the build folder, where the sounds lie.
+    Program program(QStringLiteral("."), mode == "silent" ? Program::Audio::Off : Program::Audio::On,
+                    QStringLiteral("sounds"));
+    if (mode == "menu" || mode == "silent") {
         program.start();
         program.views.view(program.screens.Form1)->installEventFilter(&probe);
         return QApplication::exec();
@@ -105,6 +123,7 @@ int main(int argc, char** argv)
     program.start();
     enterStudio(program);
     StudioForm& studio = program.screens.Form2;
+    std::unique_ptr<AlsaPlayer> own;  // the sound mode's player on a chosen device
     if (mode == "idle") {
         const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
         // Wait for the prompt (2 s + 3 s), then measure a quiet stretch.
@@ -135,6 +154,33 @@ int main(int argc, char** argv)
                     formula += 0.150 + 0.025 * j;
                 std::printf("spin_seconds %.3f\nspin_formula_seconds %.3f\nspin_cpu_seconds %.4f\nsector %s\n",
                             monotonicSeconds() - t0, formula, cpuSeconds() - cpu0, studio.Sector.toUtf8().constData());
+                QApplication::quit();
+            });
+        });
+    } else if (mode == "sound") {
+        const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
+        if (argc > 3) {
+            own = std::make_unique<AlsaPlayer>(AlsaPlayer::Options{"sounds", argv[3]});
+            program.runtime.sound.plug(own.get());
+            program.runtime.dispatcher.addListener([p = own.get()] { p->flush(); });
+        }
+        AlsaPlayer* player = own ? own.get() : program.player.get();
+        QTimer::singleShot(6000, [&, seconds, player] {
+            const long rss0 = residentKiB();
+            const int threads0 = threadCount();
+            const double t0 = monotonicSeconds();
+            // One chime, as a letter would ask for it; the player starts it as the event ends.
+            program.runtime.dispatcher.run([&] { program.runtime.sound.play(Sound::Chime); });
+            const double eventMs = (monotonicSeconds() - t0) * 1000;
+            const bool quiet = player->waitUntilQuiet(10000);
+            const AlsaPlayer::Status st = player->status();
+            std::printf("first_sound_event_ms %.3f\ndevice_open_ms %.3f\nsound_played %d\nframes_written %lld\n"
+                        "threads_before %d\nthreads_after %d\nquiet %d\nrss_before_kib %ld\nrss_after_kib %ld\n",
+                        eventMs, st.openMs, st.failed ? 0 : 1, st.framesWritten, threads0, threadCount(), quiet ? 1 : 0,
+                        rss0, residentKiB());
+            const double cpu0 = cpuSeconds();
+            QTimer::singleShot(seconds * 1000, [cpu0, seconds] {
+                std::printf("idle_seconds %d\nidle_cpu_seconds %.4f\n", seconds, cpuSeconds() - cpu0);
                 QApplication::quit();
             });
         });

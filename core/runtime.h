@@ -3,10 +3,12 @@
 #include "clock.h"
 #include "dispatcher.h"
 #include "random.h"
+#include "sound.h"
 
 // What every screen needs from the world: the clock its timers tick on, the
-// dispatcher that runs its events, the shared random source and the folder
-// the game works in (the question base is Data/Question.dat below it).
+// dispatcher that runs its events, the shared random source, the way out to
+// the speakers (silent until a sink is plugged in) and the folder the game
+// works in (the question base is Data/Question.dat below it).
 class Runtime {
 public:
     Runtime(Clock& clockRef, Random& randomRef, QString folder = QStringLiteral("."))
@@ -20,5 +22,6 @@ public:
     Clock& clock;
     Random& random;
     Dispatcher dispatcher;
+    SoundOut sound;
     QString workingFolder;
 };

@@ -3,7 +3,7 @@
 #   cmake --build <build> && cd <build> && cpack -G DEB
 #
 # Under the prefix the launcher goes to games/, the program to lib/slovodrom/, the
-# bundled base to share/slovodrom/Data/ and the tool for question bases to bin/. The launcher (slovodrom.sh) finds the other
+# bundled base to share/slovodrom/Data/, the sounds to share/slovodrom/sounds/ and the tool for question bases to bin/. The launcher (slovodrom.sh) finds the other
 # two relative to itself, starts the game in the player's own folder and gives that
 # folder a copy of the base on the first run.
 
@@ -20,6 +20,10 @@ set(SLOVODROM_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
 file(RELATIVE_PATH LAUNCHER_TO_PROGRAM /${SLOVODROM_LAUNCHER_DIR} /${SLOVODROM_PROGRAM_DIR}/slovodrom)
 file(RELATIVE_PATH LAUNCHER_TO_BASE /${SLOVODROM_LAUNCHER_DIR} /${SLOVODROM_DATA_DIR}/Data/Question.dat)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/slovodrom.sh ${SLOVODROM_PACKAGING_DIR}/slovodrom @ONLY)
+
+# The program finds its sounds beside itself (the build folder) or where they are installed.
+file(RELATIVE_PATH PROGRAM_TO_SOUNDS /${SLOVODROM_PROGRAM_DIR} /${SLOVODROM_DATA_DIR}/sounds)
+target_compile_definitions(slovodrom_views PRIVATE SLOVODROM_INSTALLED_SOUNDS="${PROGRAM_TO_SOUNDS}")
 
 # The icon theme's PNG sizes, drawn from the SVG icon at build time.
 add_executable(render_icons ${CMAKE_CURRENT_LIST_DIR}/render_icons.cpp)
@@ -53,6 +57,7 @@ add_custom_target(compressed_docs ALL DEPENDS ${SLOVODROM_GZIPPED})
 install(TARGETS slovodrom RUNTIME DESTINATION ${SLOVODROM_PROGRAM_DIR})
 install(TARGETS slovodrom-base RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${SLOVODROM_BASE} DESTINATION ${SLOVODROM_DATA_DIR}/Data)
+install(DIRECTORY ${SLOVODROM_SOUNDS_DIR}/ DESTINATION ${SLOVODROM_DATA_DIR}/sounds FILES_MATCHING PATTERN "*.wav")
 install(PROGRAMS ${SLOVODROM_PACKAGING_DIR}/slovodrom DESTINATION ${SLOVODROM_LAUNCHER_DIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${SLOVODROM_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -80,7 +85,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The linked libraries bring the X11 platform plugin (libqt6gui6) and the SVG icon
 # plugin (libqt6svg6); beyond them, the screens are drawn in the Liberation faces.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# ALSA is opened only when the first sound plays; without it the game is silent.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libasound2")
 # The long description; CPack puts the summary above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Словодром is a word-guessing game for one to three players at one computer,
 played in a television studio with a host who talks. Spin a wheel of sixteen

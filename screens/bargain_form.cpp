@@ -63,6 +63,7 @@ void BargainForm::Timer1Timer()
 
 void BargainForm::NextOffer()
 {
+    const int refusedOffer = OfferAmount;
     ++OfferStep;
     AskedAgain = false;
     Slova.text.clear();
@@ -80,6 +81,8 @@ void BargainForm::NextOffer()
         SpeedButton1.disable();
         SpeedButton2.disable();
         Timer2.start();
+        // The box is open: did refusing the money pay?
+        m_runtime.sound.play(BlackBoxPoints > refusedOffer ? Sound::Win : Sound::Lose);
     }
 }
 
@@ -111,6 +114,8 @@ void BargainForm::TakeMoney()
     Slova.text = QStringLiteral("Вы взяли деньги и тем самым заработали ") + QString::number(OfferAmount) +
                  QStringLiteral(" очков!") + QStringLiteral("А приз состовлял - ") + QString::number(BlackBoxPoints);
     writeCarriers(OfferAmount);
+    // The prize is named: did taking the money pay?
+    m_runtime.sound.play(OfferAmount >= BlackBoxPoints ? Sound::Win : Sound::Lose);
     SpeedButton1.disable();
     SpeedButton2.disable();
     Timer3.start();

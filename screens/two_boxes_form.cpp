@@ -35,6 +35,7 @@ void TwoBoxesForm::chooseBox(int n)
     (n == 1 ? (lucky ? leftBoxFull : leftBoxEmpty) : (lucky ? rightBoxFull : rightBoxEmpty)).show();
     Words.text = LuckyBox == n ? QStringLiteral("Вы угадали! И заработали 1500 очков!")
                                : QStringLiteral("Увы, но вы не угадали!");
+    m_runtime.sound.play(LuckyBox == n ? Sound::Win : Sound::Lose);
     Timer2.start();
 }
 

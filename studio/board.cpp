@@ -7,6 +7,7 @@ void StudioForm::ZasClick(int n)
 {
     if (n < 1 || n > 12 || !Zas[n].visible || !Zas[n].enabled)
         return;
+    const int coveredBefore = coveredTiles();
     Zas[n].hide();
     Question.text = QStringLiteral("Теперь вы можете крутить барабан или назвать слово!");
     enableTurnButtons(true);
@@ -20,6 +21,7 @@ void StudioForm::ZasClick(int n)
         if (const int letter = Alphabet::indexOf(chosen.at(0)))
             SpeedButton[letter].hide();
     }
+    soundOfOpenedTiles(coveredBefore - coveredTiles());
     if (allTilesHidden()) {
         Question.text = QStringLiteral("Все буквы открыты!");
         showRoundBanner();

@@ -52,6 +52,7 @@ void StudioForm::judgeLetter()
             Zas[i].hide();
         }
     }
+    soundOfOpenedTiles(count);
 
     if (count >= 1) {
         ++LettersInRow;
@@ -96,6 +97,7 @@ void StudioForm::judgeLetter()
     if (LettersInRow == 3)
         enableTurnButtons(false);
     if (count == 0) {
+        sound(Sound::Buzz);
         Question.text = QStringLiteral("Увы, такой буквы в этом слове нет. Ход переходит другому.");
         Timer8.start();
     }

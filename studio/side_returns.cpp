@@ -27,6 +27,7 @@ void StudioForm::TakePrizClick()
     hideScreen();
     m_bargain->Timer1.start();
     m_bargain->showScreen();
+    sound(Sound::Sting);
 }
 
 void StudioForm::Timer5Timer()
@@ -55,6 +56,7 @@ void StudioForm::Timer10Timer()
     hideScreen();
     m_twoBoxes->showScreen();
     m_twoBoxes->Timer1.start();
+    sound(Sound::Sting);
 }
 
 void StudioForm::Timer9Timer()

@@ -65,6 +65,7 @@ StudioForm::StudioForm(Runtime& runtime)
     SC2 = Control{false, true, QStringLiteral("SC2"), 0};
     SC3 = Control{false, true, QStringLiteral("SC3"), 0};
     twobox = Control{false, true, QStringLiteral("twobox"), 0};
+    SoundButton.text = QStringLiteral("Звук");
     ScoreTimer.start();
 }
 
@@ -144,6 +145,7 @@ void StudioForm::showRoundBanner()
     if (RoundNumber == RoundCount)
         Label[20].text = QStringLiteral("Игра окончена!");
     Label[20].show();
+    sound(Sound::Applause);
 }
 
 void StudioForm::ScoreTimerTimer()

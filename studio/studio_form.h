@@ -3,6 +3,7 @@
 #include "control.h"
 #include "form.h"
 #include "game_state.h"
+#include "sound.h"
 #include "timer.h"
 
 #include <array>
@@ -37,6 +38,7 @@ public:
     Control SS, Question, RaundQuestion, LabeledEdit1;
     Control KrutButton, SlovoButton, Edit1, TakePriz, BitBtn1;
     Control Edit2, SC1, SC2, SC3, twobox;  // hidden carriers of numbers between screens
+    Control SoundButton;                   // the speaker in the picture's corner: sound on or off
 
     // --- timers ---
     Timer Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8, Timer9, Timer10, Timer11;
@@ -90,6 +92,10 @@ public:
     void Timer10Timer();
     void Timer9Timer();
 
+    // --- the sound ---
+    void SoundButtonClick();  // the speaker button or the key M: sound off, or on again
+    bool soundOn() const;
+
     // The sixteen sectors in the wheel's initial order.
     static const std::array<QString, 16>& sectors();
 
@@ -109,6 +115,10 @@ private:
     void setRed(int slot);
     void endOfGame();
     void stopGameTimers();
+    void sound(Sound s);
+    void soundOfSector();
+    void soundOfOpenedTiles(int count);
+    int coveredTiles() const;
 
     Runtime& m_runtime;
     Form* m_menu = nullptr;

@@ -4,6 +4,7 @@
 #include "board_tile.h"
 #include "flat_button.h"
 #include "fonts.h"
+#include "speaker_button.h"
 #include "studio_form.h"
 #include "svg_picture.h"
 #include "widget_kit.h"
@@ -122,6 +123,14 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     connect(leave, &QPushButton::clicked, this, [this] { press(m_studio.BitBtn1, [this] { m_studio.BitBtn1Click(); }); });
     m_binder.button(f.BitBtn1, leave);
 
+    // The speaker, in the free corner between the wheel emblem and the theme box.
+    m_speaker = new SpeakerButton(this);
+    m_speaker->setGeometry(219, 479, 26, 26);
+    m_speaker->setAccessibleName(QStringLiteral("Звук"));
+    m_speaker->setToolTip(QStringLiteral("Звук (M)"));
+    connect(m_speaker, &QAbstractButton::clicked, this, [this] { press(m_studio.SoundButton, [this] { m_studio.SoundButtonClick(); }); });
+    m_binder.plain(f.SoundButton, m_speaker);
+
     // The player panels.
     for (int slot = 1; slot <= 3; ++slot) {
         auto* panel = new QGroupBox(this);
@@ -169,6 +178,12 @@ void StudioView::sync()
     for (int k = 1; k <= 16; ++k)
         m_sectorLabels[static_cast<std::size_t>(k)]->adjustSize();
     m_sectorDisplay->adjustSize();
+    if (m_speaker->isChecked() != m_studio.soundOn() || m_speaker->accessibleDescription().isEmpty()) {
+        m_speaker->setChecked(m_studio.soundOn());
+        m_speaker->setAccessibleDescription(m_studio.soundOn() ? QStringLiteral("Звук включён")
+                                                                 : QStringLiteral("Звук выключен"));
+        m_speaker->update();
+    }
     for (int slot = 1; slot <= 3; ++slot) {
         QLabel* name = m_nameLabels[static_cast<std::size_t>(slot)];
         name->adjustSize();
@@ -196,6 +211,15 @@ void StudioView::fitThemeToOneLine()
 
 void StudioView::keyPressEvent(QKeyEvent* event)
 {
+    // The Latin M switches the sound. A Russian layout types "Ь" on that key,
+    // which stays the letter's: a player who is typing letters never switches
+    // the sound off by accident.
+    const bool latinM = event->key() == Qt::Key_M && event->text().compare(QLatin1String("m"), Qt::CaseInsensitive) == 0 &&
+                        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (latinM) {
+        press(m_studio.SoundButton, [this] { m_studio.SoundButtonClick(); });
+        return;
+    }
     const QString text = event->text().toUpper();
     const int n = text.size() == 1 ? Alphabet::indexOf(text.at(0)) : 0;
     if (n) {

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QAbstractButton;
 class QLabel;
 class QPlainTextEdit;
 class StudioForm;
@@ -17,7 +18,8 @@ public:
     void sync() override;
 
 protected:
-    // A Russian letter typed on the keyboard presses that letter's button.
+    // A Russian letter typed on the keyboard presses that letter's button; the
+    // Latin M switches the sound off and on.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -28,4 +30,5 @@ private:
     QWidget* m_wordBox = nullptr;
     QPlainTextEdit* m_theme = nullptr;
     void fitThemeToOneLine();
+    QAbstractButton* m_speaker = nullptr;
 };

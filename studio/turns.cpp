@@ -148,6 +148,7 @@ void StudioForm::endOfGame()
     }
     if (m_end)
         m_end->showResult(*this, result);
+    sound(Sound::Finale);
 }
 
 void StudioForm::NextTurn()

@@ -42,6 +42,7 @@ void StudioForm::Timer6Timer()
         S[k].text = S[k - 1].text;
     S[1].text = last;
     SS.text = S[1].text;
+    sound(Sound::WheelTick);
 
     if (++WheelStep == 16) {
         WheelStep = 0;
@@ -63,6 +64,7 @@ void StudioForm::AnnounceSector()
 {
     const int r = m_runtime.random.below(3);
     Question.text = HostPhrases::sector(Sector, r);
+    soundOfSector();
     Timer7.start();
 }
 

@@ -66,6 +66,7 @@ void StudioForm::judgeWord()
     Timer2.stop();
     const int slot = currentSlot();
     if (NamedWord != Answer) {
+        sound(Sound::WrongWord);
         if (slot)
             GroupBox[slot].hide();
         if (visiblePanels() > 0) {
@@ -78,6 +79,7 @@ void StudioForm::judgeWord()
         }
     } else {
         Question.text = QStringLiteral("!!!!Правильно!!!!");
+        sound(Sound::Fanfare);
         DisableAlphabet();
         if (slot)
             roundScore(slot) = clampedScore(static_cast<long long>(roundScore(slot)) + 2000);

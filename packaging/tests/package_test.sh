@@ -48,6 +48,8 @@ depends=$(field Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation; do
     [[ ", $depends," =~ ,\ ${package}[\ ,] ]] || fail "Depends lacks $package: $depends"
 done
+# The sound library is opened only when a sound plays, so no shared-library scan sees it.
+[[ ", $(field Recommends)," =~ ,\ libasound2[\ ,] ]] || fail "Recommends lacks libasound2: $(field Recommends)"
 description=$(field Description)
 grep -q "игра" <<<"$description" || fail "the description has no Russian"
 grep -q '\bgame\b' <<<"$description" || fail "the description has no English"
@@ -71,6 +73,11 @@ expected=(
 )
 for size in "${icon_sizes[@]}"; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/slovodrom.png")
+done
+sounds=("$build"/sounds/*.wav)
+[ ${#sounds[@]} -ge 10 ] && [ -f "${sounds[0]}" ] || fail "the build made no sounds: ${sounds[*]}"
+for sound in "${sounds[@]}"; do
+    expected+=("usr/share/slovodrom/sounds/$(basename "$sound")")
 done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f -printf '%P\n' | sort) >"$scratch/files.diff" \
     || fail "the package's files differ from the expected ones (< expected, > packaged):
@@ -110,6 +117,10 @@ status=0
 [ "$status" -eq 0 ] || fail "slovodrom-base check ended with status $status: $(cat "$scratch/check.log")"
 grep -q "записей: $((size / 134))\$" "$scratch/check.log" \
     || fail "slovodrom-base check does not count $((size / 134)) records: $(cat "$scratch/check.log")"
+echo "the sounds"
+for sound in "${sounds[@]}"; do
+    cmp -s "$sound" "$root/usr/share/slovodrom/sounds/$(basename "$sound")" || fail "the packaged $(basename "$sound") is not the one built"
+done
 
 echo "the desktop entry"
 desktop=$root/usr/share/applications/$app_id.desktop

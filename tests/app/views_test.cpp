@@ -8,6 +8,7 @@
 #include "temp_folder.h"
 #include "view_host.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -179,6 +180,33 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
         if (l->geometry().topLeft() == QPoint(449, 102))
             letterOnTile2 = l->text();
     EXPECT_EQ(letterOnTile2, "О");
+
+    // The speaker switches the sound by a click and by the Latin M; "ь", typed
+    // on the same key in a Russian layout, stays the letter's.
+    QAbstractButton* speaker = nullptr;
+    for (QAbstractButton* b : studio->findChildren<QAbstractButton*>())
+        if (b->accessibleName() == "Звук")
+            speaker = b;
+    ASSERT_NE(speaker, nullptr);
+    EXPECT_TRUE(speaker->isVisibleTo(studio) && speaker->isChecked());
+    QTest::mouseClick(speaker, Qt::LeftButton);
+    EXPECT_FALSE(f.studio().soundOn());
+    EXPECT_FALSE(speaker->isChecked());
+    auto pressM = [&](const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_M, Qt::NoModifier, text);
+        QApplication::sendEvent(studio, &press);
+    };
+    pressM("m");
+    EXPECT_TRUE(f.studio().soundOn());
+    EXPECT_TRUE(speaker->isChecked());
+    f.random.push({0, 0});
+    f.click([&] { f.studio().KrutButtonClick(); });
+    f.advance(30000);
+    f.sounds.clear();
+    pressM("ь");
+    EXPECT_TRUE(f.studio().soundOn());
+    EXPECT_FALSE(f.studio().SpeedButton[30].visible);
+    EXPECT_EQ(f.sounds.played, std::vector<Sound>{Sound::Buzz});
 }
 
 // After a word is handed in the box is closed: keys that still reach it hand

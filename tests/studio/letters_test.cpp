@@ -13,8 +13,11 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
     Game game({QStringLiteral("КАРАВАН")});
     Play::spin(game.g, QStringLiteral("250"));
     game.g.random.push({0, 1});
+    game.g.sounds.clear();
     Play::letter(game.g, QStringLiteral("А"));
     EXPECT_EQ(game.s.RoundScore1, 750);
+    // A chime per opened tile, nothing else.
+    EXPECT_EQ(game.g.sounds.played, std::vector<Sound>(3, Sound::Chime));
     for (int i : {2, 4, 6})
         EXPECT_FALSE(game.s.Zas[i].visible);
     for (int i : {1, 3, 5, 7})
@@ -25,12 +28,19 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
     for (int n = 1; n <= 33; ++n)
         EXPECT_FALSE(game.s.SpeedButton[n].enabled);
 
-    // A single letter gets the plain reply and pays the sector once.
+    // A single letter gets the plain reply and pays the sector once. With the
+    // sound switched off nothing is heard, and the rules go on as before.
+    game.g.click([&] { game.s.SoundButtonClick(); });
+    EXPECT_FALSE(game.s.soundOn());
+    game.g.sounds.clear();
     Play::spin(game.g, QStringLiteral("300"));
     game.g.random.push(1);
     Play::letter(game.g, QStringLiteral("Н"));
     EXPECT_EQ(game.s.RoundScore1, 1050);
     EXPECT_EQ(host(game.g), QStringLiteral("Правильно, вы наверное знали! Что будем делать?"));
+    EXPECT_TRUE(game.g.sounds.played.empty());
+    game.g.click([&] { game.s.SoundButtonClick(); });
+    EXPECT_TRUE(game.s.soundOn());
 }
 
 // "x2" doubles the round score whatever the count; 0 stays 0.

@@ -45,6 +45,8 @@ struct Snapshot {
     bool spin = false, word = false;
     QString sector;
     QString typed;
+    QString atPointer;   // the wheel's label at the pointer
+    bool spinning = false, banner = false, sideScreen = false, endScreen = false;
 };
 
 class Player {
@@ -132,6 +134,11 @@ private:
         snap.word = s().SlovoButton.enabled;
         snap.sector = s().Sector;
         snap.typed = s().Edit1.text;
+        snap.atPointer = s().S[1].text;
+        snap.spinning = s().Timer6.isRunning();
+        snap.banner = s().Label[20].visible;
+        snap.sideScreen = m_g.screens->Form5.isVisible() || m_g.screens->Form6.isVisible();
+        snap.endScreen = m_g.screens->Form7.isVisible();
         return snap;
     }
 
@@ -146,10 +153,16 @@ private:
         }
         const Snapshot before = snapshot();
         const int errorsBefore = static_cast<int>(m_g.errors.size());
+        m_g.sounds.clear();
         if (kind == Kind::Tick)
             m_g.clock.fireNext();
         else
             m_g.click(handler);
+        if (m_options.soundAlso)
+            for (Sound sound : m_g.sounds.played)
+                m_options.soundAlso->play(sound);
+        if (m_options.afterEvent)
+            m_options.afterEvent();
         ++m_report.events;
         ++m_eventsThisGame;
         if (m_g.errors.size() != errorsBefore)
@@ -161,6 +174,54 @@ private:
         }
         follow(kind, before);
         check(kind, before);
+        if (!m_stopped)
+            checkSounds(kind, what, before);
+    }
+
+    // The sounds of an event match what it showed the player.
+    void checkSounds(Kind kind, const QString& what, const Snapshot& before)
+    {
+        const RecordedSounds& heard = m_g.sounds;
+        if (!s().soundOn() || what == QStringLiteral("speaker")) {
+            if (!heard.played.empty())
+                fail(QStringLiteral("%1 sounds with the sound switched off").arg(heard.played.size()));
+            return;
+        }
+        auto expect = [&](Sound sound, int n, const char* moment) {
+            if (heard.count(sound) != n)
+                fail(QStringLiteral("%1 %2 sounds, not %3, at %4").arg(heard.count(sound)).arg(soundName(sound)).arg(n).arg(QString::fromUtf8(moment)));
+        };
+        expect(Sound::WheelTick, s().S[1].text != before.atPointer ? 1 : 0, "a step of the wheel");
+        const bool stopped = kind == Kind::Tick && before.spinning && !s().Timer6.isRunning();
+        const QString& sector = s().Sector;
+        const bool bright = sector == QLatin1String("+") || sector == QStringLiteral("П");
+        expect(Sound::Bankrupt, stopped && sector == QStringLiteral("Б") ? 1 : 0, "the wheel's stop");
+        expect(Sound::Miss, stopped && sector == QLatin1String("0") ? 1 : 0, "the wheel's stop");
+        expect(Sound::SectorPoints, stopped && sectorPoints(sector) + (sector == QLatin1String("x2")) > 0 ? 1 : 0, "the wheel's stop");
+        const bool sideScreen = m_g.screens->Form5.isVisible() || m_g.screens->Form6.isVisible();
+        expect(Sound::Sting, (stopped && bright ? 1 : 0) + (sideScreen && !before.sideScreen ? 1 : 0), "a sting");
+        expect(Sound::Applause, s().Label[20].visible && !before.banner ? 1 : 0, "the round's banner");
+        expect(Sound::Finale, m_g.screens->Form7.isVisible() && !before.endScreen ? 1 : 0, "the end of the game");
+        // A box opens: one of the two boxes, or the prize box once the bargaining is settled.
+        const BargainForm& bargain = m_g.screens->Form5;
+        const TwoBoxesForm& boxes = m_g.screens->Form6;
+        const bool chosen = what.startsWith(QStringLiteral("boxes: "));
+        const bool settled = what.startsWith(QStringLiteral("bargain: ")) && !bargain.SpeedButton1.enabled &&
+                             !bargain.SpeedButton2.enabled;
+        expect(Sound::Win, (chosen && boxes.ChosenBox == boxes.LuckyBox) || (settled && heard.count(Sound::Lose) == 0) ? 1 : 0, "an opened box");
+        expect(Sound::Lose, (chosen && boxes.ChosenBox != boxes.LuckyBox) || (settled && heard.count(Sound::Win) == 0) ? 1 : 0, "an opened box");
+        if (!m_gameOn || kind == Kind::NewGame || s().RoundNumber != before.roundNumber)
+            return;
+        int opened = 0;
+        for (int i = 1; i <= 12; ++i)
+            opened += before.covered[i] && !s().Zas[i].visible ? 1 : 0;
+        // A verdict on the word uncovers the whole board at once, without chimes.
+        const bool verdict = heard.count(Sound::Fanfare) + heard.count(Sound::WrongWord) > 0 ||
+                             (kind == Kind::Tick && heard.count(Sound::Applause) > 0);
+        if (!verdict)
+            expect(Sound::Chime, opened, "opened tiles");
+        if (kind == Kind::Letter && !before.wordEntry)
+            expect(Sound::Buzz, opened == 0 ? 1 : 0, "a letter");
     }
 
     // What the game has done: counters for the report, and whether a game is on.
@@ -365,6 +426,8 @@ private:
                 c.push_back({Kind::Other, QStringLiteral("spin"), [this] { s().KrutButtonClick(); }, 12});
             if (st.SlovoButton.visible && st.SlovoButton.enabled)
                 c.push_back({Kind::Other, QStringLiteral("name the word"), [this] { s().SlovoButtonClick(); }, 2});
+            if (chance(0.01))
+                c.push_back({Kind::Other, QStringLiteral("speaker"), [this] { s().SoundButtonClick(); }, 1});
             if (st.TakePriz.visible && st.TakePriz.enabled)
                 c.push_back({Kind::Other, QStringLiteral("take the prize"), [this] { s().TakePrizClick(); }, 4});
             std::vector<int> letters, useful;

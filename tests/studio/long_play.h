@@ -4,6 +4,9 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
+
+class SoundSink;
 
 // Long play: many games of random but legal clicks in virtual time, checking
 // after every event that the game is in a sound state. The "player" presses
@@ -15,6 +18,8 @@ struct Options {
     int games = 300;           // games started from the menu
     std::uint32_t seed = 1;    // the player's choices
     int maxEventsPerGame = 100000;
+    SoundSink* soundAlso = nullptr;     // also hears every sound the games ask for
+    std::function<void()> afterEvent;   // runs after every event (a sound player's flush)
 };
 
 struct Report {

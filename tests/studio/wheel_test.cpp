@@ -49,6 +49,7 @@ TEST(Wheel, SpinLastsAsTheSlowDownGives)
         // Back to a state where the spin button can be pressed.
         f.s.KrutButton.enable();
         f.g.random.push({wheelIndex(sector) - 1, d.slow});
+        f.g.sounds.clear();
         f.g.click([&] { f.s.KrutButtonClick(); });
         EXPECT_EQ(f.s.Timer6.interval(), 150);
         const std::int64_t t0 = f.g.clock.now();
@@ -60,6 +61,12 @@ TEST(Wheel, SpinLastsAsTheSlowDownGives)
         const std::int64_t spent = f.g.clock.now() - t0;
         EXPECT_EQ(spent, expectedSpinMs(2 + d.slow, extra)) << d.sector << " slow " << d.slow;
         EXPECT_EQ(steps, 16 * (2 + d.slow + 1) + extra);
+        // One tick per step, so the clatter slows down and stops with the labels;
+        // then the sector's own sound.
+        const Sound sectorSound = sector == QLatin1String("0") ? Sound::Miss : Sound::SectorPoints;
+        EXPECT_EQ(f.g.sounds.count(Sound::WheelTick), steps);
+        EXPECT_EQ(f.g.sounds.played.size(), static_cast<std::size_t>(steps) + 1);
+        EXPECT_EQ(f.g.sounds.played.back(), sector == QStringLiteral("П") ? Sound::Sting : sectorSound) << d.sector;
         EXPECT_EQ(f.s.S[1].text, sector);
         EXPECT_EQ(f.s.SS.text, sector);
         EXPECT_TRUE(f.s.Timer7.isRunning());

@@ -9,6 +9,7 @@ GameFixture::GameFixture(const std::vector<std::pair<QString, QString>>& base)
 {
     folder.writeBase(base);
     runtime.dispatcher.setErrorReporter([this](const QString& m) { errors << m; });
+    runtime.sound.plug(&sounds);
     screens = std::make_unique<Screens>(runtime);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "manual_clock.h"
+#include "recorded_sounds.h"
 #include "runtime.h"
 #include "screens.h"
 #include "scripted_random.h"
@@ -12,7 +13,8 @@
 
 // A whole program without a display: the eight screens in virtual time, with a
 // scripted random source and a question base in a temporary folder. Errors
-// that would go to the error box are collected in `errors`.
+// that would go to the error box are collected in `errors`, the sounds the
+// rules ask for in `sounds`.
 struct GameFixture {
     GameFixture();
     explicit GameFixture(const std::vector<std::pair<QString, QString>>& base);
@@ -34,6 +36,7 @@ struct GameFixture {
     Runtime runtime;
     std::unique_ptr<Screens> screens;
     QStringList errors;
+    RecordedSounds sounds;
 
     StudioForm& studio() { return screens->Form2; }
 };

@@ -1,0 +1,27 @@
+// Writes every sound of the game as a WAV file into the given folder:
+//   make_sounds FOLDER
+#include "synth.h"
+#include "wav.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_sounds FOLDER\n");
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    for (const Synth::Design& d : Synth::designs()) {
+        const std::string path = (folder / (std::string(soundName(d.sound)) + ".wav")).string();
+        if (!Wav::write(path, Synth::make(d.sound))) {
+            std::fprintf(stderr, "make_sounds: cannot write %s\n", path.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "sound.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// The game's own sounds, made from sine partials, envelopes and filtered
+// noise, so that nothing recorded elsewhere ships with it. Every sound comes
+// out at Wav::SampleRate, normalised to PeakLevel, faded in and out so that
+// neither end clicks.
+namespace Synth {
+
+struct Design {
+    Sound sound;
+    int milliseconds;
+};
+
+// Every sound with its length.
+const std::array<Design, SoundCount>& designs();
+
+constexpr double PeakLevel = 0.7;  // about -3 dBFS, so that two sounds at once rarely clip
+constexpr int FadeMs = 5;
+
+std::vector<std::int16_t> make(Sound sound);
+
+}

@@ -1,0 +1,88 @@
+#include "wav.h"
+
+#include <cstring>
+#include <fstream>
+
+namespace Wav {
+
+namespace {
+
+void put32(std::vector<char>& out, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+void put16(std::vector<char>& out, std::uint16_t v)
+{
+    out.push_back(static_cast<char>(v & 0xFF));
+    out.push_back(static_cast<char>(v >> 8));
+}
+
+std::uint32_t get32(const unsigned char* p)
+{
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+std::uint16_t get16(const unsigned char* p)
+{
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+}
+
+bool write(const std::string& path, const std::vector<std::int16_t>& samples)
+{
+    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+    std::vector<char> out;
+    out.reserve(44 + dataBytes);
+    out.insert(out.end(), {'R', 'I', 'F', 'F'});
+    put32(out, 36 + dataBytes);
+    out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    put32(out, 16);
+    put16(out, 1);  // PCM
+    put16(out, 1);  // one channel
+    put32(out, SampleRate);
+    put32(out, SampleRate * 2);
+    put16(out, 2);
+    put16(out, 16);
+    out.insert(out.end(), {'d', 'a', 't', 'a'});
+    put32(out, dataBytes);
+    for (std::int16_t s : samples)
+        put16(out, static_cast<std::uint16_t>(s));
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(out.data(), static_cast<std::streamsize>(out.size()));
+    file.close();
+    return !file.fail();
+}
+
+std::vector<std::int16_t> read(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::vector<unsigned char> in((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (in.size() < 44 || std::memcmp(in.data(), "RIFF", 4) != 0 || std::memcmp(in.data() + 8, "WAVE", 4) != 0)
+        return {};
+    // Chunks after the header: "fmt " must say 16-bit mono PCM at our rate, "data" holds the samples.
+    bool formatOk = false;
+    std::size_t at = 12;
+    while (at + 8 <= in.size()) {
+        const std::uint32_t size = get32(in.data() + at + 4);
+        const unsigned char* body = in.data() + at + 8;
+        if (size > in.size() - at - 8)
+            return {};
+        if (std::memcmp(in.data() + at, "fmt ", 4) == 0 && size >= 16)
+            formatOk = get16(body) == 1 && get16(body + 2) == 1 && get32(body + 4) == SampleRate && get16(body + 14) == 16;
+        if (std::memcmp(in.data() + at, "data", 4) == 0) {
+            if (!formatOk)
+                return {};
+            std::vector<std::int16_t> samples(size / 2);
+            for (std::size_t i = 0; i < samples.size(); ++i)
+                samples[i] = static_cast<std::int16_t>(get16(body + 2 * i));
+            return samples;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return {};
+}
+
+}

@@ -1,0 +1,46 @@
+// The studio's sounds and the speaker button that switches them off and on.
+#include "studio_form.h"
+
+#include "runtime.h"
+
+void StudioForm::SoundButtonClick()
+{
+    m_runtime.sound.setMuted(!m_runtime.sound.muted());
+}
+
+bool StudioForm::soundOn() const
+{
+    return !m_runtime.sound.muted();
+}
+
+void StudioForm::sound(Sound s)
+{
+    m_runtime.sound.play(s);
+}
+
+void StudioForm::soundOfSector()
+{
+    if (Sector == QStringLiteral("Б"))
+        sound(Sound::Bankrupt);
+    else if (Sector == QLatin1String("0"))
+        sound(Sound::Miss);
+    else if (Sector == QLatin1String("+") || Sector == QStringLiteral("П"))
+        sound(Sound::Sting);
+    else
+        sound(Sound::SectorPoints);
+}
+
+// One chime per tile, so several tiles sound as a quick run.
+void StudioForm::soundOfOpenedTiles(int count)
+{
+    for (int k = 0; k < count; ++k)
+        sound(Sound::Chime);
+}
+
+int StudioForm::coveredTiles() const
+{
+    int n = 0;
+    for (int i = 1; i <= 12; ++i)
+        n += Zas[i].visible ? 1 : 0;
+    return n;
+}
