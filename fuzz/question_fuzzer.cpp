@@ -35,6 +35,10 @@
 
 #include <QStringList>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -60,15 +64,22 @@ constexpr int MaxOperations = 256;
 
 const char* stepName = "start";
 
-// One folder for the whole run, removed when the fuzzer ends.
+// One folder for the whole run, in memory where the system has a tmpfs,
+// removed when the fuzzer ends. It holds two working folders made once: one
+// with "Data", one with "data"; an input only puts its base into one of them.
 struct Workspace {
     std::filesystem::path root;
     Workspace()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "slovodrom-fuzz-XXXXXX").string();
+        std::error_code error;
+        const std::filesystem::path shm("/dev/shm");
+        const std::filesystem::path parent = std::filesystem::is_directory(shm, error) ? shm : std::filesystem::temp_directory_path();
+        std::string pattern = (parent / "slovodrom-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             std::abort();
         root = pattern;
+        std::filesystem::create_directories(root / "upper" / "Data");
+        std::filesystem::create_directories(root / "lower" / "data");
     }
     ~Workspace()
     {
@@ -96,6 +107,30 @@ struct Input {
         return *data++;
     }
 };
+
+std::string readWhole(const std::filesystem::path& path)
+{
+    std::string bytes;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return bytes;
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && st.st_size > 0) {
+        bytes.resize(static_cast<std::size_t>(st.st_size));
+        const ssize_t n = pread(fd, bytes.data(), bytes.size(), 0);
+        bytes.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    }
+    ::close(fd);
+    return bytes;
+}
+
+void writeWhole(const std::filesystem::path& path, const std::string& bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || (!bytes.empty() && write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())))
+        std::abort();
+    ::close(fd);
+}
 
 QuestionRecord recordOf(const std::string& bytes, int index)
 {
@@ -186,8 +221,7 @@ struct Session {
 
     std::string disk() const
     {
-        std::ifstream file(basePath, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        return readWhole(basePath);
     }
 
     void open()
@@ -434,26 +468,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.data += length;
     in.size -= length;
 
-    const std::filesystem::path root = workspace().root;
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(root))
-        std::filesystem::remove_all(entry.path(), ignored);
-    const bool lowerCase = flags & 1;
+    // A base spelled in small letters, or none at all (the editor then
+    // creates it under its own spelling, in a folder "Data").
+    const bool exists = !(flags & 2);
+    const bool lowerCase = (flags & 1) && exists;
+    const std::filesystem::path root = workspace().root / (lowerCase ? "lower" : "upper");
     const std::filesystem::path folder = root / (lowerCase ? "data" : "Data");
-    std::filesystem::create_directory(folder);
+    for (const char* name : {"Question.dat", "question.dat"})
+        ::unlink((folder / name).c_str());
 
     Session s(QString::fromStdString(root.string()));
     s.basePath = folder / (lowerCase ? "question.dat" : "Question.dat");
-    s.model.exists = !(flags & 2);
-    if (s.model.exists) {
-        std::ofstream file(s.basePath, std::ios::binary);
-        file.write(base.data(), static_cast<std::streamsize>(base.size()));
+    s.model.exists = exists;
+    if (exists) {
+        writeWhole(s.basePath, base);
         s.model.bytes = base;
-    } else {
-        // The editor creates the base under its own spelling.
-        s.basePath = root / "Data" / "Question.dat";
-        std::filesystem::remove_all(folder, ignored);
-        std::filesystem::create_directory(root / "Data");
     }
     s.check();
 

@@ -5,6 +5,7 @@
 #include "random.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -47,16 +48,16 @@ GameQuestions chooseGameQuestions(QuestionFile& file, Random& random, int roundC
     g.records.fill(-1);
     const std::int64_t n = file.count();
     QuestionRecord record;
-    std::vector<std::int64_t> unplayable;
+    std::unordered_set<std::int64_t> unplayable;  // a small base of empty answers is drawn from hundreds of times
 
     for (int draws = 0; n > 0 && g.picked < GameQuestions::Slots && draws < DrawsBeforeListing; ++draws) {
         const std::int64_t candidate = random.belowLarge(n);
-        if (isPicked(g, candidate) || std::find(unplayable.begin(), unplayable.end(), candidate) != unplayable.end())
+        if (isPicked(g, candidate) || unplayable.count(candidate) != 0)
             continue;
         file.seek(candidate);
         file.read(record);
         if (record.answerLength() == 0)
-            unplayable.push_back(candidate);
+            unplayable.insert(candidate);
         else
             take(g, candidate, record);
     }
@@ -64,7 +65,8 @@ GameQuestions chooseGameQuestions(QuestionFile& file, Random& random, int roundC
     if (g.picked < GameQuestions::Slots && n > 0) {
         // A small or sparse base: list what is left and draw from the list.
         std::vector<std::int64_t> left;
-        std::vector<char> block(static_cast<std::size_t>(ListingBlock) * QuestionRecord::Size);
+        // No larger than the base: a small one needs no megabyte to be listed.
+        std::vector<char> block(static_cast<std::size_t>(std::min(ListingBlock, n)) * QuestionRecord::Size);
         for (std::int64_t first = file.nextDataRecord(0); first < n;) {
             const std::int64_t size = std::min(ListingBlock, n - first);
             file.readRecords(first, static_cast<std::size_t>(size), block.data());

@@ -389,9 +389,10 @@ void QuestionFile::deleteRecord(std::int64_t record)
     if (record < n - 1) {
         // Every later record moves one place towards the start. Each block is
         // read whole before it is written lower down, so nothing unread is overwritten.
-        std::vector<char> buffer(MoveBlock - MoveBlock % RecordSize);
         off_t from = static_cast<off_t>(record + 1) * RecordSize;
         const off_t end = static_cast<off_t>(n) * RecordSize;
+        // No larger than what moves: deleting from a small base needs no megabyte.
+        std::vector<char> buffer(static_cast<std::size_t>(std::min<off_t>(MoveBlock - MoveBlock % RecordSize, end - from)));
         while (from < end) {
             const std::size_t size = static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(buffer.size()), end - from));
             readAll(m_fd, buffer.data(), size, from);
