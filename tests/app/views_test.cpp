@@ -260,3 +260,42 @@ TEST(Views, WinnersNameShowsWhole)
               name->viewport()->width() - 2 * name->document()->documentMargin());
     EXPECT_EQ(name->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
+
+// Windows made ahead of need stay hidden and leave nothing running; a window
+// made ahead, and one given back when hidden (its picture packed, its native
+// window released), look exactly like a window drawn afresh when shown.
+TEST(Views, WindowsMadeAheadAndReleasedLookAsDrawnAfresh)
+{
+    app();
+    auto showEnd = [](ViewFixture& f) {
+        f.click([&] { f.screens->Form7.showResult(f.studio(), QStringLiteral("Анна")); });
+        return f.window(f.screens->Form7)->grab().toImage();
+    };
+    QImage afresh;
+    {
+        ViewFixture f;
+        f.startGame({"Анна"}, 1);
+        afresh = showEnd(f);
+    }
+    ViewFixture f;
+    f.views.prepareAhead();
+    for (int turn = 0; turn < 1000 && f.views.preparing(); ++turn)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_FALSE(f.views.preparing());
+    for (Form* form : std::initializer_list<Form*>{&f.screens->Form2, &f.screens->Form3, &f.screens->Form4, &f.screens->Form5,
+                                                   &f.screens->Form6, &f.screens->Form7, &f.screens->Form8}) {
+        ASSERT_NE(f.window(*form), nullptr) << form->caption().toStdString();
+        EXPECT_FALSE(f.window(*form)->isVisible()) << form->caption().toStdString();
+    }
+    EXPECT_TRUE(f.window(f.screens->Form1)->isVisible());
+
+    f.startGame({"Анна"}, 1);
+    EXPECT_EQ(showEnd(f), afresh);
+    f.click([&] {
+        f.screens->Form7.Timer2Timer();
+        f.screens->Form7.SpeedButton1Click();
+    });
+    ASSERT_FALSE(f.window(f.screens->Form7)->isVisible());
+    f.startGame({"Анна"}, 1);
+    EXPECT_EQ(showEnd(f), afresh);
+}
