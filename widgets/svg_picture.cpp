@@ -1,10 +1,20 @@
 #include "svg_picture.h"
 
+#include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
-SvgPicture::SvgPicture(const QString& resource, QWidget* parent, Hidden hidden)
-    : QWidget(parent), m_resource(resource), m_hidden(hidden)
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Small enough that a label changing over the picture unpacks a few kilobytes,
+// large enough that a band still packs well.
+constexpr int BandRows = 32;
+}
+
+SvgPicture::SvgPicture(const QString& resource, QWidget* parent) : QWidget(parent), m_resource(resource)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
@@ -22,60 +32,46 @@ QPixmap SvgPicture::render(const QString& resource, QSize size, qreal ratio)
     return pixmap;
 }
 
-const QImage& SvgPicture::pixels()
+void SvgPicture::renderBands(qreal ratio)
 {
-    const qreal ratio = devicePixelRatioF();
-    if (!m_image.isNull() && qFuzzyCompare(m_image.devicePixelRatio(), ratio))
-        return m_image;
-    m_image = QImage();
-    if (!m_packed.isEmpty() && qFuzzyCompare(m_packedRatio, ratio)) {
-        // The unpacked bytes become the image's own buffer: no second copy.
-        auto* bytes = new QByteArray(qUncompress(m_packed));
-        const qsizetype bytesPerLine = 4 * m_packedSize.width();
-        if (bytes->size() == bytesPerLine * m_packedSize.height()) {
-            m_image = QImage(reinterpret_cast<uchar*>(bytes->data()), m_packedSize.width(), m_packedSize.height(), bytesPerLine,
-                             QImage::Format_ARGB32_Premultiplied, [](void* b) { delete static_cast<QByteArray*>(b); }, bytes);
-            m_image.setDevicePixelRatio(ratio);
-            return m_image;
-        }
-        delete bytes;
+    const QImage image = render(m_resource, QSize(), ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_bands.clear();
+    m_size = image.size();
+    m_ratio = ratio;
+    for (int top = 0; top < image.height(); top += BandRows) {
+        const int rows = std::min(BandRows, image.height() - top);
+        // Drawn art with large even areas: the fastest level packs it about six times.
+        QByteArray band = qCompress(image.constScanLine(top), static_cast<qsizetype>(image.bytesPerLine()) * rows, 1);
+        band.squeeze();  // qCompress leaves room for the worst case
+        m_bands.push_back(std::move(band));
     }
-    m_packed.clear();
-    m_image = render(m_resource, QSize(), ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    return m_image;
-}
-
-void SvgPicture::pack()
-{
-    if (m_image.isNull() || m_hidden == Hidden::Kept)
-        return;
-    if (m_packed.isEmpty() || !qFuzzyCompare(m_packedRatio, m_image.devicePixelRatio())) {
-        const QImage& image = m_image;  // const: reading bits() makes no copy
-        // Pictures are drawn art with large even areas: the fastest level packs them about six times.
-        m_packed = qCompress(image.constBits(), static_cast<qsizetype>(image.sizeInBytes()), 1);
-        m_packed.squeeze();  // qCompress leaves room for the worst case
-        m_packedSize = image.size();
-        m_packedRatio = image.devicePixelRatio();
-    }
-    m_image = QImage();
 }
 
 void SvgPicture::prepare()
 {
-    pixels();
-    if (!window()->isVisible())
-        pack();
+    const qreal ratio = devicePixelRatioF();
+    if (m_bands.empty() || !qFuzzyCompare(m_ratio, ratio))
+        renderBands(ratio);
 }
 
-void SvgPicture::paintEvent(QPaintEvent*)
+void SvgPicture::paintEvent(QPaintEvent* event)
 {
-    const QImage& image = pixels();
+    prepare();
     QPainter painter(this);
-    painter.drawImage(0, 0, image);
-}
-
-void SvgPicture::hideEvent(QHideEvent* event)
-{
-    pack();
-    QWidget::hideEvent(event);
+    const QRect area = event->rect();
+    const int first = std::max(0, static_cast<int>(std::floor(area.top() * m_ratio)) / BandRows);
+    const int last = std::min(static_cast<int>(m_bands.size()) - 1,
+                              static_cast<int>(std::ceil((area.bottom() + 1) * m_ratio)) / BandRows);
+    const qsizetype bytesPerLine = 4 * static_cast<qsizetype>(m_size.width());
+    for (int b = first; b <= last; ++b) {
+        const int top = b * BandRows;
+        const int rows = std::min(BandRows, m_size.height() - top);
+        const QByteArray pixels = qUncompress(m_bands[static_cast<std::size_t>(b)]);
+        if (pixels.size() != bytesPerLine * rows)
+            continue;
+        QImage band(reinterpret_cast<const uchar*>(pixels.constData()), m_size.width(), rows, bytesPerLine,
+                    QImage::Format_ARGB32_Premultiplied);
+        band.setDevicePixelRatio(m_ratio);
+        painter.drawImage(QPointF(0, top / m_ratio), band);
+    }
 }
