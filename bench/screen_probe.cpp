@@ -14,10 +14,12 @@
 //   end    the return of the Expose or UpdateRequest event of the new window
 //          in which a widget of that window was painted; by then the window's
 //          backing store has been flushed to the X server.
-// Prints "change NAME PASS MS" lines (PASS first or again), "rss_kib N" and
-// "ready_ms N" (from the menu's first frame until the program had nothing
-// left to do ahead of need; the first click comes after SETTLE_MS or then,
-// whichever is later, as a player needs a moment to reach for the mouse).
+// Prints "change NAME PASS MS" lines (PASS first or again); "ready_ms N" (from
+// the menu's first frame until the program had nothing left to do ahead of
+// need; the first click comes after SETTLE_MS or then, whichever is later, as
+// a player needs a moment to reach for the mouse) and "menu_rss_kib N" then;
+// at the end resident memory ("rss_kib", split into "rss_anon_kib",
+// "rss_file_kib", "rss_shmem_kib") and the allocator's "heap_*_kib".
 #include "program.h"
 #include "screen_view.h"
 
@@ -314,7 +316,7 @@ int main(int argc, char** argv)
     waitUntil([menu] { return menu->windowHandle() && menu->windowHandle()->isExposed(); }, 10000);
     const double shown = nowMs();
     waitUntil([&] { return !program.views.preparing(); }, 30000);
-    std::printf("ready_ms %.1f\n", nowMs() - shown);
+    std::printf("ready_ms %.1f\nmenu_rss_kib %ld\n", nowMs() - shown, statusKiB("VmRSS:"));
     wait(std::max(0, settleMs - static_cast<int>(nowMs() - shown)));
 
     probe.pass("first");
