@@ -18,7 +18,8 @@
 // the menu's first frame until the program had nothing left to do ahead of
 // need; the first click comes after SETTLE_MS or then, whichever is later, as
 // a player needs a moment to reach for the mouse) and "menu_rss_kib N" then;
-// at the end resident memory ("rss_kib", split into "rss_anon_kib",
+// at the end the CPU used over HOLD_MS at rest in the studio ("rest_cpu_ms"),
+// resident memory ("rss_kib", split into "rss_anon_kib",
 // "rss_file_kib", "rss_shmem_kib") and the allocator's "heap_*_kib".
 #include "program.h"
 #include "screen_view.h"
@@ -32,6 +33,7 @@
 #include <QWindow>
 
 #include <malloc.h>
+#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +50,14 @@ double nowMs()
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+double cpuMs()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
 }
 
 long statusKiB(const char* field)
@@ -325,7 +335,10 @@ int main(int argc, char** argv)
     // Every screen has been shown: the studio in a game, at rest.
     probe.enterStudio();
     probe.startGame();
+    // At rest: the windows were made ahead long ago, nothing may tick.
+    const double cpu0 = cpuMs();
     wait(holdMs);
+    std::printf("rest_ms %d\nrest_cpu_ms %.1f\n", holdMs, cpuMs() - cpu0);
     printMemory();
     std::fflush(stdout);
     // Leave without tearing down: a heap profiler then lists what the program holds at rest.
