@@ -7,10 +7,19 @@
 #include <QDir>
 
 #include <csignal>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 Program::Program(const QString& folder, Audio audio, const QString& sounds)
     : random(timeOfDaySeedNow()), runtime(clock, random, folder), screens(runtime), views(runtime.dispatcher)
 {
+#ifdef __GLIBC__
+    // Pictures and window buffers come and go in blocks of a megabyte or more:
+    // a fixed threshold keeps each in its own mapping, returned to the system
+    // when freed, instead of letting the allocator raise it and keep them.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     // A write past the file-size limit must fail with EFBIG, so that the
     // question base cuts the record back and says "Disk full", rather than
     // kill the game half-way through the record.
@@ -40,4 +49,5 @@ QString Program::soundFolder()
 void Program::start()
 {
     views.sync();
+    views.prepareAhead();
 }

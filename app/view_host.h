@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -8,25 +10,40 @@ class Dispatcher;
 class Form;
 class ScreenView;
 
-// Keeps the windows in step with the screens after every event. A screen's
-// window is made the first time the screen is shown, so start-up builds the
-// menu's window alone.
-class ViewHost {
+// Keeps the windows in step with the screens after every event. Start-up
+// builds the menu's window alone; prepareAhead() then makes the others in the
+// idle time after the menu's first frame, so no screen's first showing waits
+// for its window to be built or its pictures to be rendered.
+class ViewHost : public QObject {
 public:
     explicit ViewHost(Dispatcher& dispatcher);
-    ~ViewHost();
+    ~ViewHost() override;
     void add(Form& form, std::function<std::unique_ptr<ScreenView>()> make);
     void sync();
     // The window of a screen, if it has been made.
     ScreenView* view(const Form& form) const;
     // Make every window now (for screenshots and view tests).
     void makeAll();
+    // Once the window on screen has drawn its first frame, make each window
+    // not yet made and prepare it, one step per turn of the event loop so a
+    // click on the menu waits at most for one step. Nothing ticks afterwards.
+    void prepareAhead();
+    // Whether windows are still being made ahead of need.
+    bool preparing() const { return m_preparing; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void prepareNext();
+
     struct Entry {
         Form* form;
         std::function<std::unique_ptr<ScreenView>()> make;
         std::unique_ptr<ScreenView> view;
     };
     std::vector<Entry> m_entries;
+    bool m_preparing = false;
+    std::size_t m_next = 0;    // the entry prepareNext() looks at
+    bool m_madeNext = false;   // it has made that entry's window and will prepare it next
 };

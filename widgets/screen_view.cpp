@@ -3,9 +3,11 @@
 #include "dispatcher.h"
 #include "fonts.h"
 #include "form.h"
+#include "svg_picture.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 
 ScreenView::ScreenView(Form& form, Dispatcher& dispatcher, bool resizable)
@@ -37,6 +39,23 @@ void ScreenView::centre()
     }
 }
 
+void ScreenView::prepare()
+{
+    if (isVisible())
+        return;
+    winId();
+    ensurePolished();
+    for (SvgPicture* picture : findChildren<SvgPicture*>())
+        picture->prepare();
+    // One frame drawn off screen with the form's texts lays out the text
+    // boxes and fills the font and style caches the first frame needs.
+    m_binder.sync();
+    const qreal ratio = devicePixelRatioF();
+    QImage scratch(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(ratio);
+    render(&scratch);
+}
+
 void ScreenView::sync()
 {
     if (m_form.isVisible() || isVisible())
@@ -55,5 +74,9 @@ void ScreenView::sync()
         }
     } else if (!m_form.isVisible() && isVisible()) {
         hide();
+        // A hidden window gives back its native window and with it the
+        // backing store, a full-size copy of its pixels; showing it again
+        // makes new ones at once.
+        destroy();
     }
 }

@@ -17,6 +17,9 @@ public:
 
     // Mirror the form: its controls, then its own visibility.
     virtual void sync();
+    // While hidden, does ahead what the first showing would otherwise wait
+    // for: the native window, the style's polish, the pictures.
+    void prepare();
     Form& form() { return m_form; }
 
 protected:

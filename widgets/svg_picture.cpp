@@ -1,7 +1,18 @@
 #include "svg_picture.h"
 
+#include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Small enough that a label changing over the picture unpacks a few kilobytes,
+// large enough that a band still packs well.
+constexpr int BandRows = 32;
+}
 
 SvgPicture::SvgPicture(const QString& resource, QWidget* parent) : QWidget(parent), m_resource(resource)
 {
@@ -21,11 +32,46 @@ QPixmap SvgPicture::render(const QString& resource, QSize size, qreal ratio)
     return pixmap;
 }
 
-void SvgPicture::paintEvent(QPaintEvent*)
+void SvgPicture::renderBands(qreal ratio)
+{
+    const QImage image = render(m_resource, QSize(), ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_bands.clear();
+    m_size = image.size();
+    m_ratio = ratio;
+    for (int top = 0; top < image.height(); top += BandRows) {
+        const int rows = std::min(BandRows, image.height() - top);
+        // Drawn art with large even areas: the fastest level packs it about six times.
+        QByteArray band = qCompress(image.constScanLine(top), static_cast<qsizetype>(image.bytesPerLine()) * rows, 1);
+        band.squeeze();  // qCompress leaves room for the worst case
+        m_bands.push_back(std::move(band));
+    }
+}
+
+void SvgPicture::prepare()
 {
     const qreal ratio = devicePixelRatioF();
-    if (m_cache.isNull() || !qFuzzyCompare(m_cache.devicePixelRatio(), ratio))
-        m_cache = render(m_resource, QSize(), ratio);
+    if (m_bands.empty() || !qFuzzyCompare(m_ratio, ratio))
+        renderBands(ratio);
+}
+
+void SvgPicture::paintEvent(QPaintEvent* event)
+{
+    prepare();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_cache);
+    const QRect area = event->rect();
+    const int first = std::max(0, static_cast<int>(std::floor(area.top() * m_ratio)) / BandRows);
+    const int last = std::min(static_cast<int>(m_bands.size()) - 1,
+                              static_cast<int>(std::ceil((area.bottom() + 1) * m_ratio)) / BandRows);
+    const qsizetype bytesPerLine = 4 * static_cast<qsizetype>(m_size.width());
+    for (int b = first; b <= last; ++b) {
+        const int top = b * BandRows;
+        const int rows = std::min(BandRows, m_size.height() - top);
+        const QByteArray pixels = qUncompress(m_bands[static_cast<std::size_t>(b)]);
+        if (pixels.size() != bytesPerLine * rows)
+            continue;
+        QImage band(reinterpret_cast<const uchar*>(pixels.constData()), m_size.width(), rows, bytesPerLine,
+                    QImage::Format_ARGB32_Premultiplied);
+        band.setDevicePixelRatio(m_ratio);
+        painter.drawImage(QPointF(0, top / m_ratio), band);
+    }
 }

@@ -1,22 +1,34 @@
 #pragma once
 
-#include <QPixmap>
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 
+#include <vector>
+
 // A still picture drawn from an SVG at its natural size from the top-left
-// corner, rendered on first paint (not at start-up) and again only when the
-// device pixel ratio changes, so it stays sharp at any scale.
+// corner, so it stays sharp at any scale. The SVG is rendered once per device
+// pixel ratio, on first paint or earlier through prepare(), and kept only as
+// compressed bands of rows: a paint unpacks the bands it covers and no more,
+// so a picture as large as its window costs a fraction of its pixels in memory.
 class SvgPicture : public QWidget {
+    Q_OBJECT
 public:
     SvgPicture(const QString& resource, QWidget* parent);
     // An SVG rendered to a pixmap of `size` logical pixels at `ratio`.
     static QPixmap render(const QString& resource, QSize size, qreal ratio);
 
+    // Renders the picture now, at the ratio of the screen it will be shown on.
+    void prepare();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void renderBands(qreal ratio);
+
     QString m_resource;
-    QPixmap m_cache;
+    std::vector<QByteArray> m_bands;  // BandRows device rows each, compressed
+    QSize m_size;                     // in device pixels
+    qreal m_ratio = 0;
 };

@@ -6,6 +6,7 @@
 #include "rules_form.h"
 #include "screen_view.h"
 #include "temp_folder.h"
+#include "svg_picture.h"
 #include "view_host.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -305,4 +307,43 @@ TEST(Views, TheProgramSurvivesTheFileSizeLimit)
     struct sigaction now {};
     sigaction(SIGXFSZ, nullptr, &now);
     EXPECT_EQ(now.sa_handler, SIG_IGN);
+}
+
+// Windows made ahead of need stay hidden and leave nothing running; a window
+// made ahead, and one shown again after giving back its native window, shows
+// its picture exactly as the SVG renders it.
+TEST(Views, WindowsMadeAheadAndReleasedShowTheirPicturesExactly)
+{
+    app();
+    ViewFixture f;
+    f.views.prepareAhead();
+    for (int turn = 0; turn < 1000 && f.views.preparing(); ++turn)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_FALSE(f.views.preparing());
+    for (Form* form : std::initializer_list<Form*>{&f.screens->Form2, &f.screens->Form3, &f.screens->Form4, &f.screens->Form5,
+                                                   &f.screens->Form6, &f.screens->Form7, &f.screens->Form8}) {
+        ASSERT_NE(f.window(*form), nullptr) << form->caption().toStdString();
+        EXPECT_FALSE(f.window(*form)->isVisible()) << form->caption().toStdString();
+    }
+    EXPECT_TRUE(f.window(f.screens->Form1)->isVisible());
+
+    // The end screen's picture, above the lettering where no other widget lies.
+    QWidget* end = f.window(f.screens->Form7);
+    const QRect clear(0, 0, 684, 296);
+    const qreal ratio = end->devicePixelRatioF();
+    QImage expected(clear.size() * ratio, QImage::Format_RGB32);
+    expected.setDevicePixelRatio(ratio);
+    expected.fill(end->palette().color(QPalette::Window));
+    QPainter(&expected).drawPixmap(0, 0, SvgPicture::render(QStringLiteral(":/assets/endgame.svg"), QSize(), ratio));
+    for (int showing = 1; showing <= 2; ++showing) {
+        f.startGame({"Анна"}, 1);
+        f.click([&] { f.screens->Form7.showResult(f.studio(), QStringLiteral("Анна")); });
+        ASSERT_TRUE(end->isVisible());
+        EXPECT_EQ(end->grab(clear).toImage().convertToFormat(QImage::Format_RGB32), expected) << "showing " << showing;
+        f.click([&] {
+            f.screens->Form7.Timer2Timer();
+            f.screens->Form7.SpeedButton1Click();
+        });
+        ASSERT_FALSE(end->isVisible());
+    }
 }
