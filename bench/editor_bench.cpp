@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the question editor copes with a large base: a million records
 // (134 MB) in a temporary folder, or in the folder given as the argument.
 // Each action is timed five times and the median is shown, beside the time a

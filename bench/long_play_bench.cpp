@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long play at scale: long_play_bench [GAMES] [SEED] — plays that many whole
 // games of random legal clicks in virtual time, checking the game's
 // invariants after every event, and reports games per second.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a player waits for each screen change: from the input
 // event entering the program to the new window's first frame finished.
 //   screen_probe changes [SETTLE_MS [HOLD_MS]]   every change, then memory in the studio

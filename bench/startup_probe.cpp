@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the program from outside the rules: start-up to the menu on screen,
 // resident memory, and CPU used while the studio waits or the wheel spins.
 //   startup_probe bare          a bare Qt window (the floor)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_error.h"
 
 GameError::GameError(const QString& message) : m_message(message), m_utf8(message.toStdString())

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed inputs of the question fuzzer into fuzz/corpus/.
 
 Each input is: a flags byte (see question_fuzzer.cpp), the length of the base (two bytes, little-endian),

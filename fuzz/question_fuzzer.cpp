@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the question base and its editor together. The input is a question
 // file followed by what a user does with it; every step is checked against a
 // model of the file's bytes kept here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the game's SVG icon into the PNG sizes of the hicolor icon theme.
 // Usage: render_icons ICON.svg OUT_FOLDER NAME SIZE...
 // Writes OUT_FOLDER/<size>x<size>/apps/NAME.png for every size;

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Словодром in the player's own folder, $XDG_DATA_HOME/slovodrom
 # (~/.local/share/slovodrom by default). On the first run it puts a copy of the
 # bundled question base there as Data/Question.dat; a base the player already has,

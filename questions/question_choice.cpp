@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "question_choice.h"
 
 #include "game_error.h"

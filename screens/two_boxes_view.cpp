@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "two_boxes_view.h"
 
 #include "flat_button.h"

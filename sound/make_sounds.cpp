@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every sound of the game as a WAV file into the given folder:
 //   make_sounds FOLDER
 #include "synth.h"

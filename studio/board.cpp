@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "+" sector: opening any covered letter by clicking its tile.
 #include "studio_form.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Naming a letter: the letter buttons and the judging of a letter.
 #include "studio_form.h"
 

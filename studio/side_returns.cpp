@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-overs between the studio and the bargaining and two-boxes screens.
 #include "studio_form.h"
 

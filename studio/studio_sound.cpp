@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The studio's sounds and the speaker button that switches them off and on.
 #include "studio_form.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a game, the rounds, passing the turn, the prompt and leaving.
 #include "studio_form.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel: the draw, the animation, the announcement and the sector's move.
 #include "studio_form.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screen_view.h"
 
 #include "dispatcher.h"

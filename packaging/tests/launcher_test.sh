@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The launcher gives the player a folder of their own with a copy of the bundled
 # question base, never overwrites the player's base, and starts the game there.
 # Usage: launcher_test.sh LAUNCHER LAUNCHER_DIR PROGRAM_DIR DATA_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a finished build folder, unpacks it into a scratch
 # root and checks what a system would get: the control fields, exactly the expected
 # files, the program, the launcher, the bundled base and the tool that checks it, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of the game, in the states a player meets them, to PNG
 // files offscreen: slovodrom_screenshots OUTPUT_FOLDER [scale]
 #include "game_fixture.h"

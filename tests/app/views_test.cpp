@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows are a thin skin: clicks and typing on real widgets must reach
 // the screens' handlers, and the widgets must follow the screens.
 #include "game_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_error.h"
 #include "manual_clock.h"
 #include "runtime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question base that ships with the game must make good games at once.
 #include "cp1251.h"
 #include "question_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_form.h"
 #include "form.h"
 #include "game_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every system call of the question base fails in turn, the way a file
 // library is tested: each call of each kind that an action makes, once (a
 // passing fault) and from then on (a lasting one), with each error that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question base when the system fails it: a full disk, a base the user
 // may not write, no descriptors left, something else where the base belongs,
 // a base that shrinks or vanishes under the open editor. Each case runs the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cases the question fuzzer (fuzz/question_fuzzer.cpp) found, each cut down
 // to the few steps that matter and kept here so the fault stays mended.
 

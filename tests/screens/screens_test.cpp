@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The side screens: set-up, bargaining, two boxes and the main menu.
 #include "studio_play.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ALSA player: silent and harmless without a device or a library, and
 // when a device is there, it plays and then lets go of it and of its thread.
 #include "alsa_player.h"

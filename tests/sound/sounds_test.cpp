@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound files the build makes: valid, of their stated length, audible, clean at both ends.
 #include "synth.h"
 #include "wav.h"

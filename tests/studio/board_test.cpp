@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "+" sector: opening a letter by its tile.
 #include "studio_play.h"
 

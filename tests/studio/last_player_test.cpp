@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last player left in a round: three effective moves, then the word.
 #include "studio_play.h"
 

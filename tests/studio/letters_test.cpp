@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Naming letters: opening tiles, scoring, the host's replies, the turn and the two boxes.
 #include "studio_play.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many games of random legal clicks; every event must leave the game sound.
 #include "long_play.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns, rounds, the result and leaving the studio.
 #include "studio_play.h"
 

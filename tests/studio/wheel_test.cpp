@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel: the draw, the slowing animation, the announcement and each sector's move.
 #include "studio_play.h"
 
