@@ -7,20 +7,20 @@
 #include "menu_view.h"
 #include "rules_view.h"
 #include "runtime.h"
-#include "screens.h"
+#include "game_screens.h"
 #include "setup_view.h"
 #include "studio_view.h"
 #include "two_boxes_view.h"
 #include "view_host.h"
 
-void addGameViews(ViewHost& host, Screens& s, Dispatcher& d)
+void addGameViews(ViewHost& host, GameScreens& s, Dispatcher& d)
 {
-    host.add(s.Form1, [&] { return std::make_unique<MenuView>(s.Form1, d); });
-    host.add(s.Form2, [&] { return std::make_unique<StudioView>(s.Form2, d); });
-    host.add(s.Form3, [&] { return std::make_unique<EditorView>(s.Form3, d); });
-    host.add(s.Form4, [&] { return std::make_unique<SetupView>(s.Form4, d); });
-    host.add(s.Form5, [&] { return std::make_unique<BargainView>(s.Form5, d); });
-    host.add(s.Form6, [&] { return std::make_unique<TwoBoxesView>(s.Form6, d); });
-    host.add(s.Form7, [&] { return std::make_unique<EndView>(s.Form7, d); });
-    host.add(s.Form8, [&] { return std::make_unique<RulesView>(s.Form8, d); });
+    host.add(s.menu, [&] { return std::make_unique<MenuView>(s.menu, d); });
+    host.add(s.studio, [&] { return std::make_unique<StudioView>(s.studio, d); });
+    host.add(s.editor, [&] { return std::make_unique<EditorView>(s.editor, d); });
+    host.add(s.setup, [&] { return std::make_unique<SetupView>(s.setup, d); });
+    host.add(s.bargain, [&] { return std::make_unique<BargainView>(s.bargain, d); });
+    host.add(s.twoBoxes, [&] { return std::make_unique<TwoBoxesView>(s.twoBoxes, d); });
+    host.add(s.endOfGame, [&] { return std::make_unique<EndView>(s.endOfGame, d); });
+    host.add(s.rules, [&] { return std::make_unique<RulesView>(s.rules, d); });
 }

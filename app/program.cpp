@@ -32,7 +32,7 @@ Program::Program(const QString& folder, Audio audio, const QString& sounds)
         runtime.dispatcher.addListener([p = player.get()] { p->flush(); });
     }
     runtime.dispatcher.setErrorReporter(showErrorBox);
-    screens.Form1.setQuit([] { QApplication::quit(); });
+    screens.menu.setQuit([] { QApplication::quit(); });
     addGameViews(views, screens, runtime.dispatcher);
 }
 

@@ -5,7 +5,7 @@
 #include "qt_clock.h"
 #include "random.h"
 #include "runtime.h"
-#include "screens.h"
+#include "game_screens.h"
 #include "view_host.h"
 
 #include <memory>
@@ -28,7 +28,7 @@ public:
     SeededRandom random;
     QtClock clock;
     Runtime runtime;
-    Screens screens;
+    GameScreens screens;
     ViewHost views;
     std::unique_ptr<AlsaPlayer> player;  // none with Audio::Off
 

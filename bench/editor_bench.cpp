@@ -6,7 +6,7 @@
 // the whole base for "Удалить" should come close to.
 
 #include "editor_form.h"
-#include "screens.h"
+#include "game_screens.h"
 #include "form.h"
 #include "manual_clock.h"
 #include "question_record.h"
@@ -195,8 +195,8 @@ int main(int argc, char** argv)
         SeededRandom studioRandom(2);
         Runtime studioRuntime(studioClock, studioRandom, QString::fromStdString(root.string()));
         studioRuntime.dispatcher.setErrorReporter([&error](const QString& m) { error = m; });
-        Screens screens(studioRuntime);
-        StudioForm& studio = screens.Form2;
+        GameScreens screens(studioRuntime);
+        StudioForm& studio = screens.studio;
         studio.nameLabel(1).text = QStringLiteral("Анна");
         studio.Edit2.text = QStringLiteral("9");
         for (int i = 0; i < Runs; ++i) {

@@ -205,7 +205,7 @@ public:
 
     void stopStudioTimers()
     {
-        StudioForm& st = s.Form2;
+        StudioForm& st = s.studio;
         for (Timer* t : {&st.Timer1, &st.Timer2, &st.Timer3, &st.Timer4, &st.Timer5, &st.Timer6, &st.Timer7, &st.Timer8,
                          &st.Timer9, &st.Timer10, &st.Timer11})
             t->stop();
@@ -213,17 +213,17 @@ public:
 
     void enterStudio()
     {
-        measure("menu_to_setup", s.Form4, click(s.Form1, s.Form1.BitBtn1.text));
+        measure("menu_to_setup", s.setup, click(s.menu, s.menu.BitBtn1.text));
         set([this] {
-            s.Form4.Edit1.text = QStringLiteral("Анна");
-            s.Form4.Edit2.text = QStringLiteral("Борис");
+            s.setup.Edit1.text = QStringLiteral("Анна");
+            s.setup.Edit2.text = QStringLiteral("Борис");
         });
-        measure("setup_to_studio", s.Form2, click(s.Form4, s.Form4.BitBtn1.text));
+        measure("setup_to_studio", s.studio, click(s.setup, s.setup.BitBtn1.text));
     }
 
     void startGame()
     {
-        StudioForm& st = s.Form2;
+        StudioForm& st = s.studio;
         measure("studio_new_game", st, click(st, st.SpeedButton[34].text));
         if (!waitUntil([&st] { return st.KrutButton.enabled && st.KrutButton.visible; }, 10000))
             std::printf("warning: the studio is not waiting for a move\n");
@@ -232,7 +232,7 @@ public:
     void pass(const char* name)
     {
         m_pass = name;
-        StudioForm& st = s.Form2;
+        StudioForm& st = s.studio;
         enterStudio();
         startGame();
 
@@ -255,40 +255,40 @@ public:
             st.Sector = QStringLiteral("П");
             st.Timer7Timer();
         });
-        measure("studio_to_bargain", s.Form5, click(st, st.TakePriz.text));
+        measure("studio_to_bargain", s.bargain, click(st, st.TakePriz.text));
         measure("bargain_to_studio", st, tick([this] {
-                    s.Form5.Timer1.stop();
-                    s.Form5.Timer3.stop();
-                    s.Form5.Timer2Timer();
+                    s.bargain.Timer1.stop();
+                    s.bargain.Timer3.stop();
+                    s.bargain.Timer2Timer();
                 }));
         wait(100);
         stopStudioTimers();
 
         // The two boxes.
-        measure("studio_to_two_boxes", s.Form6, tick([&st] { st.Timer10Timer(); }));
+        measure("studio_to_two_boxes", s.twoBoxes, tick([&st] { st.Timer10Timer(); }));
         wait(50);
-        measure("two_boxes_open", s.Form6, click(s.Form6, QStringLiteral("Левая шкатулка")));
-        measure("two_boxes_to_studio", st, tick([this] { s.Form6.Timer2Timer(); }));
+        measure("two_boxes_open", s.twoBoxes, click(s.twoBoxes, QStringLiteral("Левая шкатулка")));
+        measure("two_boxes_to_studio", st, tick([this] { s.twoBoxes.Timer2Timer(); }));
         wait(100);
         stopStudioTimers();
 
         // The end of the game, and back to the menu.
         set([&st] { st.RoundNumber = st.RoundCount; });
-        measure("studio_to_end", s.Form7, tick([&st] { st.Timer4Timer(); }));
-        set([this] { s.Form7.Timer2Timer(); });
-        measure("end_to_menu", s.Form1, click(s.Form7, s.Form7.SpeedButton1.text));
+        measure("studio_to_end", s.endOfGame, tick([&st] { st.Timer4Timer(); }));
+        set([this] { s.endOfGame.Timer2Timer(); });
+        measure("end_to_menu", s.menu, click(s.endOfGame, s.endOfGame.SpeedButton1.text));
 
         // The editor and the rules.
-        measure("menu_to_editor", s.Form3, click(s.Form1, s.Form1.BitBtn2.text));
-        measure("editor_to_menu", s.Form1, click(s.Form3, s.Form3.BitBtn1.text));
-        measure("menu_to_rules", s.Form8, click(s.Form1, s.Form1.BitBtn4.text));
-        measure("rules_to_menu", s.Form1, click(s.Form8, s.Form8.BitBtn1.text));
+        measure("menu_to_editor", s.editor, click(s.menu, s.menu.BitBtn2.text));
+        measure("editor_to_menu", s.menu, click(s.editor, s.editor.BitBtn1.text));
+        measure("menu_to_rules", s.rules, click(s.menu, s.menu.BitBtn4.text));
+        measure("rules_to_menu", s.menu, click(s.rules, s.rules.BitBtn1.text));
     }
 
 private:
     ProbeApp& m_app;
     Program& m_program;
-    Screens& s;
+    GameScreens& s;
     const char* m_pass = "first";
 };
 
@@ -323,7 +323,7 @@ int main(int argc, char** argv)
     Program program;
     program.start();
     Probe probe(app, program);
-    ScreenView* menu = program.views.view(program.screens.Form1);
+    ScreenView* menu = program.views.view(program.screens.menu);
     waitUntil([menu] { return menu->windowHandle() && menu->windowHandle()->isExposed(); }, 10000);
     const double shown = nowMs();
     waitUntil([&] { return !program.views.preparing(); }, 30000);

@@ -88,14 +88,14 @@ private:
 
 void enterStudio(Program& p)
 {
-    Screens& s = p.screens;
-    p.runtime.dispatcher.run([&] { s.Form1.BitBtn1Click(); });
+    GameScreens& s = p.screens;
+    p.runtime.dispatcher.run([&] { s.menu.BitBtn1Click(); });
     p.runtime.dispatcher.run([&] {
-        s.Form4.Edit1.text = QStringLiteral("Анна");
-        s.Form4.Edit2.text = QStringLiteral("Борис");
-        s.Form4.BitBtn1Click();
+        s.setup.Edit1.text = QStringLiteral("Анна");
+        s.setup.Edit2.text = QStringLiteral("Борис");
+        s.setup.BitBtn1Click();
     });
-    p.runtime.dispatcher.run([&] { s.Form2.SpeedButton34Click(); });
+    p.runtime.dispatcher.run([&] { s.studio.SpeedButton34Click(); });
 }
 
 }
@@ -118,12 +118,12 @@ int main(int argc, char** argv)
                     QStringLiteral("sounds"));
     if (mode == "menu" || mode == "silent") {
         program.start();
-        program.views.view(program.screens.Form1)->installEventFilter(&probe);
+        program.views.view(program.screens.menu)->installEventFilter(&probe);
         return QApplication::exec();
     }
     program.start();
     enterStudio(program);
-    StudioForm& studio = program.screens.Form2;
+    StudioForm& studio = program.screens.studio;
     std::unique_ptr<AlsaPlayer> own;  // the sound mode's player on a chosen device
     if (mode == "idle") {
         const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;

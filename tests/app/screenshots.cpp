@@ -48,33 +48,33 @@ int main(int argc, char** argv)
     base[0] = {QStringLiteral("ПАРОВОЗ"), QStringLiteral("Машина на рельсах, что ходит на пару и угле")};
     base[1] = {QStringLiteral("КОСМОНАВТ"), QStringLiteral("Кто летает к звёздам на ракете?")};
     GameFixture game(base);
-    Screens& s = *game.screens;
+    GameScreens& s = *game.screens;
     ViewHost views(game.runtime.dispatcher);
     addGameViews(views, s, game.runtime.dispatcher);
     bool ok = true;
 
-    ok &= save(views, s.Form1, folder, QStringLiteral("menu"));
-    game.click([&] { s.Form1.BitBtn4Click(); });
-    ok &= save(views, s.Form8, folder, QStringLiteral("rules"));
-    game.click([&] { s.Form8.BitBtn1Click(); });
+    ok &= save(views, s.menu, folder, QStringLiteral("menu"));
+    game.click([&] { s.menu.BitBtn4Click(); });
+    ok &= save(views, s.rules, folder, QStringLiteral("rules"));
+    game.click([&] { s.rules.BitBtn1Click(); });
 
-    game.click([&] { s.Form1.BitBtn2Click(); });
+    game.click([&] { s.menu.BitBtn2Click(); });
     game.advance(1);
-    ok &= save(views, s.Form3, folder, QStringLiteral("editor"));
-    game.click([&] { s.Form3.BitBtn1Click(); });
+    ok &= save(views, s.editor, folder, QStringLiteral("editor"));
+    game.click([&] { s.editor.BitBtn1Click(); });
 
-    game.click([&] { s.Form1.BitBtn1Click(); });
+    game.click([&] { s.menu.BitBtn1Click(); });
     game.click([&] {
-        s.Form4.Edit1.text = QStringLiteral("Анна");
-        s.Form4.Edit2.text = QStringLiteral("Борис");
-        s.Form4.Edit3.text = QStringLiteral("Вера");
+        s.setup.Edit1.text = QStringLiteral("Анна");
+        s.setup.Edit2.text = QStringLiteral("Борис");
+        s.setup.Edit3.text = QStringLiteral("Вера");
     });
-    ok &= save(views, s.Form4, folder, QStringLiteral("setup"));
-    game.click([&] { s.Form4.BitBtn1Click(); });
-    ok &= save(views, s.Form2, folder, QStringLiteral("studio-start"));
+    ok &= save(views, s.setup, folder, QStringLiteral("setup"));
+    game.click([&] { s.setup.BitBtn1Click(); });
+    ok &= save(views, s.studio, folder, QStringLiteral("studio-start"));
 
     // A game: the first two records, in order; the wheel stops on "П".
-    StudioForm& st = s.Form2;
+    StudioForm& st = s.studio;
     game.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     game.click([&] { st.SpeedButton34Click(); });
     game.advance(2000 + 3000);
@@ -82,7 +82,7 @@ int main(int argc, char** argv)
     game.random.push({1, 0});  // sector "П", slow turn 2
     game.click([&] { st.KrutButtonClick(); });
     game.advance(200);
-    ok &= save(views, s.Form2, folder, QStringLiteral("studio-spinning"));
+    ok &= save(views, s.studio, folder, QStringLiteral("studio-spinning"));
     game.random.push({1});  // the announcement
     game.advance(30000);
     game.click([&] { st.SpeedButtonClick(16); });  // "О"
@@ -91,12 +91,12 @@ int main(int argc, char** argv)
     game.random.push({0});
     game.advance(30000);
     game.click([&] { st.SpeedButtonClick(18); });  // "Р"
-    ok &= save(views, s.Form2, folder, QStringLiteral("studio-play"));
+    ok &= save(views, s.studio, folder, QStringLiteral("studio-play"));
 
     game.random.push({5, 0, 0});  // "+"
     game.click([&] { st.KrutButtonClick(); });
     game.advance(30000);
-    ok &= save(views, s.Form2, folder, QStringLiteral("studio-plus"));
+    ok &= save(views, s.studio, folder, QStringLiteral("studio-plus"));
     game.click([&] { st.ZasClick(1); });
 
     game.random.push({1, 0, 2});  // "П" again
@@ -105,10 +105,10 @@ int main(int argc, char** argv)
     game.click([&] { st.TakePrizClick(); });
     game.random.push({5});  // eight offers
     game.advance(1000);
-    game.click([&] { s.Form5.SpeedButton1Click(); });
-    ok &= save(views, s.Form5, folder, QStringLiteral("bargain"));
-    game.click([&] { s.Form5.SpeedButton2Click(); });
-    game.click([&] { s.Form5.SpeedButton2Click(); });
+    game.click([&] { s.bargain.SpeedButton1Click(); });
+    ok &= save(views, s.bargain, folder, QStringLiteral("bargain"));
+    game.click([&] { s.bargain.SpeedButton2Click(); });
+    game.click([&] { s.bargain.SpeedButton2Click(); });
     game.advance(3000);
     game.advance(10);
 
@@ -116,40 +116,40 @@ int main(int argc, char** argv)
     auto openBoxes = [&] {
         game.click([&] {
             st.hideScreen();
-            s.Form6.showScreen();
-            s.Form6.Timer1.start();
+            s.twoBoxes.showScreen();
+            s.twoBoxes.Timer1.start();
         });
         game.random.push({1});
         game.advance(1);
     };
     openBoxes();
-    ok &= save(views, s.Form6, folder, QStringLiteral("twoboxes"));
-    game.click([&] { s.Form6.SpeedButton1Click(); });
-    ok &= save(views, s.Form6, folder, QStringLiteral("twoboxes-lost"));
+    ok &= save(views, s.twoBoxes, folder, QStringLiteral("twoboxes"));
+    game.click([&] { s.twoBoxes.SpeedButton1Click(); });
+    ok &= save(views, s.twoBoxes, folder, QStringLiteral("twoboxes-lost"));
     game.advance(3000);
     game.advance(10);
     openBoxes();
-    game.click([&] { s.Form6.SpeedButton2Click(); });
-    ok &= save(views, s.Form6, folder, QStringLiteral("twoboxes-won"));
+    game.click([&] { s.twoBoxes.SpeedButton2Click(); });
+    ok &= save(views, s.twoBoxes, folder, QStringLiteral("twoboxes-won"));
     game.advance(3000);
     game.advance(10);
 
     game.click([&] { st.SlovoButtonClick(); });
     game.click([&] { st.Edit1Edited(st.Answer); });
-    ok &= save(views, s.Form2, folder, QStringLiteral("studio-word"));
+    ok &= save(views, s.studio, folder, QStringLiteral("studio-word"));
 
-    game.click([&] { s.Form7.showResult(st, QStringLiteral("Вера")); });
+    game.click([&] { s.endOfGame.showResult(st, QStringLiteral("Вера")); });
     game.advance(5000);
-    ok &= save(views, s.Form7, folder, QStringLiteral("end"));
+    ok &= save(views, s.endOfGame, folder, QStringLiteral("end"));
     // The widest name the set-up screen takes, and a draw.
     for (const auto& [result, name] : {std::pair{QStringLiteral("ЖЩШЮЖЩШЮ"), QStringLiteral("end-wide-name")},
                                        std::pair{QStringLiteral("Ничья!"), QStringLiteral("end-draw")}}) {
-        game.click([&] { s.Form7.SpeedButton1Click(); });
-        game.click([&] { s.Form1.BitBtn1Click(); });
-        game.click([&] { s.Form4.BitBtn1Click(); });
-        game.click([&] { s.Form7.showResult(st, result); });
+        game.click([&] { s.endOfGame.SpeedButton1Click(); });
+        game.click([&] { s.menu.BitBtn1Click(); });
+        game.click([&] { s.setup.BitBtn1Click(); });
+        game.click([&] { s.endOfGame.showResult(st, result); });
         game.advance(5000);
-        ok &= save(views, s.Form7, folder, name);
+        ok &= save(views, s.endOfGame, folder, name);
     }
     if (!game.errors.isEmpty())
         std::fprintf(stderr, "errors: %s\n", qPrintable(game.errors.join(QLatin1Char(' '))));

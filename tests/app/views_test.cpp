@@ -72,11 +72,11 @@ TEST(Views, StartUpShowsTheMenuAlone)
 {
     app();
     ViewFixture f;
-    ASSERT_NE(f.window(f.screens->Form1), nullptr);
-    EXPECT_TRUE(f.window(f.screens->Form1)->isVisible());
-    EXPECT_EQ(f.window(f.screens->Form1)->windowTitle(), "     Меню Словодром");
-    EXPECT_EQ(f.window(f.screens->Form2), nullptr);
-    EXPECT_EQ(f.window(f.screens->Form1)->size(), QSize(137, 137));
+    ASSERT_NE(f.window(f.screens->menu), nullptr);
+    EXPECT_TRUE(f.window(f.screens->menu)->isVisible());
+    EXPECT_EQ(f.window(f.screens->menu)->windowTitle(), "     Меню Словодром");
+    EXPECT_EQ(f.window(f.screens->studio), nullptr);
+    EXPECT_EQ(f.window(f.screens->menu)->size(), QSize(137, 137));
 }
 
 // From the menu through the set-up screen to the studio, by mouse and keyboard only.
@@ -84,11 +84,11 @@ TEST(Views, MenuSetUpAndStudioByTheirWidgets)
 {
     app();
     ViewFixture f;
-    QTest::mouseClick(buttonNamed(f.window(f.screens->Form1), "Новая Игра"), Qt::LeftButton);
-    QWidget* setup = f.window(f.screens->Form4);
+    QTest::mouseClick(buttonNamed(f.window(f.screens->menu), "Новая Игра"), Qt::LeftButton);
+    QWidget* setup = f.window(f.screens->setup);
     ASSERT_NE(setup, nullptr);
     EXPECT_TRUE(setup->isVisible());
-    EXPECT_FALSE(f.window(f.screens->Form1)->isVisible());
+    EXPECT_FALSE(f.window(f.screens->menu)->isVisible());
 
     const auto edits = setup->findChildren<QLineEdit*>();
     QLineEdit* first = nullptr;
@@ -105,7 +105,7 @@ TEST(Views, MenuSetUpAndStudioByTheirWidgets)
     EXPECT_EQ(first->maxLength(), 8);
     QTest::keyClick(second, Qt::Key_Return);  // Enter acts as "OK"
 
-    QWidget* studio = f.window(f.screens->Form2);
+    QWidget* studio = f.window(f.screens->studio);
     ASSERT_NE(studio, nullptr);
     EXPECT_TRUE(studio->isVisible());
     EXPECT_FALSE(setup->isVisible());
@@ -133,7 +133,7 @@ TEST(Views, WordBoxTypesCapitalsAndHandsTheWordIn)
     f.startGame({"Анна"}, 3);
     f.advance(5000);
     f.click([&] { f.studio().SlovoButtonClick(); });
-    QWidget* studio = f.window(f.screens->Form2);
+    QWidget* studio = f.window(f.screens->studio);
     QLineEdit* entry = nullptr;
     for (QLineEdit* e : studio->findChildren<QLineEdit*>())
         if (e->geometry().topLeft() == QPoint(124, 504))
@@ -160,7 +160,7 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
     f.random.push({0, 0});  // "750", slow turn 2
     f.click([&] { f.studio().KrutButtonClick(); });
     f.advance(30000);
-    QWidget* studio = f.window(f.screens->Form2);
+    QWidget* studio = f.window(f.screens->studio);
     QPushButton* letterO = buttonNamed(studio, "О");
     ASSERT_NE(letterO, nullptr);
     ASSERT_TRUE(letterO->isEnabled());
@@ -221,7 +221,7 @@ TEST(Views, ClosedWordBoxTakesNoText)
     f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     f.startGame({"Анна", "Борис"}, 3);
     f.advance(5000);
-    QWidget* studio = f.window(f.screens->Form2);
+    QWidget* studio = f.window(f.screens->studio);
     QTest::mouseClick(buttonNamed(studio, "Назвать слово"), Qt::LeftButton);
     QLineEdit* entry = studio->findChild<QLineEdit*>(QStringLiteral("wordBox"));
     ASSERT_NE(entry, nullptr);
@@ -247,7 +247,7 @@ TEST(Views, WindowsOtherThanTheMenuRefuseToClose)
     app();
     ViewFixture f;
     f.startGame({"Анна"}, 1);
-    QWidget* studio = f.window(f.screens->Form2);
+    QWidget* studio = f.window(f.screens->studio);
     ASSERT_TRUE(studio->isVisible());
     EXPECT_FALSE(studio->close());
     EXPECT_TRUE(studio->isVisible());
@@ -259,9 +259,9 @@ TEST(Views, RulesHeadingsAreCentred)
 {
     app();
     ViewFixture f;
-    f.click([&] { f.screens->Form1.BitBtn4Click(); });
+    f.click([&] { f.screens->menu.BitBtn4Click(); });
     f.views.sync();
-    QWidget* rules = f.window(f.screens->Form8);
+    QWidget* rules = f.window(f.screens->rules);
     ASSERT_NE(rules, nullptr);
     int headings = 0;
     for (QPlainTextEdit* panel : rules->findChildren<QPlainTextEdit*>()) {
@@ -284,9 +284,9 @@ TEST(Views, WinnersNameShowsWhole)
     app();
     ViewFixture f;
     f.startGame({"Анна"}, 1);
-    f.click([&] { f.screens->Form7.showResult(f.studio(), QStringLiteral("ЖЩШЮЖЩШЮ")); });
+    f.click([&] { f.screens->endOfGame.showResult(f.studio(), QStringLiteral("ЖЩШЮЖЩШЮ")); });
     f.views.sync();
-    QWidget* end = f.window(f.screens->Form7);
+    QWidget* end = f.window(f.screens->endOfGame);
     ASSERT_NE(end, nullptr);
     QPlainTextEdit* name = end->findChild<QPlainTextEdit*>();
     ASSERT_NE(name, nullptr);
@@ -321,15 +321,15 @@ TEST(Views, WindowsMadeAheadAndReleasedShowTheirPicturesExactly)
     for (int turn = 0; turn < 1000 && f.views.preparing(); ++turn)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     EXPECT_FALSE(f.views.preparing());
-    for (Form* form : std::initializer_list<Form*>{&f.screens->Form2, &f.screens->Form3, &f.screens->Form4, &f.screens->Form5,
-                                                   &f.screens->Form6, &f.screens->Form7, &f.screens->Form8}) {
+    for (Form* form : std::initializer_list<Form*>{&f.screens->studio, &f.screens->editor, &f.screens->setup, &f.screens->bargain,
+                                                   &f.screens->twoBoxes, &f.screens->endOfGame, &f.screens->rules}) {
         ASSERT_NE(f.window(*form), nullptr) << form->caption().toStdString();
         EXPECT_FALSE(f.window(*form)->isVisible()) << form->caption().toStdString();
     }
-    EXPECT_TRUE(f.window(f.screens->Form1)->isVisible());
+    EXPECT_TRUE(f.window(f.screens->menu)->isVisible());
 
     // The end screen's picture, above the lettering where no other widget lies.
-    QWidget* end = f.window(f.screens->Form7);
+    QWidget* end = f.window(f.screens->endOfGame);
     const QRect clear(0, 0, 684, 296);
     const qreal ratio = end->devicePixelRatioF();
     QImage expected(clear.size() * ratio, QImage::Format_RGB32);
@@ -338,12 +338,12 @@ TEST(Views, WindowsMadeAheadAndReleasedShowTheirPicturesExactly)
     QPainter(&expected).drawPixmap(0, 0, SvgPicture::render(QStringLiteral(":/assets/endgame.svg"), QSize(), ratio));
     for (int showing = 1; showing <= 2; ++showing) {
         f.startGame({"Анна"}, 1);
-        f.click([&] { f.screens->Form7.showResult(f.studio(), QStringLiteral("Анна")); });
+        f.click([&] { f.screens->endOfGame.showResult(f.studio(), QStringLiteral("Анна")); });
         ASSERT_TRUE(end->isVisible());
         EXPECT_EQ(end->grab(clear).toImage().convertToFormat(QImage::Format_RGB32), expected) << "showing " << showing;
         f.click([&] {
-            f.screens->Form7.Timer2Timer();
-            f.screens->Form7.SpeedButton1Click();
+            f.screens->endOfGame.Timer2Timer();
+            f.screens->endOfGame.SpeedButton1Click();
         });
         ASSERT_FALSE(end->isVisible());
     }

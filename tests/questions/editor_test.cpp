@@ -438,14 +438,14 @@ TEST_F(Editor, BaseShrunkWhileOpen)
 TEST(EditorInTheGame, OpenedFromTheMenu)
 {
     GameFixture game;
-    EditorForm& editor = game.screens->Form3;
-    game.click([&] { game.screens->Form1.BitBtn2Click(); });
+    EditorForm& editor = game.screens->editor;
+    game.click([&] { game.screens->menu.BitBtn2Click(); });
     EXPECT_TRUE(editor.isVisible());
     game.advance(1);
     EXPECT_EQ(editor.Kolvo.text, "10");
     EXPECT_EQ(editor.Edit2.text, "КОТ");
     game.click([&] { editor.BitBtn1Click(); });
-    EXPECT_TRUE(game.screens->Form1.isVisible());
+    EXPECT_TRUE(game.screens->menu.isVisible());
     EXPECT_FALSE(editor.isVisible());
     EXPECT_TRUE(game.errors.isEmpty());
 }

@@ -136,11 +136,11 @@ struct Program {
     GameFixture game;
     std::string path, original;
 
-    EditorForm& editor() { return game.screens->Form3; }
+    EditorForm& editor() { return game.screens->editor; }
     std::string base() const { return game.folder.readBytes(path); }
     void openEditor()
     {
-        game.click([&] { game.screens->Form1.BitBtn2Click(); });
+        game.click([&] { game.screens->menu.BitBtn2Click(); });
         game.advance(1);
     }
 };
@@ -344,8 +344,8 @@ TEST_F(FaultSweep, EveryCallFailsInTurn)
                         const qsizetype errorsBefore = r.game.errors.size();
                         if (r.editor().isVisible())
                             r.game.click([&] { r.editor().BitBtn1Click(); });
-                        EXPECT_TRUE(r.game.screens->Form1.isVisible() || r.game.studio().isVisible()) << where;
-                        if (r.game.screens->Form1.isVisible()) {
+                        EXPECT_TRUE(r.game.screens->menu.isVisible() || r.game.studio().isVisible()) << where;
+                        if (r.game.screens->menu.isVisible()) {
                             r.openEditor();
                             const std::string now = r.base();
                             EXPECT_EQ(r.editor().Kolvo.text, QString::number(now.size() / RecordSize)) << where;

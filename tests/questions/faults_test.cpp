@@ -109,8 +109,8 @@ struct Faults : ::testing::Test {
     GameFixture game;
     std::string original = game.folder.readBytes(BasePath);
 
-    EditorForm& editor() { return game.screens->Form3; }
-    MenuForm& menu() { return game.screens->Form1; }
+    EditorForm& editor() { return game.screens->editor; }
+    MenuForm& menu() { return game.screens->menu; }
     std::string base() const { return game.folder.readBytes(BasePath); }
     std::string path(const std::string& relative = BasePath) const { return game.folder.file(relative); }
 

@@ -22,8 +22,8 @@ const std::string BasePath = "Data/Question.dat";
 TEST(FuzzRegressions, SaveAfterTheBaseWasCutToAFewBytes)
 {
     GameFixture game{{}};
-    EditorForm& editor = game.screens->Form3;
-    game.click([&] { game.screens->Form1.BitBtn2Click(); });
+    EditorForm& editor = game.screens->editor;
+    game.click([&] { game.screens->menu.BitBtn2Click(); });
     game.advance(1);
     game.click([&] { editor.NewClick(); });
     game.click([&] { editor.SaveClick(); });

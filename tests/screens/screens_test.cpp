@@ -9,7 +9,7 @@ using Play::host;
 namespace {
 
 struct SetupFixture {
-    SetupFixture() { g.click([&] { g.screens->Form1.BitBtn1Click(); }); }
+    SetupFixture() { g.click([&] { g.screens->menu.BitBtn1Click(); }); }
     void ok(const QString& a, const QString& b, const QString& c)
     {
         g.click([&] {
@@ -20,7 +20,7 @@ struct SetupFixture {
         });
     }
     GameFixture g;
-    SetupForm& setup = g.screens->Form4;
+    SetupForm& setup = g.screens->setup;
     StudioForm& s = g.studio();
 };
 
@@ -77,8 +77,8 @@ TEST(Setup, SecondGameReusesTheNames)
     GameFixture g;
     Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 2);
     g.click([&] { g.studio().BitBtn1Click(); });
-    g.click([&] { g.screens->Form1.BitBtn1Click(); });
-    SetupForm& setup = g.screens->Form4;
+    g.click([&] { g.screens->menu.BitBtn1Click(); });
+    SetupForm& setup = g.screens->setup;
     EXPECT_EQ(setup.Edit2.text, QStringLiteral("Боря"));
     EXPECT_EQ(g.studio().visiblePanels(), 0);  // the menu clears the studio's panels
     g.click([&] { setup.BitBtn1Click(); });
@@ -103,7 +103,7 @@ struct Bargain {
         g.advance(1000);
     }
     GameFixture g;
-    BargainForm& b = g.screens->Form5;
+    BargainForm& b = g.screens->bargain;
     StudioForm& s = g.studio();
 };
 
@@ -198,9 +198,9 @@ TEST(Menu, NewGameClearsTheStudio)
     g.advance(5000);
     Play::nameWord(g, QStringLiteral("КОТ"));
     g.click([&] { s.BitBtn1Click(); });
-    g.click([&] { g.screens->Form1.BitBtn1Click(); });
-    EXPECT_TRUE(g.screens->Form4.isVisible());
-    EXPECT_FALSE(g.screens->Form1.isVisible());
+    g.click([&] { g.screens->menu.BitBtn1Click(); });
+    EXPECT_TRUE(g.screens->setup.isVisible());
+    EXPECT_FALSE(g.screens->menu.isVisible());
     EXPECT_FALSE(s.Label[20].visible);
     for (int i = 1; i <= 12; ++i) {
         EXPECT_FALSE(s.Zas[i].visible);

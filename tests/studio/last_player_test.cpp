@@ -176,8 +176,8 @@ TEST(LastPlayer, BonusOnTheThirdMoveComesBeforeTheWord)
     EXPECT_FALSE(p.s.KrutButton.enabled);
     p.g.random.push(1);
     p.g.advance(3001);
-    ASSERT_TRUE(p.g.screens->Form6.isVisible());
-    p.g.click([&] { p.g.screens->Form6.SpeedButton2Click(); });
+    ASSERT_TRUE(p.g.screens->twoBoxes.isVisible());
+    p.g.click([&] { p.g.screens->twoBoxes.SpeedButton2Click(); });
     p.g.advance(3001);
     EXPECT_EQ(p.s.RoundScore2, 150 + 1500);
     EXPECT_EQ(p.s.EffectiveMoveCount, 4);
@@ -196,7 +196,7 @@ TEST(LastPlayer, BonusThatSolvedTheWordOpensNoEntry)
     }
     EXPECT_TRUE(p.s.WordSolvedAtBonus);
     p.g.advance(3001);
-    p.g.click([&] { p.g.screens->Form6.SpeedButton1Click(); });
+    p.g.click([&] { p.g.screens->twoBoxes.SpeedButton1Click(); });
     p.g.advance(3001);
     EXPECT_EQ(host(p.g), QStringLiteral("Вы отгадали слово!"));
     EXPECT_FALSE(p.s.Edit1.visible);
@@ -204,7 +204,7 @@ TEST(LastPlayer, BonusThatSolvedTheWordOpensNoEntry)
     EXPECT_TRUE(p.s.Timer3.isRunning());
     p.g.advance(60000);
     EXPECT_EQ(p.s.RoundNumber, 2);
-    EXPECT_EQ(p.s.TotalScore2, 150 + p.g.screens->Form6.BoxPoints * (p.g.screens->Form6.LuckyBox == 1));
+    EXPECT_EQ(p.s.TotalScore2, 150 + p.g.screens->twoBoxes.BoxPoints * (p.g.screens->twoBoxes.LuckyBox == 1));
     EXPECT_FALSE(p.s.Edit1.visible);
 }
 
@@ -281,7 +281,7 @@ TEST(LastPlayer, TakingThePrizeEndsTheRound)
     LastPlayer p(QStringLiteral("КОТ"));
     p.spin(QStringLiteral("П"));
     p.g.click([&] { p.s.TakePrizClick(); });
-    BargainForm& b = p.g.screens->Form5;
+    BargainForm& b = p.g.screens->bargain;
     p.g.random.push({0, 5, 7});  // three offers; the first is 15, the box holds 17
     p.g.advance(1000);
     p.g.click([&] { b.SpeedButton2Click(); });

@@ -103,7 +103,7 @@ TEST(Letters, ThreeInARowEarnsTheTwoBoxes)
 {
     for (int lucky : {0, 1}) {
         Game game({QStringLiteral("КАРАВАН")});
-        TwoBoxesForm& boxes = game.g.screens->Form6;
+        TwoBoxesForm& boxes = game.g.screens->twoBoxes;
         Play::spin(game.g, QStringLiteral("100"));
         Play::letter(game.g, QStringLiteral("К"));
         Play::spin(game.g, QStringLiteral("100"));
@@ -145,7 +145,7 @@ TEST(Letters, ThreeInARowEarnsTheTwoBoxes)
 TEST(Letters, BonusLetterThatCompletesTheWordEndsTheRoundAfterTheBoxes)
 {
     Game game({QStringLiteral("КОТ"), QStringLiteral("ДОМ")}, 2, 2);
-    TwoBoxesForm& boxes = game.g.screens->Form6;
+    TwoBoxesForm& boxes = game.g.screens->twoBoxes;
     for (const char* l : {"К", "О"}) {
         Play::spin(game.g, QStringLiteral("200"));
         Play::letter(game.g, QString::fromUtf8(l));
@@ -191,6 +191,6 @@ TEST(Letters, LastLetterSolvesTheWord)
     EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Игра окончена!"));  // the only round is the last
     EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
     game.g.advance(5000);
-    EXPECT_TRUE(game.g.screens->Form7.isVisible());
-    EXPECT_EQ(game.g.screens->Form7.Edit1.text, QStringLiteral("Аня"));
+    EXPECT_TRUE(game.g.screens->endOfGame.isVisible());
+    EXPECT_EQ(game.g.screens->endOfGame.Edit1.text, QStringLiteral("Аня"));
 }

@@ -58,8 +58,8 @@ public:
     {
         const auto& f = *m_g.screens;
         while ((m_report.gamesStarted < m_options.games || m_gameOn) && !m_stopped) {
-            if (f.Form1.isVisible())
-                act(Kind::Other, QStringLiteral("menu: Новая Игра"), [&] { m_g.screens->Form1.BitBtn1Click(); });
+            if (f.menu.isVisible())
+                act(Kind::Other, QStringLiteral("menu: Новая Игра"), [&] { m_g.screens->menu.BitBtn1Click(); });
             else
                 step();
             if (m_eventsThisGame > m_options.maxEventsPerGame)
@@ -138,8 +138,8 @@ private:
         snap.atPointer = s().S[1].text;
         snap.spinning = s().Timer6.isRunning();
         snap.banner = s().Label[20].visible;
-        snap.sideScreen = m_g.screens->Form5.isVisible() || m_g.screens->Form6.isVisible();
-        snap.endScreen = m_g.screens->Form7.isVisible();
+        snap.sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
+        snap.endScreen = m_g.screens->endOfGame.isVisible();
         return snap;
     }
 
@@ -199,13 +199,13 @@ private:
         expect(Sound::Bankrupt, stopped && sector == QStringLiteral("Б") ? 1 : 0, "the wheel's stop");
         expect(Sound::Miss, stopped && sector == QLatin1String("0") ? 1 : 0, "the wheel's stop");
         expect(Sound::SectorPoints, stopped && sectorPoints(sector) + (sector == QLatin1String("x2")) > 0 ? 1 : 0, "the wheel's stop");
-        const bool sideScreen = m_g.screens->Form5.isVisible() || m_g.screens->Form6.isVisible();
+        const bool sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
         expect(Sound::Sting, (stopped && bright ? 1 : 0) + (sideScreen && !before.sideScreen ? 1 : 0), "a sting");
         expect(Sound::Applause, s().Label[20].visible && !before.banner ? 1 : 0, "the round's banner");
-        expect(Sound::Finale, m_g.screens->Form7.isVisible() && !before.endScreen ? 1 : 0, "the end of the game");
+        expect(Sound::Finale, m_g.screens->endOfGame.isVisible() && !before.endScreen ? 1 : 0, "the end of the game");
         // A box opens: one of the two boxes, or the prize box once the bargaining is settled.
-        const BargainForm& bargain = m_g.screens->Form5;
-        const TwoBoxesForm& boxes = m_g.screens->Form6;
+        const BargainForm& bargain = m_g.screens->bargain;
+        const TwoBoxesForm& boxes = m_g.screens->twoBoxes;
         const bool chosen = what.startsWith(QStringLiteral("boxes: "));
         const bool settled = what.startsWith(QStringLiteral("bargain: ")) && !bargain.SpeedButton1.enabled &&
                              !bargain.SpeedButton2.enabled;
@@ -237,7 +237,7 @@ private:
             ++m_report.wordsWrong;
         if (s().RoundNumber != before.roundNumber && s().RoundNumber > 1)
             ++m_report.roundsPlayed;
-        if (m_gameOn && f.Form7.isVisible()) {
+        if (m_gameOn && f.endOfGame.isVisible()) {
             m_gameOn = false;
             ++m_report.gamesFinished;
         }
@@ -247,8 +247,8 @@ private:
     {
         auto& f = *m_g.screens;
         int screens = 0;
-        for (const Form* form : std::initializer_list<const Form*>{&f.Form1, &f.Form2, &f.Form3, &f.Form4, &f.Form5,
-                                                                    &f.Form6, &f.Form7, &f.Form8})
+        for (const Form* form : std::initializer_list<const Form*>{&f.menu, &f.studio, &f.editor, &f.setup, &f.bargain,
+                                                                    &f.twoBoxes, &f.endOfGame, &f.rules})
             screens += form->isVisible() ? 1 : 0;
         if (screens != 1)
             return fail(QStringLiteral("%1 screens on view").arg(screens));
@@ -376,7 +376,7 @@ private:
 
     void checkBargain()
     {
-        const BargainForm& b = m_g.screens->Form5;
+        const BargainForm& b = m_g.screens->bargain;
         if (!b.isVisible() || b.OfferStep < 1)
             return;
         if (b.OfferLimit < 3 || b.OfferLimit > 12)
@@ -407,21 +407,21 @@ private:
         std::vector<Choice> c;
         auto& f = *m_g.screens;
         StudioForm& st = s();
-        if (f.Form4.isVisible()) {
+        if (f.setup.isVisible()) {
             c.push_back({Kind::Other, QStringLiteral("set-up: OK"), [this] { setupAndOk(); }, 1});
-        } else if (f.Form7.isVisible()) {
-            if (f.Form7.SpeedButton1.visible)
-                c.push_back({Kind::Other, QStringLiteral("end: ВЫХОД"), [this] { m_g.screens->Form7.SpeedButton1Click(); }, 1});
-        } else if (f.Form5.isVisible()) {
-            if (f.Form5.SpeedButton1.enabled)
-                c.push_back({Kind::Other, QStringLiteral("bargain: black box"), [this] { m_g.screens->Form5.SpeedButton1Click(); }, 3});
-            if (f.Form5.SpeedButton2.enabled)
-                c.push_back({Kind::Other, QStringLiteral("bargain: money"), [this] { m_g.screens->Form5.SpeedButton2Click(); }, 2});
-        } else if (f.Form6.isVisible()) {
-            if (f.Form6.SpeedButton1.enabled)
-                c.push_back({Kind::Other, QStringLiteral("boxes: 1"), [this] { m_g.screens->Form6.SpeedButton1Click(); }, 1});
-            if (f.Form6.SpeedButton2.enabled)
-                c.push_back({Kind::Other, QStringLiteral("boxes: 2"), [this] { m_g.screens->Form6.SpeedButton2Click(); }, 1});
+        } else if (f.endOfGame.isVisible()) {
+            if (f.endOfGame.SpeedButton1.visible)
+                c.push_back({Kind::Other, QStringLiteral("end: ВЫХОД"), [this] { m_g.screens->endOfGame.SpeedButton1Click(); }, 1});
+        } else if (f.bargain.isVisible()) {
+            if (f.bargain.SpeedButton1.enabled)
+                c.push_back({Kind::Other, QStringLiteral("bargain: black box"), [this] { m_g.screens->bargain.SpeedButton1Click(); }, 3});
+            if (f.bargain.SpeedButton2.enabled)
+                c.push_back({Kind::Other, QStringLiteral("bargain: money"), [this] { m_g.screens->bargain.SpeedButton2Click(); }, 2});
+        } else if (f.twoBoxes.isVisible()) {
+            if (f.twoBoxes.SpeedButton1.enabled)
+                c.push_back({Kind::Other, QStringLiteral("boxes: 1"), [this] { m_g.screens->twoBoxes.SpeedButton1Click(); }, 1});
+            if (f.twoBoxes.SpeedButton2.enabled)
+                c.push_back({Kind::Other, QStringLiteral("boxes: 2"), [this] { m_g.screens->twoBoxes.SpeedButton2Click(); }, 1});
         } else if (st.isVisible()) {
             if (st.KrutButton.visible && st.KrutButton.enabled)
                 c.push_back({Kind::Other, QStringLiteral("spin"), [this] { s().KrutButtonClick(); }, 12});
@@ -482,7 +482,7 @@ private:
 
     void setupAndOk()
     {
-        SetupForm& setup = m_g.screens->Form4;
+        SetupForm& setup = m_g.screens->setup;
         if (chance(0.7)) {
             static const QString names[] = {QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вика"),
                                             QStringLiteral(" "), QStringLiteral("Григорий")};
@@ -505,7 +505,7 @@ private:
 
     bool canGoOn()
     {
-        if (m_g.clock.hasPending() || m_g.screens->Form1.isVisible())
+        if (m_g.clock.hasPending() || m_g.screens->menu.isVisible())
             return true;
         return somethingToPress(choices(false));
     }

@@ -124,9 +124,9 @@ TEST_P(GameResult, NamesTheWinnerOrADraw)
     s.RoundScore2 = c.scores[1];
     s.RoundScore3 = c.scores[2];
     g.click([&] { s.StartRound(); });
-    EXPECT_TRUE(g.screens->Form7.isVisible());
+    EXPECT_TRUE(g.screens->endOfGame.isVisible());
     EXPECT_FALSE(s.isVisible());
-    EXPECT_EQ(g.screens->Form7.Edit1.text, QString::fromUtf8(c.expected));
+    EXPECT_EQ(g.screens->endOfGame.Edit1.text, QString::fromUtf8(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Turns, GameResult,
@@ -144,7 +144,7 @@ TEST(Turns, EndScreenOffersTheExitAfterFiveSeconds)
 {
     GameFixture g;
     StudioForm& s = g.studio();
-    EndForm& end = g.screens->Form7;
+    EndForm& end = g.screens->endOfGame;
     for (int game = 0; game < 2; ++game) {
         Play::start(g, {QStringLiteral("Аня")}, 1);
         g.advance(5000);
@@ -157,7 +157,7 @@ TEST(Turns, EndScreenOffersTheExitAfterFiveSeconds)
         g.advance(1);
         EXPECT_TRUE(end.SpeedButton1.visible);
         g.click([&] { end.SpeedButton1Click(); });
-        EXPECT_TRUE(g.screens->Form1.isVisible());
+        EXPECT_TRUE(g.screens->menu.isVisible());
         EXPECT_FALSE(end.isVisible());
         EXPECT_TRUE(end.Edit1.text.isEmpty());
         EXPECT_FALSE(end.SpeedButton1.visible);
@@ -180,7 +180,7 @@ TEST(Turns, NineRoundsEndWithTheClosingBanner)
     EXPECT_EQ(s.RoundNumber, 10);
     EXPECT_EQ(s.Answer, s.RoundAnswers[10]);
     EXPECT_EQ(s.TotalScore1, 18000);
-    EXPECT_TRUE(g.screens->Form7.isVisible());
+    EXPECT_TRUE(g.screens->endOfGame.isVisible());
 }
 
 // "Новая игра" in the middle of a spin stops the old chain; nothing of it reaches the new game.
@@ -261,14 +261,14 @@ TEST(Turns, ExitStopsTheGameBehindTheMenu)
     g.random.push({0, 0});
     g.click([&] { s.KrutButtonClick(); });
     g.click([&] { s.BitBtn1Click(); });
-    EXPECT_TRUE(g.screens->Form1.isVisible());
+    EXPECT_TRUE(g.screens->menu.isVisible());
     EXPECT_FALSE(s.isVisible());
     EXPECT_FALSE(g.clock.hasPending());
     g.advance(60000);
-    EXPECT_FALSE(g.screens->Form7.isVisible());
+    EXPECT_FALSE(g.screens->endOfGame.isVisible());
 
-    g.click([&] { g.screens->Form1.BitBtn1Click(); });
-    g.click([&] { g.screens->Form4.BitBtn1Click(); });
+    g.click([&] { g.screens->menu.BitBtn1Click(); });
+    g.click([&] { g.screens->setup.BitBtn1Click(); });
     ASSERT_TRUE(s.isVisible());
     EXPECT_FALSE(s.KrutButton.enabled);
     EXPECT_FALSE(s.SlovoButton.enabled);

@@ -82,6 +82,6 @@ TEST(Word, RightWordInTheLastRoundClosesTheGame)
     Play::nameWord(game.g, QStringLiteral("ДОМ"));
     EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Игра окончена!"));
     game.g.advance(5000);
-    EXPECT_TRUE(game.g.screens->Form7.isVisible());
+    EXPECT_TRUE(game.g.screens->endOfGame.isVisible());
     EXPECT_EQ(game.s.TotalScore1, 4000);
 }

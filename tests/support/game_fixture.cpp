@@ -11,13 +11,13 @@ GameFixture::GameFixture(const std::vector<std::pair<QString, QString>>& base)
     folder.writeBase(base);
     runtime.dispatcher.setErrorReporter([this](const QString& m) { errors << m; });
     runtime.sound.plug(&sounds);
-    screens = std::make_unique<Screens>(runtime);
+    screens = std::make_unique<GameScreens>(runtime);
 }
 
 void GameFixture::startGame(const QStringList& names, int rounds)
 {
-    click([&] { screens->Form1.BitBtn1Click(); });
-    SetupForm& setup = screens->Form4;
+    click([&] { screens->menu.BitBtn1Click(); });
+    SetupForm& setup = screens->setup;
     click([&] {
         setup.Edit1.text = names.value(0);
         setup.Edit2.text = names.value(1);

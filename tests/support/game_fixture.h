@@ -4,7 +4,7 @@
 #include "manual_clock.h"
 #include "recorded_sounds.h"
 #include "runtime.h"
-#include "screens.h"
+#include "game_screens.h"
 #include "scripted_random.h"
 #include "temp_folder.h"
 
@@ -35,11 +35,11 @@ struct GameFixture {
     ManualClock clock;
     ScriptedRandom random;
     Runtime runtime;
-    std::unique_ptr<Screens> screens;
+    std::unique_ptr<GameScreens> screens;
     QStringList errors;
     RecordedSounds sounds;
 
-    StudioForm& studio() { return screens->Form2; }
+    StudioForm& studio() { return screens->studio; }
 };
 
 // Ten records whose answers are "КОТ", "ДОМ", ... — enough for any game.

@@ -14,18 +14,18 @@ class Runtime;
 
 // The eight screens of the program, created once in this order and linked to
 // each other; only the menu is on view at first.
-class Screens {
+class GameScreens {
 public:
-    explicit Screens(Runtime& runtime);
-    Screens(const Screens&) = delete;
-    Screens& operator=(const Screens&) = delete;
+    explicit GameScreens(Runtime& runtime);
+    GameScreens(const GameScreens&) = delete;
+    GameScreens& operator=(const GameScreens&) = delete;
 
-    MenuForm Form1;
-    StudioForm Form2;
-    EditorForm Form3;
-    SetupForm Form4;
-    BargainForm Form5;
-    TwoBoxesForm Form6;
-    EndForm Form7;
-    RulesForm Form8;
+    MenuForm menu;
+    StudioForm studio;
+    EditorForm editor;
+    SetupForm setup;
+    BargainForm bargain;
+    TwoBoxesForm twoBoxes;
+    EndForm endOfGame;
+    RulesForm rules;
 };

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game_screens.h"
+
+GameScreens::GameScreens(Runtime& runtime)
+    : studio(runtime), editor(runtime), bargain(runtime), twoBoxes(runtime), endOfGame(runtime)
+{
+    menu.link(studio, editor, setup, rules);
+    studio.link(menu, bargain, twoBoxes, endOfGame);
+    editor.link(menu);
+    setup.link(studio);
+    bargain.link(studio);
+    twoBoxes.link(studio);
+    endOfGame.link(menu);
+    rules.link(menu);
+}
