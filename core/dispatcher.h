@@ -29,7 +29,6 @@ public:
     // both can be used: a hidden or disabled control never acts, whatever a
     // window, the keyboard or a stale widget sends.
     void press(const Form& form, const Control& control, const std::function<void()>& handler);
-    bool inEvent() const { return m_depth > 0; }
 
 private:
     void report(const QString& message);

@@ -21,7 +21,8 @@ private:
 
 // A failed operation on the question file, carrying the classic I/O error code
 // (2 file not found, 3 invalid filename, 4 too many open files, 5 access
-// denied, 100 read beyond end of file, 101 disk full, 103 file not open).
+// denied, 100 read beyond end of file, 101 disk full, 103 file not open), or
+// 1000 + errno for a system error without a text of its own.
 class IoError : public GameError {
 public:
     explicit IoError(int code);

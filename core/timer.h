@@ -29,7 +29,6 @@ public:
     void setInterval(int ms);
     int interval() const { return m_interval; }
     bool isRunning() const { return m_running; }
-    Mode mode() const { return m_mode; }
     const QString& name() const { return m_name; }
 
     // Called by the clock (or the dispatcher for AfterEvent timers) on a tick.

@@ -21,7 +21,6 @@ public:
     // While hidden, does ahead what the first showing would otherwise wait
     // for: the native window, the style's polish, the pictures.
     void prepare();
-    Form& form() { return m_form; }
 
 protected:
     // A screen is left only through its own buttons and timers: a close sent

@@ -18,7 +18,8 @@ QLabel* label(QWidget* parent, int x, int y, int w, int h, const QFont& font, QC
 // A read-only text box; `scroll` gives it a vertical scroll bar.
 QPlainTextEdit* textBox(QWidget* parent, int x, int y, int w, int h, const QFont& font, QColor text, QColor background,
                         bool scroll, bool border = false);
-// A push button that never takes the keyboard focus, with an optional picture.
+// A push button with an optional picture; it takes the keyboard focus only
+// when `focus` is set (a screen's own buttons), never for the studio's.
 QPushButton* button(QWidget* parent, int x, int y, int w, int h, const QString& icon = QString(), bool focus = false);
 void setColours(QWidget* w, QColor text, QColor background);
 }
