@@ -27,6 +27,7 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
     Control* controls[3] = {&f.Edit1, &f.Edit2, &f.Edit3};
     for (int i = 0; i < 3; ++i) {
         auto* e = new QLineEdit(this);
+        e->setObjectName(QStringLiteral("name%1").arg(i + 1));
         e->setGeometry(40 + 112 * i, 32, 57, 21);
         e->setMaxLength(SetupForm::NameLength);
         Control* c = controls[i];

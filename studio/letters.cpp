@@ -6,16 +6,11 @@
 #include "host_phrases.h"
 #include "runtime.h"
 
-namespace {
-
-// Points per opened tile of the sector the wheel stopped on ("x2" doubles instead).
-int sectorPoints(const QString& sector)
+int StudioForm::sectorPoints(const QString& sector)
 {
     bool ok = false;
     const int points = sector.toInt(&ok);
     return ok ? points : 0;
-}
-
 }
 
 void StudioForm::SpeedButtonClick(int n)

@@ -97,6 +97,10 @@ public:
     void SoundButtonClick();  // the speaker button or the key M: sound off, or on again
     bool soundOn() const;
 
+    // Points per tile a letter opens on `sector`; 0 for "x2" (it doubles
+    // instead) and for the sectors without points.
+    static int sectorPoints(const QString& sector);
+
     // The sixteen sectors in the wheel's initial order.
     static const std::array<QString, 16>& sectors();
 

@@ -52,6 +52,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     for (int n = 1; n <= 12; ++n) {
         QLabel* l = Kit::label(this, 428 + 21 * (n - 1), 102, 20, 21, Fonts::font(Face::Serif, 19), Qt::black, Qt::white);
         l->setAlignment(Qt::AlignCenter);
+        l->setObjectName(QStringLiteral("letter%1").arg(n));
         m_binder.label(f.Label[n], l);
     }
     for (int n = 1; n <= 12; ++n) {

@@ -90,15 +90,8 @@ TEST(Views, MenuSetUpAndStudioByTheirWidgets)
     EXPECT_TRUE(setup->isVisible());
     EXPECT_FALSE(f.window(f.screens->menu)->isVisible());
 
-    const auto edits = setup->findChildren<QLineEdit*>();
-    QLineEdit* first = nullptr;
-    QLineEdit* second = nullptr;
-    for (QLineEdit* e : edits) {
-        if (e->geometry().topLeft() == QPoint(40, 32))
-            first = e;
-        if (e->geometry().topLeft() == QPoint(152, 32))
-            second = e;
-    }
+    auto* first = setup->findChild<QLineEdit*>(QStringLiteral("name1"));
+    auto* second = setup->findChild<QLineEdit*>(QStringLiteral("name2"));
     ASSERT_TRUE(first && second);
     type(first, "Анна");
     type(second, "Борис");
@@ -134,10 +127,7 @@ TEST(Views, WordBoxTypesCapitalsAndHandsTheWordIn)
     f.advance(5000);
     f.click([&] { f.studio().SlovoButtonClick(); });
     QWidget* studio = f.window(f.screens->studio);
-    QLineEdit* entry = nullptr;
-    for (QLineEdit* e : studio->findChildren<QLineEdit*>())
-        if (e->geometry().topLeft() == QPoint(124, 504))
-            entry = e;
+    auto* entry = studio->findChild<QLineEdit*>(QStringLiteral("wordBox"));
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->isVisibleTo(studio));
     type(entry, "ко");
@@ -178,11 +168,9 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
     EXPECT_FALSE(f.studio().SpeedButton[20].visible);
     EXPECT_EQ(f.studio().RoundScore1, 1500);
 
-    QString letterOnTile2;
-    for (QLabel* l : studio->findChildren<QLabel*>())
-        if (l->geometry().topLeft() == QPoint(449, 102))
-            letterOnTile2 = l->text();
-    EXPECT_EQ(letterOnTile2, "О");
+    auto* letterOnTile2 = studio->findChild<QLabel*>(QStringLiteral("letter2"));
+    ASSERT_NE(letterOnTile2, nullptr);
+    EXPECT_EQ(letterOnTile2->text(), "О");
 
     // The speaker switches the sound by a click and by the Latin M; "ь", typed
     // on the same key in a Russian layout, stays the letter's.

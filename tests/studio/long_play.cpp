@@ -28,13 +28,6 @@ std::vector<std::pair<QString, QString>> longPlayBase()
     return base;
 }
 
-int sectorPoints(const QString& sector)
-{
-    bool ok = false;
-    const int points = sector.toInt(&ok);
-    return ok ? points : 0;
-}
-
 enum class Kind { Tick, Letter, Typing, StrayTyping, NewGame, Other };
 
 struct Snapshot {
@@ -198,7 +191,7 @@ private:
         const bool bright = sector == QLatin1String("+") || sector == QStringLiteral("П");
         expect(Sound::Bankrupt, stopped && sector == QStringLiteral("Б") ? 1 : 0, "the wheel's stop");
         expect(Sound::Miss, stopped && sector == QLatin1String("0") ? 1 : 0, "the wheel's stop");
-        expect(Sound::SectorPoints, stopped && sectorPoints(sector) + (sector == QLatin1String("x2")) > 0 ? 1 : 0, "the wheel's stop");
+        expect(Sound::SectorPoints, stopped && StudioForm::sectorPoints(sector) + (sector == QLatin1String("x2")) > 0 ? 1 : 0, "the wheel's stop");
         const bool sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
         expect(Sound::Sting, (stopped && bright ? 1 : 0) + (sideScreen && !before.sideScreen ? 1 : 0), "a sting");
         expect(Sound::Applause, s().Label[20].visible && !before.banner ? 1 : 0, "the round's banner");
@@ -351,7 +344,7 @@ private:
                 if (before.sector == QLatin1String("x2"))
                     allowed = opened >= 1 && now == clampedScore(2 * was);
                 else
-                    allowed = now == clampedScore(was + static_cast<long long>(sectorPoints(before.sector)) * opened);
+                    allowed = now == clampedScore(was + static_cast<long long>(StudioForm::sectorPoints(before.sector)) * opened);
                 break;
             }
             case Kind::Typing:
