@@ -32,16 +32,16 @@ void MenuForm::BitBtn1Click()
     s.Question.text = QStringLiteral("Добро пожаловать на Словодром!");
     for (int n = 1; n <= 12; ++n) {
         s.Zas[n].hide();
-        s.Label[n].text.clear();
+        s.letters[n].text.clear();
     }
-    s.Label[20].hide();
+    s.banner.hide();
     s.TakePriz.hide();
     s.LabeledEdit1.text = QStringLiteral("1");
     switchTo(*m_setup);
     for (int slot = 1; slot <= 3; ++slot) {
-        s.nameLabel(slot).text.clear();
-        s.roundLabel(slot).text = QStringLiteral("0");
-        s.GroupBox[slot].hide();
+        s.player(slot).nameLabel.text.clear();
+        s.player(slot).roundLabel.text = QStringLiteral("0");
+        s.player(slot).panel.hide();
     }
 }
 

@@ -197,7 +197,7 @@ int main(int argc, char** argv)
         studioRuntime.dispatcher.setErrorReporter([&error](const QString& m) { error = m; });
         GameScreens screens(studioRuntime);
         StudioForm& studio = screens.studio;
-        studio.nameLabel(1).text = QStringLiteral("Анна");
+        studio.player(1).nameLabel.text = QStringLiteral("Анна");
         studio.Edit2.text = QStringLiteral("9");
         for (int i = 0; i < Runs; ++i) {
             newGame.push_back(secondsOf([&] { studioRuntime.dispatcher.run([&] { studio.SpeedButton34Click(); }); }));

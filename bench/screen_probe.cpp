@@ -224,7 +224,7 @@ public:
     void startGame()
     {
         StudioForm& st = s.studio;
-        measure("studio_new_game", st, click(st, st.SpeedButton[34].text));
+        measure("studio_new_game", st, click(st, st.newGameButton.text));
         if (!waitUntil([&st] { return st.KrutButton.enabled && st.KrutButton.visible; }, 10000))
             std::printf("warning: the studio is not waiting for a move\n");
     }

@@ -128,7 +128,7 @@ void BargainForm::writeCarriers(int points)
         return;
     const int current = m_studio->currentSlot();
     for (int slot = 1; slot <= 3; ++slot)
-        m_studio->carrier(slot).text = QString::number(slot == current ? points : 0);
+        m_studio->player(slot).prizeCarrier.text = QString::number(slot == current ? points : 0);
 }
 
 void BargainForm::backToStudio()

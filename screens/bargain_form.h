@@ -13,7 +13,7 @@ class StudioForm;
 // black box (SpeedButton1) refuses the offer; clicking the money
 // (SpeedButton2) twice at one step takes it. After the last offer the next
 // click on the black box opens it. Either way the points travel back to the
-// studio in its carriers SC1..SC3 and the studio's Timer5 credits them.
+// studio in its players' prize carriers and the studio's Timer5 credits them.
 class BargainForm : public Form {
 public:
     explicit BargainForm(Runtime& runtime);

@@ -37,11 +37,11 @@ void SetupForm::BitBtn1Click()
     if (m_studio && players > 0) {
         const QString names[3] = {PlayerName1, PlayerName2, PlayerName3};
         for (int slot = 1; slot <= players; ++slot) {
-            m_studio->GroupBox[slot].show();
-            m_studio->nameLabel(slot).show();
-            m_studio->nameLabel(slot).text = names[slot - 1];
-            m_studio->roundLabel(slot).show();
-            m_studio->roundLabel(slot).text = QStringLiteral("0");
+            m_studio->player(slot).panel.show();
+            m_studio->player(slot).nameLabel.show();
+            m_studio->player(slot).nameLabel.text = names[slot - 1];
+            m_studio->player(slot).roundLabel.show();
+            m_studio->player(slot).roundLabel.text = QStringLiteral("0");
         }
         switchTo(*m_studio);
     }

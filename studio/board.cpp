@@ -14,9 +14,9 @@ void StudioForm::ZasClick(int n)
     enableTurnButtons(true);
     for (int j = 1; j <= 12; ++j)
         Zas[j].disable();
-    const QString chosen = Label[n].text;
+    const QString chosen = letters[n].text;
     for (int j = 1; j <= 12; ++j)
-        if (!chosen.isEmpty() && Label[j].text == chosen)
+        if (!chosen.isEmpty() && letters[j].text == chosen)
             Zas[j].hide();
     if (chosen.size() == 1) {
         if (const int letter = Alphabet::indexOf(chosen.at(0)))

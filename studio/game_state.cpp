@@ -3,16 +3,6 @@
 
 #include <limits>
 
-int& GameState::roundScore(int slot)
-{
-    return slot == 3 ? RoundScore3 : slot == 2 ? RoundScore2 : RoundScore1;
-}
-
-int& GameState::totalScore(int slot)
-{
-    return slot == 3 ? TotalScore3 : slot == 2 ? TotalScore2 : TotalScore1;
-}
-
 int clampedScore(long long value)
 {
     if (value < 0)

@@ -12,10 +12,6 @@
 // panel, a red name label); see StudioForm. Arrays are indexed from 1 like the
 // things they describe; entry 0 is unused.
 struct GameState {
-    // Player slots 1..3.
-    int RoundScore1 = 0, RoundScore2 = 0, RoundScore3 = 0;  // points of the current round
-    int TotalScore1 = 0, TotalScore2 = 0, TotalScore3 = 0;  // points of the finished rounds
-
     // The game.
     int PlayerCount = 0;
     int RoundCount = 0;
@@ -43,11 +39,6 @@ struct GameState {
     int WheelTurns = 0;
     int WheelStep = 0;
     int WheelSlowTurn = 0;
-
-    int& roundScore(int slot);
-    int& totalScore(int slot);
-    int roundScore(int slot) const { return const_cast<GameState*>(this)->roundScore(slot); }
-    int totalScore(int slot) const { return const_cast<GameState*>(this)->totalScore(slot); }
 };
 
 // Scores are 32-bit; they stop at the limit rather than wrap, and never fall below 0.

@@ -9,7 +9,7 @@ void StudioForm::lastPlayerAfterLetter(int count)
             Question.text = QStringLiteral("Правильно! Назовём слово?");
         if (count == 0 && EffectiveMoveCount < 3)
             Question.text = QStringLiteral("Нет такой буквы в этом слове. Что будем делать?");
-        if (Label[20].visible) {
+        if (banner.visible) {
             Question.text = QStringLiteral("!!!Правильно!!!");
             Timer11.stop();
             enableTurnButtons(false);
@@ -19,7 +19,7 @@ void StudioForm::lastPlayerAfterLetter(int count)
         Question.text = QStringLiteral("Три хода истекли. Назовите слово.");
         EffectiveMoveCount = 4;
     }
-    if (Label[20].visible && EffectiveMoveCount != 0) {
+    if (banner.visible && EffectiveMoveCount != 0) {
         Question.text = QStringLiteral("!!!Правильно!!!");
         Timer11.stop();
         enableTurnButtons(false);

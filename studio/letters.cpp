@@ -54,7 +54,7 @@ void StudioForm::judgeLetter()
         ++LettersInRow;
         const int slot = currentSlot();
         if (slot) {
-            int& score = roundScore(slot);
+            int& score = player(slot).roundScore;
             if (Sector == QLatin1String("x2"))
                 score = clampedScore(2LL * score);
             else
@@ -67,7 +67,7 @@ void StudioForm::judgeLetter()
         QString boardWord;
         if (allTilesHidden())
             for (int n = 1; n <= 12; ++n)
-                boardWord += Label[n].text;
+                boardWord += letters[n].text;
 
         bool bonusStarted = false;
         if (LettersInRow == 3) {
@@ -98,7 +98,7 @@ void StudioForm::judgeLetter()
         Timer8.start();
     }
     lastPlayerAfterLetter(count);
-    if (Label[20].visible)
+    if (banner.visible)
         enableTurnButtons(false);
 }
 

@@ -35,9 +35,9 @@ void StudioForm::Timer5Timer()
 {
     Timer5.stop();
     for (int slot = 1; slot <= 3; ++slot)
-        roundScore(slot) = clampedScore(static_cast<long long>(roundScore(slot)) + carriedPoints(carrier(slot)));
+        player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + carriedPoints(player(slot).prizeCarrier));
     if (const int slot = currentSlot())
-        GroupBox[slot].hide();
+        player(slot).panel.hide();
     if (visiblePanels() > 0) {
         NextTurn();
     } else {
@@ -65,7 +65,7 @@ void StudioForm::Timer9Timer()
     Timer9.stop();
     DisableAlphabet();
     if (const int slot = currentSlot())
-        roundScore(slot) = clampedScore(static_cast<long long>(roundScore(slot)) + carriedPoints(twobox));
+        player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + carriedPoints(twobox));
     enableTurnButtons(true);
     if (EffectiveMoveCount == 4)
         enableTurnButtons(false);

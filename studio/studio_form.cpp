@@ -39,21 +39,22 @@ StudioForm::StudioForm(Runtime& runtime)
 {
     for (int n = 1; n <= 12; ++n) {
         Zas[n] = Control{true, false, {}, 0};
-        Label[n] = Control{false, true, QStringLiteral("Ю"), Colors::Black};
+        letters[n] = Control{false, true, QStringLiteral("Ю"), Colors::Black};
     }
     for (int slot = 1; slot <= 3; ++slot) {
-        nameLabel(slot).text = QStringLiteral("ИМЯ");
-        roundLabel(slot).text = QStringLiteral("ОЧКИ");
-        totalLabel(slot).text = QStringLiteral("ОЧКИ");
-        GroupBox[slot] = Control{false, true, QStringLiteral("Игрок %1:").arg(slot), 0};
+        player(slot).nameLabel.text = QStringLiteral("ИМЯ");
+        player(slot).roundLabel.text = QStringLiteral("ОЧКИ");
+        player(slot).totalLabel.text = QStringLiteral("ОЧКИ");
+        player(slot).panel = Control{false, true, QStringLiteral("Игрок %1:").arg(slot), 0};
+        player(slot).prizeCarrier = Control{false, true, {}, 0};
     }
-    Label[20] = Control{false, true, QStringLiteral("Следующий раунд!"), 0};
+    banner = Control{false, true, QStringLiteral("Следующий раунд!"), 0};
     for (int k = 1; k <= 16; ++k)
         S[k].text = sectors()[k - 1];
     SS.text = sectors()[0];
     for (int n = 1; n <= Alphabet::Size; ++n)
         SpeedButton[n] = Control{true, false, QString(Alphabet::letter(n)), 0};
-    SpeedButton[34].text = QStringLiteral("Новая игра");
+    newGameButton.text = QStringLiteral("Новая игра");
     Question.text = QStringLiteral("Добро пожаловать на \nСловодром!");
     RaundQuestion.text = QStringLiteral("***************Словодром****************");
     KrutButton = Control{true, false, QStringLiteral("Крутить барабан"), 0};
@@ -62,9 +63,6 @@ StudioForm::StudioForm(Runtime& runtime)
     TakePriz = Control{false, true, QStringLiteral("Взять приз"), 0};
     BitBtn1.text = QStringLiteral("Выход");
     Edit2 = Control{false, false, {}, 0};
-    SC1 = Control{false, true, QStringLiteral("SC1"), 0};
-    SC2 = Control{false, true, QStringLiteral("SC2"), 0};
-    SC3 = Control{false, true, QStringLiteral("SC3"), 0};
     twobox = Control{false, true, QStringLiteral("twobox"), 0};
     SoundButton.text = QStringLiteral("Звук");
     ScoreTimer.start();
@@ -81,7 +79,7 @@ void StudioForm::link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, 
 int StudioForm::currentSlot() const
 {
     for (int slot = 1; slot <= 3; ++slot)
-        if (const_cast<StudioForm*>(this)->nameLabel(slot).fontColor == Colors::Red)
+        if (player(slot).nameLabel.fontColor == Colors::Red)
             return slot;
     return 0;
 }
@@ -90,7 +88,7 @@ int StudioForm::visiblePanels() const
 {
     int n = 0;
     for (int slot = 1; slot <= 3; ++slot)
-        n += GroupBox[slot].visible ? 1 : 0;
+        n += player(slot).panel.visible ? 1 : 0;
     return n;
 }
 
@@ -124,7 +122,7 @@ void StudioForm::hideAllTiles()
 void StudioForm::setRed(int slot)
 {
     for (int s = 1; s <= 3; ++s)
-        nameLabel(s).fontColor = s == slot ? Colors::Red : Colors::Black;
+        player(s).nameLabel.fontColor = s == slot ? Colors::Red : Colors::Black;
 }
 
 void StudioForm::enableTurnButtons(bool enabled)
@@ -144,15 +142,15 @@ void StudioForm::showRoundBanner()
     // The banner that closes the last round says that the game is over,
     // whichever way the round ended.
     if (RoundNumber == RoundCount)
-        Label[20].text = QStringLiteral("Игра окончена!");
-    Label[20].show();
+        banner.text = QStringLiteral("Игра окончена!");
+    banner.show();
     sound(Sound::Applause);
 }
 
 void StudioForm::ScoreTimerTimer()
 {
     for (int slot = 1; slot <= 3; ++slot) {
-        roundLabel(slot).text = QString::number(roundScore(slot));
-        totalLabel(slot).text = QString::number(totalScore(slot));
+        player(slot).roundLabel.text = QString::number(player(slot).roundScore);
+        player(slot).totalLabel.text = QString::number(player(slot).totalScore);
     }
 }

@@ -4,6 +4,7 @@
 #include "control.h"
 #include "form.h"
 #include "game_state.h"
+#include "player.h"
 #include "sound.h"
 #include "timer.h"
 
@@ -19,12 +20,12 @@ class EndForm;
 // and timer ticks); a view mirrors the controls.
 //
 // The controls carry part of the game state:
-//   a player is in the round     <=> his panel GroupBox[slot] is visible
+//   a player is in the round     <=> his panel is visible
 //   the current player           <=> his name label is red
 //   letter i of the answer open  <=> tile Zas[i] is hidden
 //   a letter is used this round  <=> its button SpeedButton[n] is hidden
-// Arrays of controls are indexed by the controls' own numbers (Zas[1]..Zas[12],
-// Label[1]..Label[22], S[1]..S[16], SpeedButton[1]..SpeedButton[34]); entry 0 is unused.
+// Arrays of controls are indexed by the things' own numbers (tile 1..12,
+// sector 1..16, letter 1..33); entry 0 is unused.
 class StudioForm : public Form, public GameState {
 public:
     explicit StudioForm(Runtime& runtime);
@@ -32,24 +33,23 @@ public:
 
     // --- controls ---
     std::array<Control, 13> Zas;           // board tiles
-    std::array<Control, 23> Label;         // 1..12 letters, 13/15/17 names, 14/16/18 round, 19/21/22 totals, 20 banner
+    std::array<Control, 13> letters;       // the answer's letters under the tiles
+    Control banner;                        // "Следующий раунд!" / "Игра окончена!"
     std::array<Control, 17> S;             // wheel sector labels, S[1] at the pointer
-    std::array<Control, 35> SpeedButton;   // 1..33 letters, 34 "Новая игра"
-    std::array<Control, 4> GroupBox;       // player panels
+    std::array<Control, 34> SpeedButton;   // letters
+    Control newGameButton;
+    Players players;
     Control SS, Question, RaundQuestion, LabeledEdit1;
     Control KrutButton, SlovoButton, Edit1, TakePriz, BitBtn1;
-    Control Edit2, SC1, SC2, SC3, twobox;  // hidden carriers of numbers between screens
+    Control Edit2, twobox;  // hidden carriers of numbers between screens
     Control SoundButton;                   // the speaker in the picture's corner: sound on or off
 
     // --- timers ---
     Timer Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8, Timer9, Timer10, Timer11;
     Timer ScoreTimer;
 
-    // --- controls of a player slot ---
-    Control& nameLabel(int slot) { return Label[static_cast<std::size_t>(11 + 2 * slot)]; }
-    Control& roundLabel(int slot) { return Label[static_cast<std::size_t>(12 + 2 * slot)]; }
-    Control& totalLabel(int slot) { return Label[static_cast<std::size_t>(slot == 1 ? 19 : 19 + slot)]; }
-    Control& carrier(int slot) { return slot == 3 ? SC3 : slot == 2 ? SC2 : SC1; }
+    Player& player(int slot) { return players[static_cast<std::size_t>(slot)]; }
+    const Player& player(int slot) const { return players[static_cast<std::size_t>(slot)]; }
     // The slot whose name label is red, or 0 before the first game.
     int currentSlot() const;
     int visiblePanels() const;

@@ -53,7 +53,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         QLabel* l = Kit::label(this, 428 + 21 * (n - 1), 102, 20, 21, Fonts::font(Face::Serif, 19), Qt::black, Qt::white);
         l->setAlignment(Qt::AlignCenter);
         l->setObjectName(QStringLiteral("letter%1").arg(n));
-        m_binder.label(f.Label[n], l);
+        m_binder.label(f.letters[n], l);
     }
     for (int n = 1; n <= 12; ++n) {
         auto* tile = new BoardTile(this);
@@ -65,7 +65,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
 
     QLabel* banner = Kit::label(this, 134, 221, 508, 73, Fonts::font(Face::Serif, 64, false, true), QColor(0, 0, 128), SkyBlue);
     banner->setAlignment(Qt::AlignCenter);
-    m_binder.label(f.Label[20], banner);
+    m_binder.label(f.banner, banner);
 
     auto* question = Kit::textBox(this, 225, 39, 129, 59, Fonts::standard(), Qt::white, Qt::black, false);
     question->setAccessibleDescription(QStringLiteral("Слова ведущего"));
@@ -118,8 +118,8 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     m_binder.button(f.TakePriz, prize);
 
     QPushButton* newGame = Kit::button(this, 685, 472, 92, 25, QStringLiteral(":/assets/icons/all.svg"));
-    connect(newGame, &QPushButton::clicked, this, [this] { press(m_studio.SpeedButton[34], [this] { m_studio.SpeedButton34Click(); }); });
-    m_binder.button(f.SpeedButton[34], newGame);
+    connect(newGame, &QPushButton::clicked, this, [this] { press(m_studio.newGameButton, [this] { m_studio.SpeedButton34Click(); }); });
+    m_binder.button(f.newGameButton, newGame);
     QPushButton* leave = Kit::button(this, 685, 501, 92, 25, QStringLiteral(":/assets/icons/ignore.svg"));
     connect(leave, &QPushButton::clicked, this, [this] { press(m_studio.BitBtn1, [this] { m_studio.BitBtn1Click(); }); });
     m_binder.button(f.BitBtn1, leave);
@@ -140,17 +140,17 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         panel->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(166,202,240); border: 1px solid #5a7fa8; "
                                             "margin-top: 5px; } QGroupBox::title { subcontrol-origin: margin; left: 5px; "
                                             "padding: 0 1px; }"));
-        m_binder.plain(f.GroupBox[slot], panel);
-        panel->setTitle(f.GroupBox[slot].text);
+        m_binder.plain(f.player(slot).panel, panel);
+        panel->setTitle(f.player(slot).panel.text);
         QLabel* name = Kit::label(panel, 4, 12, 29, 15, Fonts::font(Face::Serif, 13, true), Qt::black);
         m_nameLabels[static_cast<std::size_t>(slot)] = name;
-        m_binder.label(f.nameLabel(slot), name, true);
+        m_binder.label(f.player(slot).nameLabel, name, true);
         QLabel* roundScore = Kit::label(panel, 8, 26, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(0, 128, 0));
         roundScore->setAccessibleDescription(QStringLiteral("Очки игрока %1 в этом раунде").arg(slot));
-        m_binder.label(f.roundLabel(slot), roundScore);
+        m_binder.label(f.player(slot).roundLabel, roundScore);
         QLabel* total = Kit::label(panel, 8, 38, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(255, 0, 255));
         total->setAccessibleDescription(QStringLiteral("Очки игрока %1 за прошлые раунды").arg(slot));
-        m_binder.label(f.totalLabel(slot), total);
+        m_binder.label(f.player(slot).totalLabel, total);
     }
 
     // The letter row.
@@ -189,7 +189,7 @@ void StudioView::sync()
         QLabel* name = m_nameLabels[static_cast<std::size_t>(slot)];
         name->adjustSize();
         // The red name is the one whose turn it is; say so to a screen reader too.
-        const QString turn = m_studio.nameLabel(slot).fontColor == Colors::Red ? QStringLiteral("Сейчас ходит") : QString();
+        const QString turn = m_studio.player(slot).nameLabel.fontColor == Colors::Red ? QStringLiteral("Сейчас ходит") : QString();
         if (name->accessibleDescription() != turn)
             name->setAccessibleDescription(turn);
     }

@@ -31,15 +31,16 @@ void StudioForm::stopGameTimers()
 void StudioForm::SpeedButton34Click()
 {
     for (int n = 1; n <= 12; ++n)
-        Label[n].hide();
+        letters[n].hide();
     stopGameTimers();
     // The banner of a round that was ending goes too: Timer3 would have hidden
     // it, and a banner left on view reads as a solved word to the letter rules.
-    Label[20].text = QStringLiteral("Следующий раунд!");
-    Label[20].hide();
+    banner.text = QStringLiteral("Следующий раунд!");
+    banner.hide();
 
     EffectiveMoveCount = 0;
-    TotalScore1 = TotalScore2 = TotalScore3 = 0;
+    for (Player& p : players)
+        p.totalScore = 0;
     LettersInRow = 0;
     WheelTurns = WheelStep = WheelSlowTurn = 0;
     SectorNumber = 0;
@@ -54,7 +55,8 @@ void StudioForm::SpeedButton34Click()
     Sector.clear();
     Answer.clear();
     NamedWord.clear();
-    RoundScore1 = RoundScore2 = RoundScore3 = 0;
+    for (Player& p : players)
+        p.roundScore = 0;
     // A word entry left open by the old game goes with it.
     Edit1.hide();
 
@@ -74,7 +76,7 @@ void StudioForm::SpeedButton34Click()
     // still in the round that was going on.
     PlayerCount = 0;
     for (int slot = 3; slot >= 1 && PlayerCount == 0; --slot)
-        if (!nameLabel(slot).text.isEmpty())
+        if (!player(slot).nameLabel.text.isEmpty())
             PlayerCount = slot;
     StartRound();
 }
@@ -90,8 +92,8 @@ void StudioForm::StartRound()
     for (int n = 1; n <= Alphabet::Size; ++n)
         LetterFree[static_cast<std::size_t>(n)] = 1;
     for (int n = 1; n <= 12; ++n) {
-        Label[n].text.clear();
-        Label[n].hide();
+        letters[n].text.clear();
+        letters[n].hide();
         Zas[n].hide();
     }
     for (int n = 1; n <= Alphabet::Size; ++n) {
@@ -111,17 +113,17 @@ void StudioForm::StartRound()
     Answer = RoundNumber >= 1 && RoundNumber <= 10 ? RoundAnswers[static_cast<std::size_t>(RoundNumber)] : QString();
     WordEntryMode = false;
     for (int slot = 1; slot <= PlayerCount; ++slot)
-        GroupBox[slot].show();
+        player(slot).panel.show();
     for (int i = 1; i <= Answer.size() && i <= 12; ++i) {
         Zas[i].show();
-        Label[i].show();
-        Label[i].text = Answer.at(i - 1);
+        letters[i].show();
+        letters[i].text = Answer.at(i - 1);
     }
     LabeledEdit1.text = QString::number(RoundNumber);
     FirstTurnPending = true;
     for (int slot = 1; slot <= 3; ++slot) {
-        totalScore(slot) = clampedScore(static_cast<long long>(totalScore(slot)) + roundScore(slot));
-        roundScore(slot) = 0;
+        player(slot).totalScore = clampedScore(static_cast<long long>(player(slot).totalScore) + player(slot).roundScore);
+        player(slot).roundScore = 0;
     }
     if (RoundNumber == RoundCount + 1)
         endOfGame();
@@ -131,22 +133,18 @@ void StudioForm::StartRound()
 
 void StudioForm::endOfGame()
 {
-    QString result;
-    const QString name1 = nameLabel(1).text, name2 = nameLabel(2).text, name3 = nameLabel(3).text;
-    const QString draw = QStringLiteral("Ничья!");
-    if (PlayerCount <= 1) {
-        result = name1;
-    } else if (PlayerCount == 2) {
-        result = TotalScore1 > TotalScore2 ? name1 : TotalScore2 > TotalScore1 ? name2 : draw;
-    } else if (TotalScore1 > TotalScore2 && TotalScore1 > TotalScore3) {
-        result = name1;
-    } else if (TotalScore2 > TotalScore1 && TotalScore2 > TotalScore3) {
-        result = name2;
-    } else if (TotalScore3 > TotalScore1 && TotalScore3 > TotalScore2) {
-        result = name3;
-    } else {
-        result = draw;
+    // The winner has more points than each of the others; a shared top is a draw.
+    int best = 1;
+    bool shared = false;
+    for (int slot = 2; slot <= PlayerCount; ++slot) {
+        if (player(slot).totalScore > player(best).totalScore) {
+            best = slot;
+            shared = false;
+        } else if (player(slot).totalScore == player(best).totalScore) {
+            shared = true;
+        }
     }
+    const QString result = shared ? QStringLiteral("Ничья!") : player(best).nameLabel.text;
     if (m_end)
         m_end->showResult(*this, result);
     sound(Sound::Finale);
@@ -163,19 +161,19 @@ void StudioForm::NextTurn()
     if (PlayerCount == 1) {
         setRed(1);
         FirstTurnPending = false;
-        Question.text = QStringLiteral("И снова ходит ") + nameLabel(1).text + QStringLiteral(".");
+        Question.text = QStringLiteral("И снова ходит ") + player(1).nameLabel.text + QStringLiteral(".");
     } else {
         const int red = currentSlot();
-        const bool p1 = GroupBox[1].visible, p2 = GroupBox[2].visible, p3 = GroupBox[3].visible;
+        const bool p1 = player(1).panel.visible, p2 = player(2).panel.visible, p3 = player(3).panel.visible;
         auto moveTo = [this](int slot, const QString& lead) {
             setRed(slot);
-            Question.text = lead + nameLabel(slot).text;
+            Question.text = lead + player(slot).nameLabel.text;
         };
         const QString now = QStringLiteral("Сейчас ходит "), again = QStringLiteral("Опять ходит ");
         if (red == 1 || red == 0) {
             if (FirstTurnPending) {
                 setRed(1);
-                Question.text = QStringLiteral("Первым ходит ") + nameLabel(1).text + QStringLiteral(".");
+                Question.text = QStringLiteral("Первым ходит ") + player(1).nameLabel.text + QStringLiteral(".");
                 FirstTurnPending = false;
             } else if (p2) {
                 moveTo(2, now);
@@ -233,7 +231,7 @@ void StudioForm::Timer2Timer()
 void StudioForm::Timer3Timer()
 {
     Timer3.stop();
-    Label[20].hide();
+    banner.hide();
     StartRound();
 }
 

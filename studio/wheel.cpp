@@ -111,7 +111,7 @@ void StudioForm::Timer7Timer()
     } else {
         const int slot = currentSlot();
         if (slot)
-            roundScore(slot) = 0;
+            player(slot).roundScore = 0;
         NextTurn();
     }
 }

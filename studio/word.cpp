@@ -69,7 +69,7 @@ void StudioForm::judgeWord()
     if (NamedWord != Answer) {
         sound(Sound::WrongWord);
         if (slot)
-            GroupBox[slot].hide();
+            player(slot).panel.hide();
         if (visiblePanels() > 0) {
             NextTurn();
         } else {
@@ -83,7 +83,7 @@ void StudioForm::judgeWord()
         sound(Sound::Fanfare);
         DisableAlphabet();
         if (slot)
-            roundScore(slot) = clampedScore(static_cast<long long>(roundScore(slot)) + 2000);
+            player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + 2000);
         showRoundBanner();
         hideAllTiles();
         Timer3.start();

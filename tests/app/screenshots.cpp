@@ -147,7 +147,7 @@ int main(int argc, char** argv)
         game.click([&] { s.endOfGame.SpeedButton1Click(); });
         game.click([&] { s.menu.BitBtn1Click(); });
         game.click([&] { s.setup.BitBtn1Click(); });
-        game.click([&] { s.endOfGame.showResult(st, result); });
+        game.click([&, result = result] { s.endOfGame.showResult(st, result); });
         game.advance(5000);
         ok &= save(views, s.endOfGame, folder, name);
     }

@@ -106,7 +106,7 @@ TEST(Views, MenuSetUpAndStudioByTheirWidgets)
     for (QGroupBox* g : studio->findChildren<QGroupBox*>())
         panels += g->isVisibleTo(studio) ? 1 : 0;
     EXPECT_EQ(panels, 2);
-    EXPECT_EQ(f.studio().nameLabel(2).text, "Борис");
+    EXPECT_EQ(f.studio().player(2).nameLabel.text, "Борис");
 
     QTest::mouseClick(buttonNamed(studio, "Новая игра"), Qt::LeftButton);
     f.advance(5000);
@@ -135,7 +135,7 @@ TEST(Views, WordBoxTypesCapitalsAndHandsTheWordIn)
     EXPECT_EQ(f.studio().Edit1.text, "КО");
     type(entry, "т");
     EXPECT_EQ(f.studio().Question.text, "!!!!Правильно!!!!");
-    EXPECT_EQ(f.studio().RoundScore1, 2000);
+    EXPECT_EQ(f.studio().player(1).roundScore, 2000);
     EXPECT_FALSE(entry->isVisibleTo(studio));
 }
 
@@ -155,7 +155,7 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
     ASSERT_NE(letterO, nullptr);
     ASSERT_TRUE(letterO->isEnabled());
     QTest::mouseClick(letterO, Qt::LeftButton);
-    EXPECT_EQ(f.studio().RoundScore1, 750);
+    EXPECT_EQ(f.studio().player(1).roundScore, 750);
     EXPECT_FALSE(letterO->isVisibleTo(studio));
     // Tile 2 of "КОТ" is open: its letter label shows "О".
     // The keyboard presses a letter's button only while it may be clicked.
@@ -166,7 +166,7 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
     f.advance(30000);
     type(studio, "т");
     EXPECT_FALSE(f.studio().SpeedButton[20].visible);
-    EXPECT_EQ(f.studio().RoundScore1, 1500);
+    EXPECT_EQ(f.studio().player(1).roundScore, 1500);
 
     auto* letterOnTile2 = studio->findChild<QLabel*>(QStringLiteral("letter2"));
     ASSERT_NE(letterOnTile2, nullptr);
@@ -220,7 +220,7 @@ TEST(Views, ClosedWordBoxTakesNoText)
     const bool spin = f.studio().KrutButton.enabled, word = f.studio().SlovoButton.enabled;
     for (const char* keys : {"кот", "ккк"}) {
         type(entry, keys);
-        EXPECT_EQ(f.studio().RoundScore2, 0);
+        EXPECT_EQ(f.studio().player(2).roundScore, 0);
         EXPECT_EQ(f.studio().currentSlot(), 2);
         EXPECT_EQ(f.studio().Question.text, host);
         EXPECT_EQ(f.studio().KrutButton.enabled, spin);

@@ -34,10 +34,10 @@ TEST(Setup, PlayersAreTheNamesFromTheFirstBoxOn)
         f.ok(QStringLiteral("Аня"), {}, {});
         EXPECT_TRUE(f.s.isVisible());
         EXPECT_FALSE(f.setup.isVisible());
-        EXPECT_TRUE(f.s.GroupBox[1].visible);
-        EXPECT_FALSE(f.s.GroupBox[2].visible || f.s.GroupBox[3].visible);
-        EXPECT_EQ(f.s.nameLabel(1).text, QStringLiteral("Аня"));
-        EXPECT_EQ(f.s.roundLabel(1).text, QStringLiteral("0"));
+        EXPECT_TRUE(f.s.player(1).panel.visible);
+        EXPECT_FALSE(f.s.player(2).panel.visible || f.s.player(3).panel.visible);
+        EXPECT_EQ(f.s.player(1).nameLabel.text, QStringLiteral("Аня"));
+        EXPECT_EQ(f.s.player(1).roundLabel.text, QStringLiteral("0"));
     }
     for (const QStringList& names : {QStringList{{}, QStringLiteral("Боря"), {}},
                                     QStringList{QStringLiteral("Аня"), {}, QStringLiteral("Вика")},
@@ -47,7 +47,7 @@ TEST(Setup, PlayersAreTheNamesFromTheFirstBoxOn)
         EXPECT_TRUE(f.setup.isVisible());
         EXPECT_FALSE(f.s.isVisible());
         for (int slot = 1; slot <= 3; ++slot)
-            EXPECT_FALSE(f.s.GroupBox[slot].visible);
+            EXPECT_FALSE(f.s.player(slot).panel.visible);
         EXPECT_EQ(f.s.Edit2.text, QStringLiteral("3"));  // the rounds are handed over all the same
     }
     SetupFixture f;
@@ -62,7 +62,7 @@ TEST(Setup, SliderGivesTheRounds)
     EXPECT_EQ(f.setup.Edit4.text, QStringLiteral("3"));
     const std::pair<int, int> positions[] = {{2, 3}, {4, 5}, {0, 1}, {8, 9}, {3, 4}};
     for (auto [position, rounds] : positions) {
-        f.g.click([&] { f.setup.LevelChange(position); });
+        f.g.click([&, position = position] { f.setup.LevelChange(position); });
         EXPECT_EQ(f.setup.Edit4.text, QString::number(rounds));
     }
     f.ok(QStringLiteral("Аня"), {}, {});
@@ -83,7 +83,7 @@ TEST(Setup, SecondGameReusesTheNames)
     EXPECT_EQ(g.studio().visiblePanels(), 0);  // the menu clears the studio's panels
     g.click([&] { setup.BitBtn1Click(); });
     EXPECT_EQ(g.studio().visiblePanels(), 2);
-    EXPECT_EQ(g.studio().nameLabel(2).text, QStringLiteral("Боря"));
+    EXPECT_EQ(g.studio().player(2).nameLabel.text, QStringLiteral("Боря"));
     EXPECT_EQ(g.studio().Edit2.text, QStringLiteral("2"));
 }
 
@@ -135,8 +135,8 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
         EXPECT_FALSE(f.b.SpeedButton1.enabled || f.b.SpeedButton2.enabled);
         f.g.advance(3001);
         EXPECT_TRUE(f.s.isVisible());
-        EXPECT_EQ(f.s.RoundScore1, box);
-        EXPECT_FALSE(f.s.GroupBox[1].visible);  // out of the round with his points
+        EXPECT_EQ(f.s.player(1).roundScore, box);
+        EXPECT_FALSE(f.s.player(1).panel.visible);  // out of the round with his points
         EXPECT_EQ(f.s.currentSlot(), 2);
         EXPECT_EQ(host(f.g), QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!"));
     }
@@ -177,12 +177,12 @@ TEST(Bargain, MoneyTakenOnTheSecondClick)
     const int amount = f.b.OfferAmount;
     EXPECT_TRUE(f.b.Slova.text.startsWith(QStringLiteral("Вы взяли деньги и тем самым заработали ") +
                                           QString::number(amount) + QStringLiteral(" очков!А приз состовлял - ")));
-    EXPECT_EQ(f.s.SC1.text, QString::number(amount));
-    EXPECT_EQ(f.s.SC2.text, QStringLiteral("0"));
-    EXPECT_EQ(f.s.SC3.text, QStringLiteral("0"));
+    EXPECT_EQ(f.s.player(1).prizeCarrier.text, QString::number(amount));
+    EXPECT_EQ(f.s.player(2).prizeCarrier.text, QStringLiteral("0"));
+    EXPECT_EQ(f.s.player(3).prizeCarrier.text, QStringLiteral("0"));
     EXPECT_FALSE(f.b.SpeedButton1.enabled || f.b.SpeedButton2.enabled);
     f.g.advance(3001);
-    EXPECT_EQ(f.s.RoundScore1, amount);
+    EXPECT_EQ(f.s.player(1).roundScore, amount);
     EXPECT_FALSE(f.b.isVisible());
     f.g.advance(3000);
     EXPECT_TRUE(f.s.KrutButton.enabled);  // player 2 plays on
@@ -201,14 +201,14 @@ TEST(Menu, NewGameClearsTheStudio)
     g.click([&] { g.screens->menu.BitBtn1Click(); });
     EXPECT_TRUE(g.screens->setup.isVisible());
     EXPECT_FALSE(g.screens->menu.isVisible());
-    EXPECT_FALSE(s.Label[20].visible);
+    EXPECT_FALSE(s.banner.visible);
     for (int i = 1; i <= 12; ++i) {
         EXPECT_FALSE(s.Zas[i].visible);
-        EXPECT_TRUE(s.Label[i].text.isEmpty());
+        EXPECT_TRUE(s.letters[i].text.isEmpty());
     }
     for (int slot = 1; slot <= 3; ++slot) {
-        EXPECT_FALSE(s.GroupBox[slot].visible);
-        EXPECT_TRUE(s.nameLabel(slot).text.isEmpty());
+        EXPECT_FALSE(s.player(slot).panel.visible);
+        EXPECT_TRUE(s.player(slot).nameLabel.text.isEmpty());
     }
     EXPECT_EQ(s.Question.text, QStringLiteral("Добро пожаловать на Словодром!"));
 }

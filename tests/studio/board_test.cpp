@@ -26,7 +26,7 @@ TEST(Board, TileOpensEveryPlaceOfItsLetter)
         EXPECT_FALSE(game.s.Zas[i].visible);
     EXPECT_TRUE(game.s.Zas[1].visible);
     EXPECT_FALSE(game.s.SpeedButton[1].visible);
-    EXPECT_EQ(game.s.RoundScore1, 0);
+    EXPECT_EQ(game.s.player(1).roundScore, 0);
     EXPECT_EQ(game.s.LettersInRow, 2);
     EXPECT_EQ(host(game.g), QStringLiteral("Теперь вы можете крутить барабан или назвать слово!"));
     EXPECT_TRUE(game.s.KrutButton.enabled && game.s.SlovoButton.enabled);
@@ -60,13 +60,13 @@ TEST(Board, LastTileCompletesTheBoard)
         Play::spin(game.g, QStringLiteral("+"));
         game.g.click([&] { game.s.ZasClick(tile); });
         EXPECT_EQ(host(game.g), QStringLiteral("Все буквы открыты!")) << tile;
-        EXPECT_TRUE(game.s.Label[20].visible);
+        EXPECT_TRUE(game.s.banner.visible);
         // Tile 1 in the last round: the same closing banner as every other way of ending the game.
-        EXPECT_EQ(game.s.Label[20].text, tile == 1 ? QStringLiteral("Игра окончена!") : QStringLiteral("Следующий раунд!"));
+        EXPECT_EQ(game.s.banner.text, tile == 1 ? QStringLiteral("Игра окончена!") : QStringLiteral("Следующий раунд!"));
         EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
-        EXPECT_EQ(game.s.RoundScore1, 0) << tile;  // tile 2 pays nothing either
+        EXPECT_EQ(game.s.player(1).roundScore, 0) << tile;  // tile 2 pays nothing either
         game.g.advance(5000);
         EXPECT_EQ(game.s.RoundNumber, 2);
-        EXPECT_EQ(game.s.TotalScore1, 0);
+        EXPECT_EQ(game.s.player(1).totalScore, 0);
     }
 }

@@ -48,7 +48,7 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
     p.spin(QStringLiteral("100"), QStringLiteral("У вас осталось два результативных хода!"));
     Play::letter(p.g, QStringLiteral("А"));
     EXPECT_EQ(host(p.g), QStringLiteral("Правильно! Назовём слово?"));
-    EXPECT_EQ(p.s.RoundScore2, 300);
+    EXPECT_EQ(p.s.player(2).roundScore, 300);
 
     p.spin(QStringLiteral("100"), QStringLiteral("У вас остался только один результативный ход!"));
     Play::letter(p.g, QStringLiteral("Ю"));
@@ -70,7 +70,7 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
     EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled);
 
     Play::nameWord(p.g, QStringLiteral("КАРАВАН"));
-    EXPECT_EQ(p.s.RoundScore2, 400 + 2000);
+    EXPECT_EQ(p.s.player(2).roundScore, 400 + 2000);
     EXPECT_TRUE(p.s.Timer3.isRunning());
     p.g.advance(5000);
     EXPECT_EQ(p.s.EffectiveMoveCount, 0);  // every round starts without the rule
@@ -93,10 +93,10 @@ TEST(LastPlayer, ThirdMoveSolvingTheWordEndsTheRound)
     EXPECT_EQ(host(p.g), QStringLiteral("!!!Правильно!!!"));
     EXPECT_FALSE(p.s.Timer11.isRunning());
     EXPECT_FALSE(p.s.Edit1.visible);
-    EXPECT_TRUE(p.s.Label[20].visible);
+    EXPECT_TRUE(p.s.banner.visible);
     p.g.advance(5000);
     EXPECT_EQ(p.s.RoundNumber, 2);
-    EXPECT_EQ(p.s.TotalScore2, 200);
+    EXPECT_EQ(p.s.player(2).totalScore, 200);
 }
 
 // A third move lost on "0" ends the moves when the turn comes back: 3 -> 4 in the turn change, entry forced.
@@ -112,7 +112,7 @@ TEST(LastPlayer, ThirdMoveOnZeroForcesTheWordWhenTheTurnComesBack)
     EXPECT_EQ(host(p.g), TimeUp);
     EXPECT_TRUE(p.s.Edit1.visible);
     Play::nameWord(p.g, QStringLiteral("КИТ"));
-    EXPECT_FALSE(p.s.GroupBox[2].visible);
+    EXPECT_FALSE(p.s.player(2).panel.visible);
     EXPECT_TRUE(p.s.Timer4.isRunning());
     p.g.advance(4000);
     EXPECT_EQ(p.s.RoundNumber, 2);
@@ -137,7 +137,7 @@ TEST(LastPlayer, PlusDuringTheMoves)
         EXPECT_EQ(host(p.g), TimeUp);
         EXPECT_FALSE(p.s.KrutButton.enabled);
         EXPECT_TRUE(p.s.Edit1.visible);
-        EXPECT_EQ(p.s.RoundScore2, 0);
+        EXPECT_EQ(p.s.player(2).roundScore, 0);
     }
 }
 
@@ -179,7 +179,7 @@ TEST(LastPlayer, BonusOnTheThirdMoveComesBeforeTheWord)
     ASSERT_TRUE(p.g.screens->twoBoxes.isVisible());
     p.g.click([&] { p.g.screens->twoBoxes.SpeedButton2Click(); });
     p.g.advance(3001);
-    EXPECT_EQ(p.s.RoundScore2, 150 + 1500);
+    EXPECT_EQ(p.s.player(2).roundScore, 150 + 1500);
     EXPECT_EQ(p.s.EffectiveMoveCount, 4);
     EXPECT_EQ(host(p.g), TimeUp);
     EXPECT_TRUE(p.s.Edit1.visible);
@@ -204,7 +204,7 @@ TEST(LastPlayer, BonusThatSolvedTheWordOpensNoEntry)
     EXPECT_TRUE(p.s.Timer3.isRunning());
     p.g.advance(60000);
     EXPECT_EQ(p.s.RoundNumber, 2);
-    EXPECT_EQ(p.s.TotalScore2, 150 + p.g.screens->twoBoxes.BoxPoints * (p.g.screens->twoBoxes.LuckyBox == 1));
+    EXPECT_EQ(p.s.player(2).totalScore, 150 + p.g.screens->twoBoxes.BoxPoints * (p.g.screens->twoBoxes.LuckyBox == 1));
     EXPECT_FALSE(p.s.Edit1.visible);
 }
 
@@ -233,7 +233,7 @@ TEST(LastPlayer, WordDuringThePauseAfterTheLastMissEndsEverything)
         EXPECT_EQ(p.s.EffectiveMoveCount, 4);
         p.g.advance(10000);
         EXPECT_EQ(p.s.RoundNumber, 2);
-        EXPECT_EQ(p.s.TotalScore2, right ? 2000 : 0);
+        EXPECT_EQ(p.s.player(2).totalScore, right ? 2000 : 0);
     }
 }
 
@@ -250,7 +250,7 @@ TEST(LastPlayer, WordNamedAtOnceIsNotFollowedByThePrompt)
                                    : QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
         p.g.advance(2000);
         EXPECT_EQ(p.s.RoundNumber, 2);
-        EXPECT_EQ(p.s.TotalScore2, right ? 2000 : 0);
+        EXPECT_EQ(p.s.player(2).totalScore, right ? 2000 : 0);
     }
 }
 
@@ -272,7 +272,7 @@ TEST(LastPlayer, PauseEndingBringsTheEntryBack)
     EXPECT_TRUE(p.s.SpeedButton[1].enabled);
     Play::letter(p.g, QStringLiteral("О"));
     Play::letter(p.g, QStringLiteral("Т"));
-    EXPECT_EQ(p.s.RoundScore2, 2000);
+    EXPECT_EQ(p.s.player(2).roundScore, 2000);
 }
 
 // When the last player takes the prize nobody is left and the round ends.
@@ -286,17 +286,17 @@ TEST(LastPlayer, TakingThePrizeEndsTheRound)
     p.g.advance(1000);
     p.g.click([&] { b.SpeedButton2Click(); });
     p.g.click([&] { b.SpeedButton2Click(); });
-    EXPECT_EQ(p.s.SC2.text, QStringLiteral("15"));
+    EXPECT_EQ(p.s.player(2).prizeCarrier.text, QStringLiteral("15"));
     p.g.advance(3001);
     EXPECT_EQ(host(p.g), QStringLiteral("Как я вижу у нас не осталось игроков! Переходим в следующий раунд!"));
-    EXPECT_EQ(p.s.RoundScore2, 15);
-    EXPECT_FALSE(p.s.GroupBox[2].visible);
-    EXPECT_TRUE(p.s.Label[20].visible);
+    EXPECT_EQ(p.s.player(2).roundScore, 15);
+    EXPECT_FALSE(p.s.player(2).panel.visible);
+    EXPECT_TRUE(p.s.banner.visible);
     for (int i = 1; i <= 12; ++i)
         EXPECT_FALSE(p.s.Zas[i].visible);
     p.g.advance(5000);
     EXPECT_EQ(p.s.RoundNumber, 2);
-    EXPECT_EQ(p.s.TotalScore2, 15);
+    EXPECT_EQ(p.s.player(2).totalScore, 15);
 }
 
 // With every letter used and a hyphen still covered, each spin is still one of
@@ -316,7 +316,7 @@ TEST(LastPlayer, SpinsWithNoLetterLeftCountAsMoves)
         EXPECT_TRUE(p.s.Edit1.visible && p.s.WordEntryMode);
         EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled || p.s.TakePriz.visible);
         Play::nameWord(p.g, QStringLiteral("Ф-1"));
-        EXPECT_EQ(p.s.RoundScore2, 2000);
+        EXPECT_EQ(p.s.player(2).roundScore, 2000);
         p.g.advance(5000);
         EXPECT_FALSE(p.s.Edit1.visible);
     }

@@ -16,7 +16,7 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
     game.g.random.push({0, 1});
     game.g.sounds.clear();
     Play::letter(game.g, QStringLiteral("А"));
-    EXPECT_EQ(game.s.RoundScore1, 750);
+    EXPECT_EQ(game.s.player(1).roundScore, 750);
     // A chime per opened tile, nothing else.
     EXPECT_EQ(game.g.sounds.played, std::vector<Sound>(3, Sound::Chime));
     for (int i : {2, 4, 6})
@@ -37,7 +37,7 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
     Play::spin(game.g, QStringLiteral("300"));
     game.g.random.push(1);
     Play::letter(game.g, QStringLiteral("Н"));
-    EXPECT_EQ(game.s.RoundScore1, 1050);
+    EXPECT_EQ(game.s.player(1).roundScore, 1050);
     EXPECT_EQ(host(game.g), QStringLiteral("Правильно, вы наверное знали! Что будем делать?"));
     EXPECT_TRUE(game.g.sounds.played.empty());
     game.g.click([&] { game.s.SoundButtonClick(); });
@@ -50,14 +50,14 @@ TEST(Letters, DoublingSector)
     Game game({QStringLiteral("КАРАВАН")});
     Play::spin(game.g, QStringLiteral("x2"));
     Play::letter(game.g, QStringLiteral("К"));
-    EXPECT_EQ(game.s.RoundScore1, 0);
+    EXPECT_EQ(game.s.player(1).roundScore, 0);
     Play::spin(game.g, QStringLiteral("150"));
     Play::letter(game.g, QStringLiteral("Р"));
-    ASSERT_EQ(game.s.RoundScore1, 150);
+    ASSERT_EQ(game.s.player(1).roundScore, 150);
     game.g.click([&] { game.s.LettersInRow = 0; });  // no bonus in between
     Play::spin(game.g, QStringLiteral("x2"));
     Play::letter(game.g, QStringLiteral("А"));
-    EXPECT_EQ(game.s.RoundScore1, 300);
+    EXPECT_EQ(game.s.player(1).roundScore, 300);
 }
 
 // "Е" and "Ё" are different letters both ways.
@@ -73,7 +73,7 @@ TEST(Letters, YeAndYoAreDifferentLetters)
     Play::spin(game.g, QStringLiteral("500"));
     Play::letter(game.g, QStringLiteral("Ё"));
     EXPECT_FALSE(game.s.Zas[1].visible);
-    EXPECT_EQ(game.s.RoundScore2, 500);
+    EXPECT_EQ(game.s.player(2).roundScore, 500);
 }
 
 // A miss keeps the score, uses the letter up and passes the turn after exactly 3 s.
@@ -84,7 +84,7 @@ TEST(Letters, MissPassesTheTurnAfterThePause)
     Play::letter(game.g, QStringLiteral("О"));
     Play::spin(game.g, QStringLiteral("100"));
     Play::letter(game.g, QStringLiteral("Я"));
-    EXPECT_EQ(game.s.RoundScore1, 100);
+    EXPECT_EQ(game.s.player(1).roundScore, 100);
     EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
     game.g.advance(2999);
     EXPECT_EQ(game.s.currentSlot(), 1);
@@ -128,7 +128,7 @@ TEST(Letters, ThreeInARowEarnsTheTwoBoxes)
         EXPECT_EQ(boxes.ChosenBox, 1);
         game.g.advance(3001);
         ASSERT_TRUE(game.s.isVisible());
-        EXPECT_EQ(game.s.RoundScore1, 300 + (lucky == 0 ? 1500 : 0));
+        EXPECT_EQ(game.s.player(1).roundScore, 300 + (lucky == 0 ? 1500 : 0));
         EXPECT_EQ(game.s.currentSlot(), 1);
         EXPECT_EQ(host(game.g), QStringLiteral("А теперь вы можете крутить барабан, либо назвать слово!"));
         EXPECT_TRUE(game.s.KrutButton.enabled && game.s.SlovoButton.enabled);
@@ -155,22 +155,22 @@ TEST(Letters, BonusLetterThatCompletesTheWordEndsTheRoundAfterTheBoxes)
     Play::letter(game.g, QStringLiteral("Т"));
     EXPECT_EQ(host(game.g), QStringLiteral("Есть такая буква в этом слове! Но вы ещё имеете право на две шкатулки!"));
     EXPECT_TRUE(game.s.WordSolvedAtBonus);
-    EXPECT_FALSE(game.s.Label[20].visible);
+    EXPECT_FALSE(game.s.banner.visible);
     EXPECT_FALSE(game.s.Timer3.isRunning());
     game.g.random.push(0);
     game.g.advance(3001);
     game.g.click([&] { boxes.SpeedButton1Click(); });
     game.g.advance(3001);
     EXPECT_EQ(host(game.g), QStringLiteral("Вы отгадали слово!"));
-    EXPECT_TRUE(game.s.Label[20].visible);
+    EXPECT_TRUE(game.s.banner.visible);
     EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
-    EXPECT_EQ(game.s.RoundScore1, 600 + 1500);
-    EXPECT_EQ(game.s.TotalScore1, 0);
+    EXPECT_EQ(game.s.player(1).roundScore, 600 + 1500);
+    EXPECT_EQ(game.s.player(1).totalScore, 0);
     game.g.advance(5000);
     EXPECT_EQ(game.s.RoundNumber, 2);
-    EXPECT_EQ(game.s.TotalScore1, 2100);
+    EXPECT_EQ(game.s.player(1).totalScore, 2100);
     game.g.advance(60000);
-    EXPECT_EQ(game.s.TotalScore1, 2100);
+    EXPECT_EQ(game.s.player(1).totalScore, 2100);
 }
 
 // Opening the last letter by naming it wins the round without extra points.
@@ -186,9 +186,9 @@ TEST(Letters, LastLetterSolvesTheWord)
     Play::spin(game.g, QStringLiteral("50"));
     Play::letter(game.g, QStringLiteral("Т"));
     EXPECT_EQ(host(game.g), QStringLiteral("Вы отгадали слово!"));
-    EXPECT_EQ(game.s.RoundScore2, 50);
-    EXPECT_TRUE(game.s.Label[20].visible);
-    EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Игра окончена!"));  // the only round is the last
+    EXPECT_EQ(game.s.player(2).roundScore, 50);
+    EXPECT_TRUE(game.s.banner.visible);
+    EXPECT_EQ(game.s.banner.text, QStringLiteral("Игра окончена!"));  // the only round is the last
     EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
     game.g.advance(5000);
     EXPECT_TRUE(game.g.screens->endOfGame.isVisible());

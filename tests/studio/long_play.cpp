@@ -81,7 +81,7 @@ private:
         StudioForm& st = s();
         QString covered;
         for (int i = 1; i <= 12; ++i)
-            covered += st.Zas[i].visible ? QStringLiteral("#") : (st.Label[i].text.isEmpty() ? QStringLiteral(".") : st.Label[i].text);
+            covered += st.Zas[i].visible ? QStringLiteral("#") : (st.letters[i].text.isEmpty() ? QStringLiteral(".") : st.letters[i].text);
         QString timers;
         for (const Timer* t : {&st.Timer1, &st.Timer2, &st.Timer3, &st.Timer4, &st.Timer5, &st.Timer6, &st.Timer7,
                                &st.Timer8, &st.Timer9, &st.Timer10, &st.Timer11})
@@ -97,9 +97,9 @@ private:
             .arg(st.RoundNumber)
             .arg(st.RoundCount)
             .arg(st.PlayerCount)
-            .arg(int(st.GroupBox[1].visible))
-            .arg(int(st.GroupBox[2].visible))
-            .arg(int(st.GroupBox[3].visible))
+            .arg(int(st.player(1).panel.visible))
+            .arg(int(st.player(2).panel.visible))
+            .arg(int(st.player(3).panel.visible))
             .arg(st.currentSlot())
             .arg(st.Sector)
             .arg(st.EffectiveMoveCount)
@@ -108,7 +108,7 @@ private:
             .arg(int(st.Edit1.visible))
             .arg(int(st.KrutButton.enabled))
             .arg(int(st.SlovoButton.enabled))
-            .arg(int(st.Label[20].visible))
+            .arg(int(st.banner.visible))
             .arg(st.Question.text, timers, letters);
     }
 
@@ -116,8 +116,8 @@ private:
     {
         Snapshot snap;
         for (int slot = 1; slot <= 3; ++slot) {
-            snap.round[slot] = s().roundScore(slot);
-            snap.total[slot] = s().totalScore(slot);
+            snap.round[slot] = s().player(slot).roundScore;
+            snap.total[slot] = s().player(slot).totalScore;
         }
         for (int i = 1; i <= 12; ++i)
             snap.covered[i] = s().Zas[i].visible;
@@ -130,7 +130,7 @@ private:
         snap.typed = s().Edit1.text;
         snap.atPointer = s().S[1].text;
         snap.spinning = s().Timer6.isRunning();
-        snap.banner = s().Label[20].visible;
+        snap.banner = s().banner.visible;
         snap.sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
         snap.endScreen = m_g.screens->endOfGame.isVisible();
         return snap;
@@ -194,7 +194,7 @@ private:
         expect(Sound::SectorPoints, stopped && StudioForm::sectorPoints(sector) + (sector == QLatin1String("x2")) > 0 ? 1 : 0, "the wheel's stop");
         const bool sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
         expect(Sound::Sting, (stopped && bright ? 1 : 0) + (sideScreen && !before.sideScreen ? 1 : 0), "a sting");
-        expect(Sound::Applause, s().Label[20].visible && !before.banner ? 1 : 0, "the round's banner");
+        expect(Sound::Applause, s().banner.visible && !before.banner ? 1 : 0, "the round's banner");
         expect(Sound::Finale, m_g.screens->endOfGame.isVisible() && !before.endScreen ? 1 : 0, "the end of the game");
         // A box opens: one of the two boxes, or the prize box once the bargaining is settled.
         const BargainForm& bargain = m_g.screens->bargain;
@@ -226,7 +226,7 @@ private:
             (kind == Kind::Typing || kind == Kind::Letter))
             ++m_report.wordsRight;
         if ((kind == Kind::Typing || kind == Kind::Letter) && before.wordEntry && before.current &&
-            !s().GroupBox[before.current].visible)
+            !s().player(before.current).panel.visible)
             ++m_report.wordsWrong;
         if (s().RoundNumber != before.roundNumber && s().RoundNumber > 1)
             ++m_report.roundsPlayed;
@@ -247,24 +247,24 @@ private:
             return fail(QStringLiteral("%1 screens on view").arg(screens));
 
         for (int slot = 1; slot <= 3; ++slot)
-            if (s().roundScore(slot) < 0 || s().totalScore(slot) < 0)
+            if (s().player(slot).roundScore < 0 || s().player(slot).totalScore < 0)
                 return fail(QStringLiteral("negative score of player %1").arg(slot));
 
         if (m_gameOn) {
             int red = 0;
             for (int slot = 1; slot <= 3; ++slot)
-                red += s().nameLabel(slot).fontColor == Colors::Red ? 1 : 0;
+                red += s().player(slot).nameLabel.fontColor == Colors::Red ? 1 : 0;
             if (red != 1)
                 return fail(QStringLiteral("%1 red names").arg(red));
-            if (!s().GroupBox[s().currentSlot()].visible && s().visiblePanels() > 0 && s().KrutButton.enabled)
+            if (!s().player(s().currentSlot()).panel.visible && s().visiblePanels() > 0 && s().KrutButton.enabled)
                 return fail(QStringLiteral("the player who is out of the round may spin"));
             if (s().RoundNumber >= 1 && s().RoundNumber <= s().RoundCount) {
                 const QString& answer = s().Answer;
                 for (int i = 1; i <= 12; ++i) {
                     if (i <= answer.size()) {
-                        if (s().Label[i].text != QString(answer.at(i - 1)))
+                        if (s().letters[i].text != QString(answer.at(i - 1)))
                             return fail(QStringLiteral("board letter %1 is not the answer's").arg(i));
-                    } else if (s().Zas[i].visible || !s().Label[i].text.isEmpty()) {
+                    } else if (s().Zas[i].visible || !s().letters[i].text.isEmpty()) {
                         return fail(QStringLiteral("tile %1 beyond the answer is shown").arg(i));
                     }
                 }
@@ -307,8 +307,8 @@ private:
     {
         std::array<int, 4> round{}, total{};
         for (int slot = 1; slot <= 3; ++slot) {
-            round[slot] = s().roundScore(slot);
-            total[slot] = s().totalScore(slot);
+            round[slot] = s().player(slot).roundScore;
+            total[slot] = s().player(slot).totalScore;
         }
         if (kind == Kind::NewGame) {
             for (int slot = 1; slot <= 3; ++slot)
@@ -351,7 +351,7 @@ private:
                 allowed = delta == 2000 && s().NamedWord == s().Answer;
                 break;
             case Kind::Tick: {
-                const int carried = s().carrier(slot).text.toInt();
+                const int carried = s().player(slot).prizeCarrier.text.toInt();
                 allowed = (now == 0 && before.sector == QStringLiteral("Б")) ||
                           (delta == 1500 && s().twobox.text == QLatin1String("1500")) ||
                           (delta == carried && carried >= 10 && carried <= 3999 + 209);

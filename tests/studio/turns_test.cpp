@@ -16,7 +16,7 @@ int redCount(StudioForm& s)
 {
     int n = 0;
     for (int slot = 1; slot <= 3; ++slot)
-        n += s.nameLabel(slot).fontColor == Colors::Red ? 1 : 0;
+        n += s.player(slot).nameLabel.fontColor == Colors::Red ? 1 : 0;
     return n;
 }
 
@@ -40,7 +40,7 @@ TEST(Turns, PassSkipsThePlayerWhoLeftTheRound)
     g.advance(3000);
 
     Play::nameWord(g, QStringLiteral("ДОМ"));  // player 2 is out
-    EXPECT_FALSE(s.GroupBox[2].visible);
+    EXPECT_FALSE(s.player(2).panel.visible);
     EXPECT_EQ(s.currentSlot(), 3);
     EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Вика"));
     g.advance(3000);
@@ -65,7 +65,7 @@ TEST(Turns, OnePlayerGameKeepsTheTurnAndEndsTheRoundOnAWrongWord)
     g.advance(3000);
     Play::spin(g, QStringLiteral("300"));
     Play::letter(g, QStringLiteral("О"));
-    EXPECT_EQ(s.RoundScore1, 300);
+    EXPECT_EQ(s.player(1).roundScore, 300);
     Play::spin(g, QStringLiteral("300"));
     Play::letter(g, QStringLiteral("Ы"));
     g.advance(3000);
@@ -76,11 +76,11 @@ TEST(Turns, OnePlayerGameKeepsTheTurnAndEndsTheRoundOnAWrongWord)
     EXPECT_EQ(host(g), QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
     EXPECT_FALSE(s.Timer11.isRunning());
     EXPECT_EQ(s.EffectiveMoveCount, 0);
-    EXPECT_FALSE(s.Label[20].visible);
+    EXPECT_FALSE(s.banner.visible);
     g.advance(4000);
     EXPECT_EQ(s.RoundNumber, 2);
-    EXPECT_EQ(s.TotalScore1, 300);  // a player out of the round keeps his points
-    EXPECT_TRUE(s.GroupBox[1].visible);
+    EXPECT_EQ(s.player(1).totalScore, 300);  // a player out of the round keeps his points
+    EXPECT_TRUE(s.player(1).panel.visible);
 }
 
 // Whoever won the last round, the next one opens with player 1; round points reach the totals once.
@@ -93,14 +93,14 @@ TEST(Turns, EveryRoundOpensWithPlayerOne)
     Play::spin(g, QStringLiteral("0"));
     g.advance(3000);
     Play::nameWord(g, QStringLiteral("КОТ"));
-    EXPECT_EQ(s.RoundScore2, 2000);
-    EXPECT_EQ(s.Label[20].text, QStringLiteral("Следующий раунд!"));
+    EXPECT_EQ(s.player(2).roundScore, 2000);
+    EXPECT_EQ(s.banner.text, QStringLiteral("Следующий раунд!"));
     g.advance(5000);
     EXPECT_EQ(s.RoundNumber, 2);
     EXPECT_EQ(s.currentSlot(), 1);
-    EXPECT_EQ(s.TotalScore2, 2000);
-    EXPECT_EQ(s.RoundScore2, 0);
-    EXPECT_FALSE(s.Label[20].visible);
+    EXPECT_EQ(s.player(2).totalScore, 2000);
+    EXPECT_EQ(s.player(2).roundScore, 0);
+    EXPECT_FALSE(s.banner.visible);
     g.advance(2000);
     EXPECT_EQ(host(g), QStringLiteral("Первым ходит Аня."));
 }
@@ -120,9 +120,9 @@ TEST_P(GameResult, NamesTheWinnerOrADraw)
     GameFixture g;
     StudioForm& s = g.studio();
     Play::start(g, Three.mid(0, c.players), 1);
-    s.RoundScore1 = c.scores[0];
-    s.RoundScore2 = c.scores[1];
-    s.RoundScore3 = c.scores[2];
+    s.player(1).roundScore = c.scores[0];
+    s.player(2).roundScore = c.scores[1];
+    s.player(3).roundScore = c.scores[2];
     g.click([&] { s.StartRound(); });
     EXPECT_TRUE(g.screens->endOfGame.isVisible());
     EXPECT_FALSE(s.isVisible());
@@ -174,12 +174,12 @@ TEST(Turns, NineRoundsEndWithTheClosingBanner)
         g.advance(5000);
         ASSERT_EQ(s.RoundNumber, round);
         Play::nameWord(g, s.Answer);
-        EXPECT_EQ(s.Label[20].text, round == 9 ? QStringLiteral("Игра окончена!") : QStringLiteral("Следующий раунд!"));
+        EXPECT_EQ(s.banner.text, round == 9 ? QStringLiteral("Игра окончена!") : QStringLiteral("Следующий раунд!"));
         g.advance(5000);
     }
     EXPECT_EQ(s.RoundNumber, 10);
     EXPECT_EQ(s.Answer, s.RoundAnswers[10]);
-    EXPECT_EQ(s.TotalScore1, 18000);
+    EXPECT_EQ(s.player(1).totalScore, 18000);
     EXPECT_TRUE(g.screens->endOfGame.isVisible());
 }
 
@@ -221,10 +221,10 @@ TEST(Turns, NewGameDuringTheRoundBannerStartsClean)
     Play::start(g, {QStringLiteral("Аня")}, 3);
     g.advance(5000);
     Play::nameWord(g, QStringLiteral("КОТ"));
-    ASSERT_TRUE(s.Label[20].visible);
+    ASSERT_TRUE(s.banner.visible);
     g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     g.click([&] { s.SpeedButton34Click(); });
-    EXPECT_FALSE(s.Label[20].visible);
+    EXPECT_FALSE(s.banner.visible);
     g.advance(5000);
     Play::spin(g, QStringLiteral("100"));
     Play::letter(g, QStringLiteral("О"));
@@ -244,11 +244,11 @@ TEST(Turns, NewGameCountsPlayersFromTheirNames)
     g.advance(3000);
     ASSERT_EQ(s.currentSlot(), 3);
     Play::nameWord(g, QStringLiteral("ЛЕС"));
-    ASSERT_FALSE(s.GroupBox[3].visible);
+    ASSERT_FALSE(s.player(3).panel.visible);
     g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     g.click([&] { s.SpeedButton34Click(); });
     EXPECT_EQ(s.PlayerCount, 3);
-    EXPECT_TRUE(s.GroupBox[3].visible);
+    EXPECT_TRUE(s.player(3).panel.visible);
 }
 
 // "Выход" abandons the game: no timer runs on behind the menu and only "Новая игра" can restart play.
@@ -274,7 +274,7 @@ TEST(Turns, ExitStopsTheGameBehindTheMenu)
     EXPECT_FALSE(s.SlovoButton.enabled);
     for (int n = 1; n <= 33; ++n)
         EXPECT_FALSE(s.SpeedButton[n].enabled);
-    EXPECT_TRUE(s.SpeedButton[34].enabled);
+    EXPECT_TRUE(s.newGameButton.enabled);
 }
 
 // A base with too few playable questions stops the game with a message instead of hanging.
@@ -303,13 +303,13 @@ TEST(Turns, ScoresSaturateAtTheLimit)
     StudioForm& s = g.studio();
     Play::start(g, {QStringLiteral("Аня")}, 2);
     g.advance(5000);
-    s.RoundScore1 = std::numeric_limits<int>::max() - 100;
+    s.player(1).roundScore = std::numeric_limits<int>::max() - 100;
     Play::spin(g, QStringLiteral("x2"));
     Play::letter(g, QStringLiteral("К"));
-    EXPECT_EQ(s.RoundScore1, std::numeric_limits<int>::max());
+    EXPECT_EQ(s.player(1).roundScore, std::numeric_limits<int>::max());
     Play::nameWord(g, QStringLiteral("КОТ"));
-    EXPECT_EQ(s.RoundScore1, std::numeric_limits<int>::max());
-    s.TotalScore1 = 5;
+    EXPECT_EQ(s.player(1).roundScore, std::numeric_limits<int>::max());
+    s.player(1).totalScore = 5;
     g.advance(5000);
-    EXPECT_EQ(s.TotalScore1, std::numeric_limits<int>::max());
+    EXPECT_EQ(s.player(1).totalScore, std::numeric_limits<int>::max());
 }

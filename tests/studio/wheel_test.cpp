@@ -104,19 +104,19 @@ TEST(Wheel, ZeroAndBankruptPassTheTurn)
     Fixture f;
     Play::spin(f.g, QStringLiteral("200"));
     Play::letter(f.g, QStringLiteral("О"));
-    ASSERT_EQ(f.s.RoundScore1, 200);
+    ASSERT_EQ(f.s.player(1).roundScore, 200);
     Play::spin(f.g, QStringLiteral("0"));
-    EXPECT_EQ(f.s.RoundScore1, 200);
+    EXPECT_EQ(f.s.player(1).roundScore, 200);
     EXPECT_EQ(f.s.currentSlot(), 2);
     f.g.advance(3000);
     Play::spin(f.g, QStringLiteral("Б"));  // 0 stays 0
-    EXPECT_EQ(f.s.RoundScore2, 0);
+    EXPECT_EQ(f.s.player(2).roundScore, 0);
     EXPECT_EQ(f.s.currentSlot(), 1);
     f.g.advance(3000);
-    f.s.TotalScore1 = 700;
+    f.s.player(1).totalScore = 700;
     Play::spin(f.g, QStringLiteral("Б"));
-    EXPECT_EQ(f.s.RoundScore1, 0);
-    EXPECT_EQ(f.s.TotalScore1, 700);
+    EXPECT_EQ(f.s.player(1).roundScore, 0);
+    EXPECT_EQ(f.s.player(1).totalScore, 700);
     EXPECT_EQ(host(f.g), QStringLiteral("Сейчас ходит Боря"));
 }
 
@@ -129,7 +129,7 @@ TEST(Wheel, PrizeOfferLapsesWithALetter)
     EXPECT_TRUE(f.s.SpeedButton[1].enabled);
     Play::letter(f.g, QStringLiteral("К"));
     EXPECT_FALSE(f.s.TakePriz.visible);
-    EXPECT_EQ(f.s.RoundScore1, 0);
+    EXPECT_EQ(f.s.player(1).roundScore, 0);
     EXPECT_EQ(f.s.LettersInRow, 1);
 }
 
@@ -160,7 +160,7 @@ TEST(Wheel, LetterSectorWithNoLetterLeftKeepsTheTurnOpen)
     EXPECT_TRUE(s.KrutButton.enabled);
     EXPECT_TRUE(s.SlovoButton.enabled);
     Play::nameWord(g, QStringLiteral("Ф-1"));
-    EXPECT_EQ(s.RoundScore1, 2100);
+    EXPECT_EQ(s.player(1).roundScore, 2100);
 }
 
 // A prize offered while no letter is left lapses when the player spins or names the word instead;

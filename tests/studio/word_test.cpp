@@ -27,11 +27,11 @@ TEST(Word, RightWordWinsTheRound)
     EXPECT_FALSE(game.s.Edit1.visible);
     EXPECT_TRUE(game.s.Edit1.text.isEmpty());
     EXPECT_EQ(host(game.g), QStringLiteral("!!!!Правильно!!!!"));
-    EXPECT_EQ(game.s.RoundScore1, 300 + 2000);
+    EXPECT_EQ(game.s.player(1).roundScore, 300 + 2000);
     for (int i = 1; i <= 12; ++i)
         EXPECT_FALSE(game.s.Zas[i].visible);
-    EXPECT_TRUE(game.s.Label[20].visible);
-    EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Следующий раунд!"));
+    EXPECT_TRUE(game.s.banner.visible);
+    EXPECT_EQ(game.s.banner.text, QStringLiteral("Следующий раунд!"));
     EXPECT_FALSE(game.s.SpeedButton[1].visible);  // "А" was used before the entry opened
     EXPECT_TRUE(game.s.SpeedButton[15].visible);   // "Н" was only typed
     for (int n = 1; n <= 33; ++n)
@@ -47,8 +47,8 @@ TEST(Word, WrongWordPutsThePlayerOut)
     Play::spin(game.g, QStringLiteral("450"));
     Play::letter(game.g, QStringLiteral("О"));
     Play::nameWord(game.g, QStringLiteral("КИТ"));
-    EXPECT_FALSE(game.s.GroupBox[1].visible);
-    EXPECT_EQ(game.s.RoundScore1, 450);
+    EXPECT_FALSE(game.s.player(1).panel.visible);
+    EXPECT_EQ(game.s.player(1).roundScore, 450);
     EXPECT_EQ(game.s.currentSlot(), 2);
     EXPECT_EQ(host(game.g), QStringLiteral("Сейчас ходит Боря"));
     EXPECT_FALSE(game.s.Edit1.visible);
@@ -57,7 +57,7 @@ TEST(Word, WrongWordPutsThePlayerOut)
     EXPECT_FALSE(game.s.SpeedButton[1].enabled);
     EXPECT_TRUE(game.s.Zas[1].visible);
     game.g.advance(5000);
-    EXPECT_EQ(game.s.TotalScore1, 0);
+    EXPECT_EQ(game.s.player(1).totalScore, 0);
 }
 
 // A word of the right length that differs in a Latin letter or a digit is wrong.
@@ -77,11 +77,11 @@ TEST(Word, RightWordInTheLastRoundClosesTheGame)
 {
     Game game({QStringLiteral("КОТ"), QStringLiteral("ДОМ")}, 2, 2);
     Play::nameWord(game.g, QStringLiteral("КОТ"));
-    EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Следующий раунд!"));
+    EXPECT_EQ(game.s.banner.text, QStringLiteral("Следующий раунд!"));
     game.g.advance(10000);
     Play::nameWord(game.g, QStringLiteral("ДОМ"));
-    EXPECT_EQ(game.s.Label[20].text, QStringLiteral("Игра окончена!"));
+    EXPECT_EQ(game.s.banner.text, QStringLiteral("Игра окончена!"));
     game.g.advance(5000);
     EXPECT_TRUE(game.g.screens->endOfGame.isVisible());
-    EXPECT_EQ(game.s.TotalScore1, 4000);
+    EXPECT_EQ(game.s.player(1).totalScore, 4000);
 }
