@@ -8,10 +8,10 @@
 
 MenuForm::MenuForm() : Form(QStringLiteral("     Меню Словодром"), 137, 137)
 {
-    BitBtn1.text = QStringLiteral("Новая Игра");
-    BitBtn2.text = QStringLiteral("Редактирование");
-    BitBtn3.text = QStringLiteral("Выход");
-    BitBtn4.text = QStringLiteral("Информация");
+    newGameButton.text = QStringLiteral("Новая Игра");
+    editorButton.text = QStringLiteral("Редактирование");
+    exitButton.text = QStringLiteral("Выход");
+    rulesButton.text = QStringLiteral("Информация");
     showScreen();
 }
 
@@ -23,20 +23,20 @@ void MenuForm::link(StudioForm& studio, EditorForm& editor, SetupForm& setup, Ru
     m_rules = &rules;
 }
 
-void MenuForm::BitBtn1Click()
+void MenuForm::newGameClicked()
 {
     StudioForm& s = *m_studio;
-    s.Edit1.hide();
-    s.KrutButton.disable();
-    s.SlovoButton.disable();
-    s.Question.text = QStringLiteral("Добро пожаловать на Словодром!");
+    s.wordBox.hide();
+    s.spinButton.disable();
+    s.wordButton.disable();
+    s.hostSpeech.text = QStringLiteral("Добро пожаловать на Словодром!");
     for (int n = 1; n <= 12; ++n) {
-        s.Zas[n].hide();
+        s.tiles[n].hide();
         s.letters[n].text.clear();
     }
     s.banner.hide();
-    s.TakePriz.hide();
-    s.LabeledEdit1.text = QStringLiteral("1");
+    s.takePrizeButton.hide();
+    s.roundBox.text = QStringLiteral("1");
     switchTo(*m_setup);
     for (int slot = 1; slot <= 3; ++slot) {
         s.player(slot).nameLabel.text.clear();
@@ -45,20 +45,20 @@ void MenuForm::BitBtn1Click()
     }
 }
 
-void MenuForm::BitBtn2Click()
+void MenuForm::editorClicked()
 {
     switchTo(*m_editor);
-    m_editor->Timer1.start();
+    m_editor->loadTimer.start();
 }
 
-void MenuForm::BitBtn3Click()
+void MenuForm::exitClicked()
 {
     hideScreen();
     if (m_quit)
         m_quit();
 }
 
-void MenuForm::BitBtn4Click()
+void MenuForm::rulesClicked()
 {
     switchTo(*m_rules);
 }

@@ -20,12 +20,12 @@ public:
     // What "Выход" does: ends the program.
     void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }
 
-    Control BitBtn1, BitBtn2, BitBtn3, BitBtn4;
+    Control newGameButton, editorButton, exitButton, rulesButton;
 
-    void BitBtn1Click();  // "Новая Игра"
-    void BitBtn2Click();  // "Редактирование"
-    void BitBtn3Click();  // "Выход"
-    void BitBtn4Click();  // "Информация"
+    void newGameClicked();  // "Новая Игра"
+    void editorClicked();  // "Редактирование"
+    void exitClicked();  // "Выход"
+    void rulesClicked();  // "Информация"
 
 private:
     StudioForm* m_studio = nullptr;

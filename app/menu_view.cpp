@@ -15,10 +15,10 @@ MenuView::MenuView(MenuForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatch
         m_binder.button(c, b);
         return b;
     };
-    QPushButton* newGame = make(f.BitBtn1, 8, ":/assets/icons/all.svg", [this] { m_menu.BitBtn1Click(); });
-    QPushButton* editor = make(f.BitBtn2, 40, ":/assets/icons/retry.svg", [this] { m_menu.BitBtn2Click(); });
-    QPushButton* rules = make(f.BitBtn4, 72, ":/assets/icons/help.svg", [this] { m_menu.BitBtn4Click(); });
-    QPushButton* quit = make(f.BitBtn3, 104, ":/assets/icons/close.svg", [this] { m_menu.BitBtn3Click(); });
+    QPushButton* newGame = make(f.newGameButton, 8, ":/assets/icons/all.svg", [this] { m_menu.newGameClicked(); });
+    QPushButton* editor = make(f.editorButton, 40, ":/assets/icons/retry.svg", [this] { m_menu.editorClicked(); });
+    QPushButton* rules = make(f.rulesButton, 72, ":/assets/icons/help.svg", [this] { m_menu.rulesClicked(); });
+    QPushButton* quit = make(f.exitButton, 104, ":/assets/icons/close.svg", [this] { m_menu.exitClicked(); });
     setTabOrder(newGame, editor);
     setTabOrder(editor, quit);
     setTabOrder(quit, rules);
@@ -28,5 +28,5 @@ MenuView::MenuView(MenuForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatch
 void MenuView::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    press(m_menu.BitBtn3, [this] { m_menu.BitBtn3Click(); });
+    press(m_menu.exitButton, [this] { m_menu.exitClicked(); });
 }

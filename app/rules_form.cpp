@@ -56,12 +56,12 @@ QString reflow(const QString& text)
 
 RulesForm::RulesForm() : Form(QStringLiteral("Информация о Словодром"), 790, 565)
 {
-    Label1.text = QStringLiteral("Правила игры");
-    Label1.fontColor = 0xFF0000;
-    RichEdit1.text = reflow(resourceText(QStringLiteral(":/rules/general.txt")));
-    RichEdit2.text = reflow(resourceText(QStringLiteral(":/rules/details.txt")));
-    RichEdit3.text = reflow(resourceText(QStringLiteral(":/rules/note.txt")));
-    BitBtn1.text = QStringLiteral("Выход");
+    title.text = QStringLiteral("Правила игры");
+    title.fontColor = 0xFF0000;
+    generalText.text = reflow(resourceText(QStringLiteral(":/rules/general.txt")));
+    detailsText.text = reflow(resourceText(QStringLiteral(":/rules/details.txt")));
+    noteText.text = reflow(resourceText(QStringLiteral(":/rules/note.txt")));
+    exitButton.text = QStringLiteral("Выход");
 }
 
 bool RulesForm::isHeading(const QString& line)
@@ -71,7 +71,7 @@ bool RulesForm::isHeading(const QString& line)
     return std::any_of(line.begin(), line.end(), [](QChar c) { return c.isLetter(); });
 }
 
-void RulesForm::BitBtn1Click()
+void RulesForm::exitClicked()
 {
     if (m_menu)
         switchTo(*m_menu);

@@ -4,16 +4,16 @@
 #include "control.h"
 #include "form.h"
 
-// The rules of the game in three read-only panels; "Выход" (BitBtn1) leads
+// The rules of the game in three read-only panels; "Выход" (exitButton) leads
 // back to the menu. The texts are fixed and come with the program.
 class RulesForm : public Form {
 public:
     RulesForm();
     void link(Form& menu) { m_menu = &menu; }
 
-    Control Label1, RichEdit1, RichEdit2, RichEdit3, BitBtn1;
+    Control title, generalText, detailsText, noteText, exitButton;
 
-    void BitBtn1Click();
+    void exitClicked();
     // A section heading of the texts: an upper-case line of its own, shown centred.
     static bool isHeading(const QString& line);
 

@@ -38,22 +38,22 @@ RulesView::RulesView(RulesForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
 {
     using Fonts::Face;
     QLabel* title = Kit::label(this, 264, -2, 221, 43, Fonts::font(Face::Serif, 37, false, true), QColor(255, 0, 0));
-    m_binder.label(f.Label1, title);
+    m_binder.label(f.title, title);
     const QColor navy(0, 0, 128);
     auto* general = Kit::textBox(this, 4, 48, 373, 401, Fonts::font(Face::Sans, 13), Qt::white, navy, true, true);
     auto* details = Kit::textBox(this, 378, 48, 410, 401, Fonts::font(Face::Sans, 13), Qt::white, navy, true, true);
     auto* note = Kit::textBox(this, 378, 451, 401, 113, Fonts::font(Face::Sans, 12), QColor(0, 128, 0),
                               QColor(192, 220, 192), false, true);
     QPushButton* leave = Kit::button(this, 88, 488, 193, 41, QStringLiteral(":/assets/icons/ignore.svg"), true);
-    connect(leave, &QPushButton::clicked, this, [this, &f] { press(f.BitBtn1, [&f] { f.BitBtn1Click(); }); });
-    m_binder.button(f.BitBtn1, leave);
+    connect(leave, &QPushButton::clicked, this, [this, &f] { press(f.exitButton, [&f] { f.exitClicked(); }); });
+    m_binder.button(f.exitButton, leave);
 
     // The texts never change; their headings are centred with leading blanks
     // measured in the panel's own font and width.
-    m_binder.plain(f.RichEdit1, general);
-    m_binder.plain(f.RichEdit2, details);
-    m_binder.plain(f.RichEdit3, note);
-    general->setPlainText(centreHeadings(f.RichEdit1.text, general));
-    details->setPlainText(centreHeadings(f.RichEdit2.text, details));
-    note->setPlainText(centreHeadings(f.RichEdit3.text, note));
+    m_binder.plain(f.generalText, general);
+    m_binder.plain(f.detailsText, details);
+    m_binder.plain(f.noteText, note);
+    general->setPlainText(centreHeadings(f.generalText.text, general));
+    details->setPlainText(centreHeadings(f.detailsText.text, details));
+    note->setPlainText(centreHeadings(f.noteText.text, note));
 }

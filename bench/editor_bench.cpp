@@ -163,30 +163,30 @@ int main(int argc, char** argv)
     for (int i = 0; i < Runs; ++i) {
         click([&] {
             menu.switchTo(editor);
-            editor.Timer1.start();
+            editor.loadTimer.start();
         });
         load.push_back(secondsOf([&] { clock.advance(1); }));
         if (!error.isEmpty())
             die(error.toStdString());
         if (i < Runs - 1)
-            click([&] { editor.BitBtn1Click(); });
+            click([&] { editor.exitClicked(); });
     }
     for (int i = 0; i < Runs; ++i)
-        next.push_back(click([&] { editor.NextClick(); }));
+        next.push_back(click([&] { editor.nextClicked(); }));
     for (int i = 0; i < Runs; ++i)
-        previous.push_back(click([&] { editor.PreviousClick(); }));
+        previous.push_back(click([&] { editor.previousClicked(); }));
     // The first record is on show; each deletion moves all the rest down.
     for (int i = 0; i < Runs; ++i)
-        remove.push_back(click([&] { editor.DeleteClick(); }));
+        remove.push_back(click([&] { editor.deleteClicked(); }));
     for (int i = 0; i < Runs; ++i) {
-        click([&] { editor.NewClick(); });
+        click([&] { editor.newClicked(); });
         click([&] {
-            editor.Edit1Edited(QStringLiteral("Новый вопрос"));
-            editor.Edit2Edited(QStringLiteral("слово"));
+            editor.questionEdited(QStringLiteral("Новый вопрос"));
+            editor.answerEdited(QStringLiteral("слово"));
         });
-        save.push_back(click([&] { editor.SaveClick(); }));
+        save.push_back(click([&] { editor.saveClicked(); }));
     }
-    click([&] { editor.BitBtn1Click(); });
+    click([&] { editor.exitClicked(); });
 
     // "Новая игра" in the studio: opens the base and draws the game's questions.
     std::vector<double> newGame;
@@ -198,9 +198,9 @@ int main(int argc, char** argv)
         GameScreens screens(studioRuntime);
         StudioForm& studio = screens.studio;
         studio.player(1).nameLabel.text = QStringLiteral("Анна");
-        studio.Edit2.text = QStringLiteral("9");
+        studio.roundCountCarrier.text = QStringLiteral("9");
         for (int i = 0; i < Runs; ++i) {
-            newGame.push_back(secondsOf([&] { studioRuntime.dispatcher.run([&] { studio.SpeedButton34Click(); }); }));
+            newGame.push_back(secondsOf([&] { studioRuntime.dispatcher.run([&] { studio.newGameClicked(); }); }));
             if (!error.isEmpty())
                 die(error.toStdString());
         }
@@ -215,7 +215,7 @@ int main(int argc, char** argv)
     const double copyTime = median(copy);
     std::printf("\nMedian of %d runs, base of %d records:\n", Runs, Records);
     std::printf("  %s %17s\n", QStringLiteral("action").leftJustified(26).toUtf8().constData(), "time");
-    print({"load (Timer1)", median(load)}, 0);
+    print({"load", median(load)}, 0);
     print({"\"Следующий >\"", median(next)}, 0);
     print({"\"< Предыдущий\"", median(previous)}, 0);
     print({"\"Удалить\" first record", median(remove)}, copyTime);

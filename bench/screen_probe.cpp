@@ -206,26 +206,26 @@ public:
     void stopStudioTimers()
     {
         StudioForm& st = s.studio;
-        for (Timer* t : {&st.Timer1, &st.Timer2, &st.Timer3, &st.Timer4, &st.Timer5, &st.Timer6, &st.Timer7, &st.Timer8,
-                         &st.Timer9, &st.Timer10, &st.Timer11})
+        for (Timer* t : {&st.firstTurnTimer, &st.promptTimer, &st.nextRoundTimer, &st.roundLostTimer, &st.prizeReturnTimer, &st.wheelStepTimer, &st.sectorMoveTimer, &st.missedLetterTimer,
+                         &st.boxesReturnTimer, &st.toBoxesTimer, &st.lastPlayerWatch})
             t->stop();
     }
 
     void enterStudio()
     {
-        measure("menu_to_setup", s.setup, click(s.menu, s.menu.BitBtn1.text));
+        measure("menu_to_setup", s.setup, click(s.menu, s.menu.newGameButton.text));
         set([this] {
-            s.setup.Edit1.text = QStringLiteral("Анна");
-            s.setup.Edit2.text = QStringLiteral("Борис");
+            s.setup.nameBox1.text = QStringLiteral("Анна");
+            s.setup.nameBox2.text = QStringLiteral("Борис");
         });
-        measure("setup_to_studio", s.studio, click(s.setup, s.setup.BitBtn1.text));
+        measure("setup_to_studio", s.studio, click(s.setup, s.setup.okButton.text));
     }
 
     void startGame()
     {
         StudioForm& st = s.studio;
         measure("studio_new_game", st, click(st, st.newGameButton.text));
-        if (!waitUntil([&st] { return st.KrutButton.enabled && st.KrutButton.visible; }, 10000))
+        if (!waitUntil([&st] { return st.spinButton.enabled && st.spinButton.visible; }, 10000))
             std::printf("warning: the studio is not waiting for a move\n");
     }
 
@@ -237,52 +237,52 @@ public:
         startGame();
 
         // The wheel: the click, then a few of its steps.
-        measure("studio_spin_click", st, click(st, st.KrutButton.text));
+        measure("studio_spin_click", st, click(st, st.spinButton.text));
         for (int step = 0; step < 6; ++step)
-            measure("studio_spin_step", st, [this, &st] { m_app.wheelStep = &st.WheelStep; });
+            measure("studio_spin_step", st, [this, &st] { m_app.wheelStep = &st.wheelStep; });
         stopStudioTimers();
 
         // A letter that opens tiles.
         set([&st] {
-            st.Sector = QStringLiteral("100");
-            st.Timer7Timer();
+            st.sector = QStringLiteral("100");
+            st.sectorMoveTimeout();
         });
-        measure("studio_letter", st, click(st, st.Answer.left(1)));
+        measure("studio_letter", st, click(st, st.answer.left(1)));
         stopStudioTimers();
 
         // The prize.
         set([&st] {
-            st.Sector = QStringLiteral("П");
-            st.Timer7Timer();
+            st.sector = QStringLiteral("П");
+            st.sectorMoveTimeout();
         });
-        measure("studio_to_bargain", s.bargain, click(st, st.TakePriz.text));
+        measure("studio_to_bargain", s.bargain, click(st, st.takePrizeButton.text));
         measure("bargain_to_studio", st, tick([this] {
-                    s.bargain.Timer1.stop();
-                    s.bargain.Timer3.stop();
-                    s.bargain.Timer2Timer();
+                    s.bargain.firstOfferTimer.stop();
+                    s.bargain.moneyTakenTimer.stop();
+                    s.bargain.boxOpenedTimeout();
                 }));
         wait(100);
         stopStudioTimers();
 
         // The two boxes.
-        measure("studio_to_two_boxes", s.twoBoxes, tick([&st] { st.Timer10Timer(); }));
+        measure("studio_to_two_boxes", s.twoBoxes, tick([&st] { st.toBoxesTimeout(); }));
         wait(50);
         measure("two_boxes_open", s.twoBoxes, click(s.twoBoxes, QStringLiteral("Левая шкатулка")));
-        measure("two_boxes_to_studio", st, tick([this] { s.twoBoxes.Timer2Timer(); }));
+        measure("two_boxes_to_studio", st, tick([this] { s.twoBoxes.returnTimeout(); }));
         wait(100);
         stopStudioTimers();
 
         // The end of the game, and back to the menu.
-        set([&st] { st.RoundNumber = st.RoundCount; });
-        measure("studio_to_end", s.endOfGame, tick([&st] { st.Timer4Timer(); }));
-        set([this] { s.endOfGame.Timer2Timer(); });
-        measure("end_to_menu", s.menu, click(s.endOfGame, s.endOfGame.SpeedButton1.text));
+        set([&st] { st.roundNumber = st.roundCount; });
+        measure("studio_to_end", s.endOfGame, tick([&st] { st.roundLostTimeout(); }));
+        set([this] { s.endOfGame.exitTimeout(); });
+        measure("end_to_menu", s.menu, click(s.endOfGame, s.endOfGame.exitButton.text));
 
         // The editor and the rules.
-        measure("menu_to_editor", s.editor, click(s.menu, s.menu.BitBtn2.text));
-        measure("editor_to_menu", s.menu, click(s.editor, s.editor.BitBtn1.text));
-        measure("menu_to_rules", s.rules, click(s.menu, s.menu.BitBtn4.text));
-        measure("rules_to_menu", s.menu, click(s.rules, s.rules.BitBtn1.text));
+        measure("menu_to_editor", s.editor, click(s.menu, s.menu.editorButton.text));
+        measure("editor_to_menu", s.menu, click(s.editor, s.editor.exitButton.text));
+        measure("menu_to_rules", s.rules, click(s.menu, s.menu.rulesButton.text));
+        measure("rules_to_menu", s.menu, click(s.rules, s.rules.exitButton.text));
     }
 
 private:

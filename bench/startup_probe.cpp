@@ -89,13 +89,13 @@ private:
 void enterStudio(Program& p)
 {
     GameScreens& s = p.screens;
-    p.runtime.dispatcher.run([&] { s.menu.BitBtn1Click(); });
+    p.runtime.dispatcher.run([&] { s.menu.newGameClicked(); });
     p.runtime.dispatcher.run([&] {
-        s.setup.Edit1.text = QStringLiteral("Анна");
-        s.setup.Edit2.text = QStringLiteral("Борис");
-        s.setup.BitBtn1Click();
+        s.setup.nameBox1.text = QStringLiteral("Анна");
+        s.setup.nameBox2.text = QStringLiteral("Борис");
+        s.setup.okClicked();
     });
-    p.runtime.dispatcher.run([&] { s.studio.SpeedButton34Click(); });
+    p.runtime.dispatcher.run([&] { s.studio.newGameClicked(); });
 }
 
 }
@@ -129,7 +129,7 @@ int main(int argc, char** argv)
         const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
         // Wait for the prompt (2 s + 3 s), then measure a quiet stretch.
         QTimer::singleShot(6000, [&] {
-            if (!studio.KrutButton.enabled)
+            if (!studio.spinButton.enabled)
                 std::printf("warning: the studio is not waiting for a move\n");
             const double cpu0 = cpuSeconds();
             QTimer::singleShot(seconds * 1000, [&, cpu0, seconds] {
@@ -141,21 +141,21 @@ int main(int argc, char** argv)
     } else if (mode == "spin") {
         QTimer::singleShot(6000, [&] {
             const double cpu0 = cpuSeconds(), t0 = monotonicSeconds();
-            program.runtime.dispatcher.run([&] { studio.KrutButtonClick(); });
+            program.runtime.dispatcher.run([&] { studio.spinClicked(); });
             // Noticed after the event that stops the wheel, like the views are.
             auto done = std::make_shared<bool>(false);
             program.runtime.dispatcher.addListener([&, cpu0, t0, done] {
-                if (*done || studio.Timer6.isRunning())
+                if (*done || studio.wheelStepTimer.isRunning())
                     return;
                 *done = true;
                 // The wheel's own formula: 16w steps of 150 ms, then 150 + 25j ms for j = 1..16+d.
-                const int w = studio.WheelSlowTurn;
-                const int d = 16 * studio.WheelTurns + studio.WheelStep - 16 * (w + 1);
+                const int w = studio.wheelSlowTurn;
+                const int d = 16 * studio.wheelTurns + studio.wheelStep - 16 * (w + 1);
                 double formula = 16 * w * 0.150;
                 for (int j = 1; j <= 16 + d; ++j)
                     formula += 0.150 + 0.025 * j;
                 std::printf("spin_seconds %.3f\nspin_formula_seconds %.3f\nspin_cpu_seconds %.4f\nsector %s\n",
-                            monotonicSeconds() - t0, formula, cpuSeconds() - cpu0, studio.Sector.toUtf8().constData());
+                            monotonicSeconds() - t0, formula, cpuSeconds() - cpu0, studio.sector.toUtf8().constData());
                 QApplication::exit(0);
             });
         });

@@ -31,14 +31,14 @@ const OfferText offers[12] = {
 
 BargainForm::BargainForm(Runtime& runtime)
     : Form(QStringLiteral("Торги"), 592, 469),
-      Timer1(runtime, QStringLiteral("Timer1"), 1000, [this] { Timer1Timer(); }),
-      Timer2(runtime, QStringLiteral("Timer2"), 3000, [this] { Timer2Timer(); }),
-      Timer3(runtime, QStringLiteral("Timer3"), 3000, [this] { Timer3Timer(); }),
+      firstOfferTimer(runtime, QStringLiteral("firstOfferTimer"), 1000, [this] { firstOfferTimeout(); }),
+      boxOpenedTimer(runtime, QStringLiteral("boxOpenedTimer"), 3000, [this] { boxOpenedTimeout(); }),
+      moneyTakenTimer(runtime, QStringLiteral("moneyTakenTimer"), 3000, [this] { moneyTakenTimeout(); }),
       m_runtime(runtime)
 {
-    Slova.text = QStringLiteral("Вы выбрали приз! Чёрный \nящик в студию!");
-    SpeedButton1.enabled = false;
-    SpeedButton2.enabled = false;
+    hostSpeech.text = QStringLiteral("Вы выбрали приз! Чёрный \nящик в студию!");
+    blackBox.enabled = false;
+    money.enabled = false;
 }
 
 int BargainForm::offerBase(int step)
@@ -51,75 +51,75 @@ int BargainForm::offerSpread(int step)
     return step == 1 ? 324 : 333;
 }
 
-void BargainForm::Timer1Timer()
+void BargainForm::firstOfferTimeout()
 {
-    Timer1.stop();
-    OfferStep = 0;
-    OfferAmount = 0;
-    SpeedButton1.disable();
-    SpeedButton2.disable();
-    OfferLimit = 3 + m_runtime.random.below(10);
-    NextOffer();
+    firstOfferTimer.stop();
+    offerStep = 0;
+    offerAmount = 0;
+    blackBox.disable();
+    money.disable();
+    offerLimit = 3 + m_runtime.random.below(10);
+    nextOffer();
 }
 
-void BargainForm::NextOffer()
+void BargainForm::nextOffer()
 {
-    const int refusedOffer = OfferAmount;
-    ++OfferStep;
-    AskedAgain = false;
-    Slova.text.clear();
-    if (OfferStep >= 1 && OfferStep <= 12) {
-        const OfferText& offer = offers[OfferStep - 1];
-        OfferAmount = offer.base + m_runtime.random.below(offerSpread(OfferStep));
-        Slova.text = QString::fromUtf8(offer.before) + QString::number(OfferAmount) + QString::fromUtf8(offer.after);
-        BlackBoxPoints = 10 + m_runtime.random.below(OfferAmount + 200);
+    const int refusedOffer = offerAmount;
+    ++offerStep;
+    askedAgain = false;
+    hostSpeech.text.clear();
+    if (offerStep >= 1 && offerStep <= 12) {
+        const OfferText& offer = offers[offerStep - 1];
+        offerAmount = offer.base + m_runtime.random.below(offerSpread(offerStep));
+        hostSpeech.text = QString::fromUtf8(offer.before) + QString::number(offerAmount) + QString::fromUtf8(offer.after);
+        blackBoxPoints = 10 + m_runtime.random.below(offerAmount + 200);
     }
-    SpeedButton1.enable();
-    SpeedButton2.enable();
-    if (OfferStep == OfferLimit + 1) {
-        Slova.text = QStringLiteral("Вы выбрали приз и ваш выииграш состовляет - ") + QString::number(BlackBoxPoints) +
+    blackBox.enable();
+    money.enable();
+    if (offerStep == offerLimit + 1) {
+        hostSpeech.text = QStringLiteral("Вы выбрали приз и ваш выииграш состовляет - ") + QString::number(blackBoxPoints) +
                      QStringLiteral(" очков!");
-        SpeedButton1.disable();
-        SpeedButton2.disable();
-        Timer2.start();
+        blackBox.disable();
+        money.disable();
+        boxOpenedTimer.start();
         // The box is open: did refusing the money pay?
-        m_runtime.sound.play(BlackBoxPoints > refusedOffer ? Sound::Win : Sound::Lose);
+        m_runtime.sound.play(blackBoxPoints > refusedOffer ? Sound::Win : Sound::Lose);
     }
 }
 
-void BargainForm::SpeedButton1Click()
+void BargainForm::blackBoxClicked()
 {
-    if (SpeedButton1.enabled)
-        NextOffer();
+    if (blackBox.enabled)
+        nextOffer();
 }
 
-void BargainForm::SpeedButton2Click()
+void BargainForm::moneyClicked()
 {
-    if (!SpeedButton2.enabled)
+    if (!money.enabled)
         return;
-    if (!AskedAgain) {
-        AskedAgain = true;
-        AskAgain();
+    if (!askedAgain) {
+        askedAgain = true;
+        askAgain();
     } else {
-        TakeMoney();
+        takeMoney();
     }
 }
 
-void BargainForm::AskAgain()
+void BargainForm::askAgain()
 {
-    Slova.text = QStringLiteral("А может быть возьмёте приз?");
+    hostSpeech.text = QStringLiteral("А может быть возьмёте приз?");
 }
 
-void BargainForm::TakeMoney()
+void BargainForm::takeMoney()
 {
-    Slova.text = QStringLiteral("Вы взяли деньги и тем самым заработали ") + QString::number(OfferAmount) +
-                 QStringLiteral(" очков!") + QStringLiteral("А приз состовлял - ") + QString::number(BlackBoxPoints);
-    writeCarriers(OfferAmount);
+    hostSpeech.text = QStringLiteral("Вы взяли деньги и тем самым заработали ") + QString::number(offerAmount) +
+                 QStringLiteral(" очков!") + QStringLiteral("А приз состовлял - ") + QString::number(blackBoxPoints);
+    writeCarriers(offerAmount);
     // The prize is named: did taking the money pay?
-    m_runtime.sound.play(OfferAmount >= BlackBoxPoints ? Sound::Win : Sound::Lose);
-    SpeedButton1.disable();
-    SpeedButton2.disable();
-    Timer3.start();
+    m_runtime.sound.play(offerAmount >= blackBoxPoints ? Sound::Win : Sound::Lose);
+    blackBox.disable();
+    money.disable();
+    moneyTakenTimer.start();
 }
 
 void BargainForm::writeCarriers(int points)
@@ -137,18 +137,18 @@ void BargainForm::backToStudio()
         return;
     hideScreen();
     m_studio->showScreen();
-    m_studio->Timer5.start();
+    m_studio->prizeReturnTimer.start();
 }
 
-void BargainForm::Timer2Timer()
+void BargainForm::boxOpenedTimeout()
 {
-    Timer2.stop();
-    writeCarriers(BlackBoxPoints);
+    boxOpenedTimer.stop();
+    writeCarriers(blackBoxPoints);
     backToStudio();
 }
 
-void BargainForm::Timer3Timer()
+void BargainForm::moneyTakenTimeout()
 {
-    Timer3.stop();
+    moneyTakenTimer.stop();
     backToStudio();
 }

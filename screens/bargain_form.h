@@ -8,34 +8,34 @@
 class Runtime;
 class StudioForm;
 
-// The bargaining over the prize. The studio shows it and starts Timer1; the
-// host then makes OfferLimit offers, each larger than the last. Clicking the
-// black box (SpeedButton1) refuses the offer; clicking the money
-// (SpeedButton2) twice at one step takes it. After the last offer the next
+// The bargaining over the prize. The studio shows it and starts firstOfferTimer; the
+// host then makes offerLimit offers, each larger than the last. Clicking the
+// black box (blackBox) refuses the offer; clicking the money
+// (money) twice at one step takes it. After the last offer the next
 // click on the black box opens it. Either way the points travel back to the
-// studio in its players' prize carriers and the studio's Timer5 credits them.
+// studio in its players' prize carriers and the studio's prizeReturnTimer credits them.
 class BargainForm : public Form {
 public:
     explicit BargainForm(Runtime& runtime);
     void link(StudioForm& studio) { m_studio = &studio; }
 
-    Control Slova, SpeedButton1, SpeedButton2;
-    Timer Timer1, Timer2, Timer3;
+    Control hostSpeech, blackBox, money;
+    Timer firstOfferTimer, boxOpenedTimer, moneyTakenTimer;
 
-    int OfferStep = 0;
-    int OfferAmount = 0;
-    int OfferLimit = 0;
-    int BlackBoxPoints = 0;
-    bool AskedAgain = false;
+    int offerStep = 0;
+    int offerAmount = 0;
+    int offerLimit = 0;
+    int blackBoxPoints = 0;
+    bool askedAgain = false;
 
-    void Timer1Timer();
-    void NextOffer();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void AskAgain();
-    void TakeMoney();
-    void Timer2Timer();
-    void Timer3Timer();
+    void firstOfferTimeout();
+    void nextOffer();
+    void blackBoxClicked();
+    void moneyClicked();
+    void askAgain();
+    void takeMoney();
+    void boxOpenedTimeout();
+    void moneyTakenTimeout();
 
     // The lowest offer of a step (1..12) and the number of amounts in its
     // range: the first offer stays below the second step's lowest.

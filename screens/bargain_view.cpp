@@ -13,17 +13,17 @@ BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f,
 {
     (new SvgPicture(QStringLiteral(":/assets/bargain.svg"), this))->setGeometry(0, 0, 592, 468);
     auto* words = Kit::textBox(this, 36, 186, 142, 77, Fonts::standard(), Qt::white, Qt::black, true);
-    m_binder.textBox(f.Slova, words);
+    m_binder.textBox(f.hostSpeech, words);
 
     auto* box = new FlatButton(this);
     box->setGeometry(80, 360, 169, 89);
     box->setAccessibleName(QStringLiteral("Чёрный ящик: отказаться от денег"));
-    connect(box, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton1, [&f] { f.SpeedButton1Click(); }); });
-    m_binder.plain(f.SpeedButton1, box);
+    connect(box, &QAbstractButton::clicked, this, [this, &f] { press(f.blackBox, [&f] { f.blackBoxClicked(); }); });
+    m_binder.plain(f.blackBox, box);
 
     auto* money = new FlatButton(this);
     money->setGeometry(336, 360, 201, 89);
     money->setAccessibleName(QStringLiteral("Деньги: взять деньги"));
-    connect(money, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton2, [&f] { f.SpeedButton2Click(); }); });
-    m_binder.plain(f.SpeedButton2, money);
+    connect(money, &QAbstractButton::clicked, this, [this, &f] { press(f.money, [&f] { f.moneyClicked(); }); });
+    m_binder.plain(f.money, money);
 }

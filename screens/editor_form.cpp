@@ -39,16 +39,16 @@ QString fit(const QString& text, int capacity, bool capitals)
 
 EditorForm::EditorForm(Runtime& runtime)
     : Form(QStringLiteral("Редактирование вопросов и ответов для \"Словодром\""), 788, 177),
-      Timer1(runtime, QStringLiteral("Timer1"), 1, [this] { Timer1Timer(); }),
-      Timer2(runtime, QStringLiteral("Timer2"), 1, [this] { Timer2Timer(); }, Timer::Mode::AfterEvent),
+      loadTimer(runtime, QStringLiteral("loadTimer"), 1, [this] { loadTimeout(); }),
+      countRefresh(runtime, QStringLiteral("countRefresh"), 1, [this] { refreshCount(); }, Timer::Mode::AfterEvent),
       m_runtime(runtime)
 {
-    New.text = QStringLiteral("Новый");
-    Save = Control{true, false, QStringLiteral("Сохранить"), 0};
-    Delete = Control{true, false, QStringLiteral("Удалить"), 0};
-    Previous = Control{true, false, QStringLiteral("< Предыдущий"), 0};
-    Next = Control{true, false, QStringLiteral("Следующий >"), 0};
-    BitBtn1.text = QStringLiteral("Выход");
+    newButton.text = QStringLiteral("Новый");
+    saveButton = Control{true, false, QStringLiteral("Сохранить"), 0};
+    deleteButton = Control{true, false, QStringLiteral("Удалить"), 0};
+    previousButton = Control{true, false, QStringLiteral("< Предыдущий"), 0};
+    nextButton = Control{true, false, QStringLiteral("Следующий >"), 0};
+    exitButton.text = QStringLiteral("Выход");
 }
 
 QString EditorForm::fitQuestion(const QString& text)
@@ -61,20 +61,20 @@ QString EditorForm::fitAnswer(const QString& text)
     return fit(text, AnswerLength, true);
 }
 
-void EditorForm::Edit1Edited(const QString& text)
+void EditorForm::questionEdited(const QString& text)
 {
-    Edit1.text = fitQuestion(text);
+    questionBox.text = fitQuestion(text);
 }
 
-void EditorForm::Edit2Edited(const QString& text)
+void EditorForm::answerEdited(const QString& text)
 {
-    Edit2.text = fitAnswer(text);
+    answerBox.text = fitAnswer(text);
 }
 
 void EditorForm::showRecord()
 {
-    Edit1.text = m_record.questionText();
-    Edit2.text = m_record.answerText();
+    questionBox.text = m_record.questionText();
+    answerBox.text = m_record.answerText();
 }
 
 void EditorForm::readAndShow(std::int64_t k)
@@ -87,41 +87,41 @@ void EditorForm::readAndShow(std::int64_t k)
     const QString question = fresh.questionText();
     const QString answer = fresh.answerText();
     m_record = fresh;
-    Edit1.text = question;
-    Edit2.text = answer;
-    CurrentRecord = k;
+    questionBox.text = question;
+    answerBox.text = answer;
+    currentRecord = k;
     showNumber();
 }
 
 void EditorForm::clearBoxes()
 {
-    Edit1.text.clear();
-    Edit2.text.clear();
+    questionBox.text.clear();
+    answerBox.text.clear();
 }
 
 void EditorForm::showNumber()
 {
-    Num.text = QString::number(CurrentRecord + 1);
+    recordNumber.text = QString::number(currentRecord + 1);
 }
 
-void EditorForm::Timer1Timer()
+void EditorForm::loadTimeout()
 {
-    Timer1.stop();
-    Previous.disable();
-    Next.disable();
-    Save.disable();
-    Delete.disable();
+    loadTimer.stop();
+    previousButton.disable();
+    nextButton.disable();
+    saveButton.disable();
+    deleteButton.disable();
     // Without an open file every action of "Новый" would fail again; it waits
     // for a load that succeeds.
-    New.disable();
+    newButton.disable();
 
     m_file.openForEditing(m_runtime.workingFolder);
-    New.enable();
-    CurrentRecord = 0;
+    newButton.enable();
+    currentRecord = 0;
     const std::int64_t records = m_file.count();
-    Kolvo.text = QString::number(records);
+    recordCount.text = QString::number(records);
     showNumber();
-    Timer2.start();
+    countRefresh.start();
     if (records > 0) {
         try {
             readAndShow(0);
@@ -129,74 +129,74 @@ void EditorForm::Timer1Timer()
             // The texts left from the last visit are no record of this base:
             // nothing is shown, and nothing can be deleted unseen.
             clearBoxes();
-            Next.enabled = records >= 2;
+            nextButton.enabled = records >= 2;
             throw;
         }
-        Delete.enable();
+        deleteButton.enable();
         if (records >= 2)
-            Next.enable();
+            nextButton.enable();
     }
 }
 
-void EditorForm::Timer2Timer()
+void EditorForm::refreshCount()
 {
-    Kolvo.text = QString::number(m_file.count());
+    recordCount.text = QString::number(m_file.count());
 }
 
-void EditorForm::NewClick()
+void EditorForm::newClicked()
 {
     const std::int64_t end = m_file.count();
     m_file.seek(end);
     clearBoxes();
-    ++m_edit1FocusRequests;
-    CurrentRecord = end;
-    Previous.disable();
-    Next.disable();
-    Delete.disable();
-    Save.enable();
+    ++m_questionFocusRequests;
+    currentRecord = end;
+    previousButton.disable();
+    nextButton.disable();
+    deleteButton.disable();
+    saveButton.enable();
     showNumber();
 }
 
-void EditorForm::SaveClick()
+void EditorForm::saveClicked()
 {
-    m_record.setQuestionText(Edit1.text);
-    m_record.setAnswerText(Edit2.text);
+    m_record.setQuestionText(questionBox.text);
+    m_record.setAnswerText(answerBox.text);
     // To the end of the base as it is now: another program may have shortened
     // it since "Новый" (no gap of empty records) or added to it (nothing of
     // theirs is written over).
     const std::int64_t end = m_file.count();
     m_file.seek(end);
     m_file.write(m_record);
-    CurrentRecord = end;
-    Next.disable();
-    Save.disable();
-    Delete.enable();
-    Previous.enabled = end + 1 >= 2;
+    currentRecord = end;
+    nextButton.disable();
+    saveButton.disable();
+    deleteButton.enable();
+    previousButton.enabled = end + 1 >= 2;
     showNumber();
 }
 
-void EditorForm::PreviousClick()
+void EditorForm::previousClicked()
 {
     // Until the record is read, the one on show stays the current one.
-    readAndShow(CurrentRecord > 0 ? CurrentRecord - 1 : CurrentRecord);
-    Next.enable();
-    if (CurrentRecord == 0)
-        Previous.disable();
+    readAndShow(currentRecord > 0 ? currentRecord - 1 : currentRecord);
+    nextButton.enable();
+    if (currentRecord == 0)
+        previousButton.disable();
 }
 
-void EditorForm::NextClick()
+void EditorForm::nextClicked()
 {
     const std::int64_t records = m_file.count();
-    readAndShow(CurrentRecord + 1);
-    Previous.enable();
-    if (CurrentRecord >= records - 1)
-        Next.disable();
+    readAndShow(currentRecord + 1);
+    previousButton.enable();
+    if (currentRecord >= records - 1)
+        nextButton.disable();
 }
 
-void EditorForm::DeleteClick()
+void EditorForm::deleteClicked()
 {
     const std::int64_t records = m_file.count();
-    const std::int64_t k = CurrentRecord;
+    const std::int64_t k = currentRecord;
     try {
         if (k == records - 1) {
             m_file.seek(k);
@@ -213,14 +213,14 @@ void EditorForm::DeleteClick()
             readAndShow(k);
         } catch (const GameError&) {
             clearBoxes();
-            Delete.disable();
+            deleteButton.disable();
         }
         throw;
     }
     if (k == records - 1) {
-        Next.disable();
+        nextButton.disable();
         if (k == 0) {
-            Delete.disable();
+            deleteButton.disable();
             clearBoxes();
             return;
         }
@@ -230,25 +230,25 @@ void EditorForm::DeleteClick()
         readAndShow(shown);
     } catch (const GameError&) {
         // The deleted record must not stay on show as if it were there.
-        CurrentRecord = shown;
+        currentRecord = shown;
         clearBoxes();
-        Delete.disable();
-        Previous.enabled = shown > 0;
-        Next.enabled = shown < records - 2;
+        deleteButton.disable();
+        previousButton.enabled = shown > 0;
+        nextButton.enabled = shown < records - 2;
         showNumber();
         throw;
     }
-    if (CurrentRecord == 0)
-        Previous.disable();
-    if (records - 1 == CurrentRecord + 1)
-        Next.disable();
+    if (currentRecord == 0)
+        previousButton.disable();
+    if (records - 1 == currentRecord + 1)
+        nextButton.disable();
 }
 
-void EditorForm::BitBtn1Click()
+void EditorForm::exitClicked()
 {
     // A load still pending would open the file behind a hidden screen.
-    Timer1.stop();
-    Timer2.stop();
+    loadTimer.stop();
+    countRefresh.stop();
     try {
         if (m_file.isOpen())
             m_file.close();

@@ -27,22 +27,22 @@ void labelAbove(QWidget* parent, const QString& text, int x, int y, int w)
 }
 
 EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher)
-    : ScreenView(f, dispatcher), m_editor(f), m_focusRequestsSeen(f.edit1FocusRequests())
+    : ScreenView(f, dispatcher), m_editor(f), m_focusRequestsSeen(f.questionFocusRequests())
 {
-    QLineEdit* num = textBox(f.Num, "Num", 4, 24, 33, 0, {});
+    QLineEdit* num = textBox(f.recordNumber, "recordNumber", 4, 24, 33, 0, {});
     labelAbove(this, QStringLiteral("Вопрос №"), 4, 24, 120);
 
-    QLineEdit* kolvo = textBox(f.Kolvo, "Kolvo", 640, 25, 38, 0, {});
+    QLineEdit* recordCount = textBox(f.recordCount, "recordCount", 640, 25, 38, 0, {});
     // To the left of its box, ending 3 px before it, centred on it vertically.
-    const int kolvoLabelWidth = 200;
-    QLabel* count = Kit::label(this, 640 - LabelGap - kolvoLabelWidth, 25 + (BoxHeight - LabelHeight) / 2, kolvoLabelWidth,
+    const int countLabelWidth = 200;
+    QLabel* count = Kit::label(this, 640 - LabelGap - countLabelWidth, 25 + (BoxHeight - LabelHeight) / 2, countLabelWidth,
                                LabelHeight, font(), palette().color(QPalette::WindowText));
     count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     count->setText(QStringLiteral("Всего вопросов в базе:"));
 
-    m_edit1 = textBox(f.Edit1, "Edit1", 5, 64, 673, EditorForm::QuestionLength, [this](const QString& t) { m_editor.Edit1Edited(t); });
+    m_questionBox = textBox(f.questionBox, "questionBox", 5, 64, 673, EditorForm::QuestionLength, [this](const QString& t) { m_editor.questionEdited(t); });
     labelAbove(this, QStringLiteral("Вопрос/Тема:"), 5, 64, 200);
-    QLineEdit* edit2 = textBox(f.Edit2, "Edit2", 4, 103, 139, EditorForm::AnswerLength, [this](const QString& t) { m_editor.Edit2Edited(t); });
+    QLineEdit* answerBox = textBox(f.answerBox, "answerBox", 4, 103, 139, EditorForm::AnswerLength, [this](const QString& t) { m_editor.answerEdited(t); });
     labelAbove(this, QStringLiteral("Ответ:"), 4, 103, 139);
 
     struct Action {
@@ -52,11 +52,11 @@ EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher)
         void (EditorForm::*click)();
     };
     const Action actions[] = {
-        {f.New, "New", 683, 16, 100, &EditorForm::NewClick},
-        {f.Save, "Save", 683, 56, 100, &EditorForm::SaveClick},
-        {f.Delete, "Delete", 683, 96, 100, &EditorForm::DeleteClick},
-        {f.Previous, "Previous", 4, 136, 129, &EditorForm::PreviousClick},
-        {f.Next, "Next", 140, 136, 129, &EditorForm::NextClick},
+        {f.newButton, "newButton", 683, 16, 100, &EditorForm::newClicked},
+        {f.saveButton, "saveButton", 683, 56, 100, &EditorForm::saveClicked},
+        {f.deleteButton, "deleteButton", 683, 96, 100, &EditorForm::deleteClicked},
+        {f.previousButton, "previousButton", 4, 136, 129, &EditorForm::previousClicked},
+        {f.nextButton, "nextButton", 140, 136, 129, &EditorForm::nextClicked},
     };
     for (const Action& a : actions) {
         QPushButton* b = Kit::button(this, a.x, a.y, a.w, 33);
@@ -66,14 +66,14 @@ EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher)
     }
 
     QPushButton* leave = Kit::button(this, 684, 136, 99, 33, QStringLiteral(":/assets/icons/ignore.svg"), true);
-    leave->setObjectName(QStringLiteral("BitBtn1"));
-    connect(leave, &QPushButton::clicked, this, [this, &f] { press(f.BitBtn1, [&f] { f.BitBtn1Click(); }); });
-    m_binder.button(f.BitBtn1, leave);
+    leave->setObjectName(QStringLiteral("exitButton"));
+    connect(leave, &QPushButton::clicked, this, [this, &f] { press(f.exitButton, [&f] { f.exitClicked(); }); });
+    m_binder.button(f.exitButton, leave);
 
-    setTabOrder(leave, edit2);
-    setTabOrder(edit2, m_edit1);
-    setTabOrder(m_edit1, kolvo);
-    setTabOrder(kolvo, num);
+    setTabOrder(leave, answerBox);
+    setTabOrder(answerBox, m_questionBox);
+    setTabOrder(m_questionBox, recordCount);
+    setTabOrder(recordCount, num);
     leave->setFocus();
     m_binder.sync();
 }
@@ -103,8 +103,8 @@ QLineEdit* EditorView::textBox(Control& control, const char* name, int x, int y,
 void EditorView::sync()
 {
     ScreenView::sync();
-    if (m_editor.edit1FocusRequests() != m_focusRequestsSeen) {
-        m_focusRequestsSeen = m_editor.edit1FocusRequests();
-        m_edit1->setFocus();
+    if (m_editor.questionFocusRequests() != m_focusRequestsSeen) {
+        m_focusRequestsSeen = m_editor.questionFocusRequests();
+        m_questionBox->setFocus();
     }
 }

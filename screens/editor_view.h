@@ -21,6 +21,6 @@ private:
     QLineEdit* textBox(Control& control, const char* name, int x, int y, int w, int maxLength, std::function<void(const QString&)> edited);
 
     EditorForm& m_editor;
-    QLineEdit* m_edit1 = nullptr;
+    QLineEdit* m_questionBox = nullptr;
     int m_focusRequestsSeen;
 };

@@ -5,33 +5,33 @@
 
 EndForm::EndForm(Runtime& runtime)
     : Form(QStringLiteral("Конец Игры"), 685, 497),
-      Timer2(runtime, QStringLiteral("Timer2"), 5000, [this] { Timer2Timer(); })
+      exitTimer(runtime, QStringLiteral("exitTimer"), 5000, [this] { exitTimeout(); })
 {
-    SpeedButton1 = Control{false, true, QStringLiteral("ВЫХОД"), 0xFFFFFF};
+    exitButton = Control{false, true, QStringLiteral("ВЫХОД"), 0xFFFFFF};
 }
 
 void EndForm::showResult(Form& studio, const QString& result)
 {
-    Edit1.text = result;
+    resultBox.text = result;
     const bool draw = result == QStringLiteral("Ничья!");
     winnerLettering.visible = !draw;
     drawLettering.visible = draw;
     studio.switchTo(*this);
-    Timer2.start();
+    exitTimer.start();
 }
 
-void EndForm::Timer2Timer()
+void EndForm::exitTimeout()
 {
-    Timer2.stop();
-    SpeedButton1.show();
+    exitTimer.stop();
+    exitButton.show();
 }
 
-void EndForm::SpeedButton1Click()
+void EndForm::exitClicked()
 {
-    if (!SpeedButton1.visible)
+    if (!exitButton.visible)
         return;
-    Edit1.text.clear();
-    SpeedButton1.hide();
+    resultBox.text.clear();
+    exitButton.hide();
     if (m_menu)
         switchTo(*m_menu);
 }

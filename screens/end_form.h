@@ -7,22 +7,22 @@
 
 class Runtime;
 
-// The end of a game: the winner's name (or "Ничья!") in Edit1; after 5 s the
-// exit "ВЫХОД" (SpeedButton1) appears and leads back to the main menu.
+// The end of a game: the winner's name (or "Ничья!") in resultBox; after 5 s the
+// exit "ВЫХОД" (exitButton) appears and leads back to the main menu.
 class EndForm : public Form {
 public:
     explicit EndForm(Runtime& runtime);
     void link(Form& menu) { m_menu = &menu; }
 
-    Control Edit1, SpeedButton1;
+    Control resultBox, exitButton;
     // The picture's lettering around the name: for a winner, or for a draw.
     Control winnerLettering, drawLettering{false, true, {}, 0};
-    Timer Timer2;
+    Timer exitTimer;
 
     // Called by the studio when the last round is over: switches to this screen.
     void showResult(Form& studio, const QString& result);
-    void Timer2Timer();
-    void SpeedButton1Click();
+    void exitTimeout();
+    void exitClicked();
 
 private:
     Form* m_menu = nullptr;

@@ -27,15 +27,15 @@ EndView::EndView(EndForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
                                 false, true);
     winner->document()->setDocumentMargin(1);
     winner->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_binder.textBox(f.Edit1, winner);
+    m_binder.textBox(f.resultBox, winner);
     m_name = winner;
 
     auto* leave = new FlatButton(this, false);
     leave->setGeometry(48, 472, 593, 23);
     leave->setFont(Fonts::font(Face::Serif, 19));
     Kit::setColours(leave, Qt::white, QColor());
-    connect(leave, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton1, [&f] { f.SpeedButton1Click(); }); });
-    m_binder.button(f.SpeedButton1, leave);
+    connect(leave, &QAbstractButton::clicked, this, [this, &f] { press(f.exitButton, [&f] { f.exitClicked(); }); });
+    m_binder.button(f.exitButton, leave);
 }
 
 void EndView::sync()

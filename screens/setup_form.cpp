@@ -5,37 +5,37 @@
 
 SetupForm::SetupForm() : Form(QStringLiteral("Введите имена игроков"), 369, 190)
 {
-    Label1.text = QStringLiteral("Имя первого игрока:");
-    Label2.text = QStringLiteral("Имя второго игрока:");
-    Label3.text = QStringLiteral("Имя третьего игрока:");
-    Label4.text = QStringLiteral("Кол-во раундов:");
-    Edit4.text = QStringLiteral("3");
-    BitBtn1.text = QStringLiteral("OK");
+    nameCaption1.text = QStringLiteral("Имя первого игрока:");
+    nameCaption2.text = QStringLiteral("Имя второго игрока:");
+    nameCaption3.text = QStringLiteral("Имя третьего игрока:");
+    roundsCaption.text = QStringLiteral("Кол-во раундов:");
+    roundsBox.text = QStringLiteral("3");
+    okButton.text = QStringLiteral("OK");
 }
 
-void SetupForm::LevelChange(int position)
+void SetupForm::roundsSliderMoved(int position)
 {
-    Level = qBound(0, position, LevelMax);
-    SetupRoundCount = Level + 1;
-    Edit4.text = QString::number(SetupRoundCount);
+    roundsSlider = qBound(0, position, RoundsSliderMax);
+    roundCount = roundsSlider + 1;
+    roundsBox.text = QString::number(roundCount);
 }
 
-void SetupForm::BitBtn1Click()
+void SetupForm::okClicked()
 {
-    PlayerName1 = Edit1.text;
-    PlayerName2 = Edit2.text;
-    PlayerName3 = Edit3.text;
+    playerName1 = nameBox1.text;
+    playerName2 = nameBox2.text;
+    playerName3 = nameBox3.text;
     int players = 0;
-    if (!PlayerName1.isEmpty()) {
-        if (PlayerName2.isEmpty() && PlayerName3.isEmpty())
+    if (!playerName1.isEmpty()) {
+        if (playerName2.isEmpty() && playerName3.isEmpty())
             players = 1;
-        else if (!PlayerName2.isEmpty() && PlayerName3.isEmpty())
+        else if (!playerName2.isEmpty() && playerName3.isEmpty())
             players = 2;
-        else if (!PlayerName2.isEmpty() && !PlayerName3.isEmpty())
+        else if (!playerName2.isEmpty() && !playerName3.isEmpty())
             players = 3;
     }
     if (m_studio && players > 0) {
-        const QString names[3] = {PlayerName1, PlayerName2, PlayerName3};
+        const QString names[3] = {playerName1, playerName2, playerName3};
         for (int slot = 1; slot <= players; ++slot) {
             m_studio->player(slot).panel.show();
             m_studio->player(slot).nameLabel.show();
@@ -45,7 +45,7 @@ void SetupForm::BitBtn1Click()
         }
         switchTo(*m_studio);
     }
-    SetupRoundCount = Edit4.text.toInt();
+    roundCount = roundsBox.text.toInt();
     if (m_studio)
-        m_studio->Edit2.text = QString::number(SetupRoundCount);
+        m_studio->roundCountCarrier.text = QString::number(roundCount);
 }

@@ -6,28 +6,28 @@
 
 class StudioForm;
 
-// Before a game: up to three names and the number of rounds. "OK" (BitBtn1)
+// Before a game: up to three names and the number of rounds. "OK" (okButton)
 // shows one studio panel per player, hands the number of rounds over in the
-// studio's Edit2 and opens the studio. Keeps its contents between games.
+// studio's nameBox2 and opens the studio. Keeps its contents between games.
 class SetupForm : public Form {
 public:
     SetupForm();
     void link(StudioForm& studio) { m_studio = &studio; }
 
-    Control Label1, Label2, Label3, Label4;
-    Control Edit1, Edit2, Edit3, Edit4;
-    Control BitBtn1;
+    Control nameCaption1, nameCaption2, nameCaption3, roundsCaption;
+    Control nameBox1, nameBox2, nameBox3, roundsBox;
+    Control okButton;
     // The slider: positions 0..8 for 1..9 rounds.
-    int Level = 3;
-    static constexpr int LevelMax = 8;
+    int roundsSlider = 3;
+    static constexpr int RoundsSliderMax = 8;
     static constexpr int NameLength = 8;
 
-    QString PlayerName1, PlayerName2, PlayerName3;
-    int SetupRoundCount = 3;
+    QString playerName1, playerName2, playerName3;
+    int roundCount = 3;
 
     // The slider reports its position (also when it did not move).
-    void LevelChange(int position);
-    void BitBtn1Click();
+    void roundsSliderMoved(int position);
+    void okClicked();
 
 private:
     StudioForm* m_studio = nullptr;

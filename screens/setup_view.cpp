@@ -13,18 +13,18 @@
 SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher, true)
 {
     const QColor text = palette().color(QPalette::WindowText);
-    m_binder.label(f.Label1, Kit::label(this, 16, 16, 107, 13, Fonts::standard(), text));
-    m_binder.label(f.Label2, Kit::label(this, 128, 16, 106, 13, Fonts::standard(), text));
-    m_binder.label(f.Label3, Kit::label(this, 240, 16, 111, 13, Fonts::standard(), text));
-    m_binder.label(f.Label4, Kit::label(this, 138, 64, 81, 13, Fonts::standard(), text));
+    m_binder.label(f.nameCaption1, Kit::label(this, 16, 16, 107, 13, Fonts::standard(), text));
+    m_binder.label(f.nameCaption2, Kit::label(this, 128, 16, 106, 13, Fonts::standard(), text));
+    m_binder.label(f.nameCaption3, Kit::label(this, 240, 16, 111, 13, Fonts::standard(), text));
+    m_binder.label(f.roundsCaption, Kit::label(this, 138, 64, 81, 13, Fonts::standard(), text));
 
     QPushButton* ok = Kit::button(this, 136, 152, 89, 25, QStringLiteral(":/assets/icons/yes.svg"), true);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this, &f] { press(f.BitBtn1, [&f] { f.BitBtn1Click(); }); });
-    m_binder.button(f.BitBtn1, ok);
+    connect(ok, &QPushButton::clicked, this, [this, &f] { press(f.okButton, [&f] { f.okClicked(); }); });
+    m_binder.button(f.okButton, ok);
 
     QLineEdit* names[3];
-    Control* controls[3] = {&f.Edit1, &f.Edit2, &f.Edit3};
+    Control* controls[3] = {&f.nameBox1, &f.nameBox2, &f.nameBox3};
     for (int i = 0; i < 3; ++i) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QStringLiteral("name%1").arg(i + 1));
@@ -43,18 +43,18 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
     rounds->setFont(Fonts::font(Fonts::Face::System, 13));
     rounds->setTextMargins(0, 0, 0, 0);
     connect(rounds, &QLineEdit::returnPressed, ok, &QPushButton::click);
-    m_binder.lineEdit(f.Edit4, rounds);
+    m_binder.lineEdit(f.roundsBox, rounds);
 
     auto* level = new QSlider(Qt::Horizontal, this);
     level->setGeometry(105, 112, 150, 28);
-    level->setRange(0, SetupForm::LevelMax);
+    level->setRange(0, SetupForm::RoundsSliderMax);
     level->setPageStep(1);
     level->setTickPosition(QSlider::TicksBelow);
     level->setTickInterval(1);
-    level->setValue(f.Level);
+    level->setValue(f.roundsSlider);
     level->setAccessibleName(QStringLiteral("Количество раундов"));
     // The slider has no state of its own in the screen: it can be used whenever the screen can.
-    connect(level, &QSlider::valueChanged, this, [this, &f](int v) { press(f.window, [&f, v] { f.LevelChange(v); }); });
+    connect(level, &QSlider::valueChanged, this, [this, &f](int v) { press(f.window, [&f, v] { f.roundsSliderMoved(v); }); });
 
     setTabOrder(names[0], ok);
     setTabOrder(ok, names[1]);

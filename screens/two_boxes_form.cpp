@@ -6,47 +6,47 @@
 
 TwoBoxesForm::TwoBoxesForm(Runtime& runtime)
     : Form(QStringLiteral("Две шкатулки!"), 520, 312),
-      Timer1(runtime, QStringLiteral("Timer1"), 1, [this] { Timer1Timer(); }),
-      Timer2(runtime, QStringLiteral("Timer2"), 3000, [this] { Timer2Timer(); }),
+      hidePointsTimer(runtime, QStringLiteral("hidePointsTimer"), 1, [this] { hidePointsTimeout(); }),
+      returnTimer(runtime, QStringLiteral("returnTimer"), 3000, [this] { returnTimeout(); }),
       m_runtime(runtime)
 {
-    Words.text = QStringLiteral("Выбирайте шкатулку!");
+    hostSpeech.text = QStringLiteral("Выбирайте шкатулку!");
 }
 
-void TwoBoxesForm::Timer1Timer()
+void TwoBoxesForm::hidePointsTimeout()
 {
-    Timer1.stop();
-    SpeedButton1.enable();
-    SpeedButton2.enable();
+    hidePointsTimer.stop();
+    leftBox.enable();
+    rightBox.enable();
     for (Control* opened : {&leftBoxFull, &leftBoxEmpty, &rightBoxFull, &rightBoxEmpty})
         opened->hide();
-    LuckyBox = 1 + m_runtime.random.below(2);
-    BoxPoints = 1500;
-    Words.text = QStringLiteral("Выбирайте шкатулку!");
+    luckyBox = 1 + m_runtime.random.below(2);
+    boxPoints = 1500;
+    hostSpeech.text = QStringLiteral("Выбирайте шкатулку!");
 }
 
 void TwoBoxesForm::chooseBox(int n)
 {
-    if (!(n == 1 ? SpeedButton1 : SpeedButton2).enabled)
+    if (!(n == 1 ? leftBox : rightBox).enabled)
         return;
-    SpeedButton1.disable();
-    SpeedButton2.disable();
-    ChosenBox = n;
-    const bool lucky = LuckyBox == n;
+    leftBox.disable();
+    rightBox.disable();
+    chosenBox = n;
+    const bool lucky = luckyBox == n;
     (n == 1 ? (lucky ? leftBoxFull : leftBoxEmpty) : (lucky ? rightBoxFull : rightBoxEmpty)).show();
-    Words.text = LuckyBox == n ? QStringLiteral("Вы угадали! И заработали 1500 очков!")
+    hostSpeech.text = luckyBox == n ? QStringLiteral("Вы угадали! И заработали 1500 очков!")
                                : QStringLiteral("Увы, но вы не угадали!");
-    m_runtime.sound.play(LuckyBox == n ? Sound::Win : Sound::Lose);
-    Timer2.start();
+    m_runtime.sound.play(luckyBox == n ? Sound::Win : Sound::Lose);
+    returnTimer.start();
 }
 
-void TwoBoxesForm::Timer2Timer()
+void TwoBoxesForm::returnTimeout()
 {
-    Timer2.stop();
+    returnTimer.stop();
     if (!m_studio)
         return;
-    m_studio->twobox.text = QString::number(LuckyBox == ChosenBox ? BoxPoints : 0);
+    m_studio->boxPointsCarrier.text = QString::number(luckyBox == chosenBox ? boxPoints : 0);
     hideScreen();
     m_studio->showScreen();
-    m_studio->Timer9.start();
+    m_studio->boxesReturnTimer.start();
 }

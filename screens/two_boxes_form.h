@@ -8,29 +8,29 @@
 class Runtime;
 class StudioForm;
 
-// The two-boxes bonus. The studio shows it and starts Timer1, which hides the
-// points in one box at random; the player clicks a box (SpeedButton1 or 2);
-// 3 s later the points (or 0) travel back in the studio's `twobox` and the
-// studio's Timer9 credits them.
+// The two-boxes bonus. The studio shows it and starts hidePointsTimer, which hides the
+// points in one box at random; the player clicks a box (leftBox or 2);
+// 3 s later the points (or 0) travel back in the studio's boxPointsCarrier
+// and the studio's boxesReturnTimer credits them.
 class TwoBoxesForm : public Form {
 public:
     explicit TwoBoxesForm(Runtime& runtime);
     void link(StudioForm& studio) { m_studio = &studio; }
 
-    Control Words, SpeedButton1, SpeedButton2;
+    Control hostSpeech, leftBox, rightBox;
     // The chosen box opened in the picture, with the points or empty; the other stays shut.
     Control leftBoxFull{false, true, {}, 0}, leftBoxEmpty{false, true, {}, 0};
     Control rightBoxFull{false, true, {}, 0}, rightBoxEmpty{false, true, {}, 0};
-    Timer Timer1, Timer2;
+    Timer hidePointsTimer, returnTimer;
 
-    int LuckyBox = 1;
-    int BoxPoints = 1500;
-    int ChosenBox = 0;
+    int luckyBox = 1;
+    int boxPoints = 1500;
+    int chosenBox = 0;
 
-    void Timer1Timer();
-    void SpeedButton1Click() { chooseBox(1); }
-    void SpeedButton2Click() { chooseBox(2); }
-    void Timer2Timer();
+    void hidePointsTimeout();
+    void leftBoxClicked() { chooseBox(1); }
+    void rightBoxClicked() { chooseBox(2); }
+    void returnTimeout();
 
 private:
     void chooseBox(int n);

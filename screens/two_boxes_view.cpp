@@ -30,17 +30,17 @@ TwoBoxesView::TwoBoxesView(TwoBoxesForm& f, Dispatcher& dispatcher) : ScreenView
         m_binder.plain(box.control, picture);
     }
     auto* words = Kit::textBox(this, 51, 136, 118, 49, Fonts::standard(), Qt::white, Qt::black, true);
-    m_binder.textBox(f.Words, words);
+    m_binder.textBox(f.hostSpeech, words);
 
     auto* left = new FlatButton(this);
     left->setGeometry(279, 200, 90, 65);
     left->setAccessibleName(QStringLiteral("Левая шкатулка"));
-    connect(left, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton1, [&f] { f.SpeedButton1Click(); }); });
-    m_binder.plain(f.SpeedButton1, left);
+    connect(left, &QAbstractButton::clicked, this, [this, &f] { press(f.leftBox, [&f] { f.leftBoxClicked(); }); });
+    m_binder.plain(f.leftBox, left);
 
     auto* right = new FlatButton(this);
     right->setGeometry(372, 199, 97, 66);
     right->setAccessibleName(QStringLiteral("Правая шкатулка"));
-    connect(right, &QAbstractButton::clicked, this, [this, &f] { press(f.SpeedButton2, [&f] { f.SpeedButton2Click(); }); });
-    m_binder.plain(f.SpeedButton2, right);
+    connect(right, &QAbstractButton::clicked, this, [this, &f] { press(f.rightBox, [&f] { f.rightBoxClicked(); }); });
+    m_binder.plain(f.rightBox, right);
 }

@@ -13,32 +13,32 @@
 // things they describe; entry 0 is unused.
 struct GameState {
     // The game.
-    int PlayerCount = 0;
-    int RoundCount = 0;
-    int RoundNumber = 0;  // 0 before the first round, RoundCount + 1 once the game is over
-    std::array<std::int64_t, 11> PickedRecords{};
-    std::array<QString, 11> RoundQuestions;
-    std::array<QString, 11> RoundAnswers;
+    int playerCount = 0;
+    int roundCount = 0;
+    int roundNumber = 0;  // 0 before the first round, roundCount + 1 once the game is over
+    std::array<std::int64_t, 11> pickedRecords{};
+    std::array<QString, 11> roundQuestions;
+    std::array<QString, 11> roundAnswers;
 
     // The round.
-    QString Answer;
-    std::array<int, 34> LetterFree{};  // 1: the letter was not used before the word entry opened
-    int EffectiveMoveCount = 0;        // the last player's three moves: 0 off, 1..3 taken, 4 used up, 5 used up, bonus first
-    bool FirstTurnPending = false;
+    QString answer;
+    std::array<int, 34> letterFree{};  // 1: the letter was not used before the word entry opened
+    int lastPlayerMoves = 0;        // the last player's three moves: 0 off, 1..3 taken, 4 used up, 5 used up, bonus first
+    bool firstTurnPending = false;
 
     // The turn.
-    QString Sector;
-    int SectorNumber = 0;
-    int LettersInRow = 0;
-    QChar NamedLetter;
-    QString NamedWord;
-    bool WordEntryMode = false;
-    bool WordSolvedAtBonus = false;
+    QString sector;
+    int sectorNumber = 0;
+    int lettersInRow = 0;
+    QChar namedLetter;
+    QString namedWord;
+    bool wordEntryOpen = false;
+    bool wordSolvedAtBonus = false;
 
     // The wheel's animation.
-    int WheelTurns = 0;
-    int WheelStep = 0;
-    int WheelSlowTurn = 0;
+    int wheelTurns = 0;
+    int wheelStep = 0;
+    int wheelSlowTurn = 0;
 };
 
 // Scores are 32-bit; they stop at the limit rather than wrap, and never fall below 0.

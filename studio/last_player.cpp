@@ -4,39 +4,39 @@
 
 void StudioForm::lastPlayerAfterLetter(int count)
 {
-    if (EffectiveMoveCount > 0) {
-        if (count >= 1 && EffectiveMoveCount < 3)
-            Question.text = QStringLiteral("Правильно! Назовём слово?");
-        if (count == 0 && EffectiveMoveCount < 3)
-            Question.text = QStringLiteral("Нет такой буквы в этом слове. Что будем делать?");
+    if (lastPlayerMoves > 0) {
+        if (count >= 1 && lastPlayerMoves < 3)
+            hostSpeech.text = QStringLiteral("Правильно! Назовём слово?");
+        if (count == 0 && lastPlayerMoves < 3)
+            hostSpeech.text = QStringLiteral("Нет такой буквы в этом слове. Что будем делать?");
         if (banner.visible) {
-            Question.text = QStringLiteral("!!!Правильно!!!");
-            Timer11.stop();
+            hostSpeech.text = QStringLiteral("!!!Правильно!!!");
+            lastPlayerWatch.stop();
             enableTurnButtons(false);
         }
     }
-    if (EffectiveMoveCount == 3) {
-        Question.text = QStringLiteral("Три хода истекли. Назовите слово.");
-        EffectiveMoveCount = 4;
+    if (lastPlayerMoves == 3) {
+        hostSpeech.text = QStringLiteral("Три хода истекли. Назовите слово.");
+        lastPlayerMoves = 4;
     }
-    if (banner.visible && EffectiveMoveCount != 0) {
-        Question.text = QStringLiteral("!!!Правильно!!!");
-        Timer11.stop();
+    if (banner.visible && lastPlayerMoves != 0) {
+        hostSpeech.text = QStringLiteral("!!!Правильно!!!");
+        lastPlayerWatch.stop();
         enableTurnButtons(false);
     }
 }
 
-void StudioForm::Timer11Timer()
+void StudioForm::watchLastPlayer()
 {
-    if (Question.text == QStringLiteral("Теперь вы можете крутить барабан или назвать слово!"))
-        Question.text = QStringLiteral("Буква открыта!");
-    if (EffectiveMoveCount == 4 && LettersInRow == 3) {
-        EffectiveMoveCount = 5;
-        KrutButton.disable();
+    if (hostSpeech.text == QStringLiteral("Теперь вы можете крутить барабан или назвать слово!"))
+        hostSpeech.text = QStringLiteral("Буква открыта!");
+    if (lastPlayerMoves == 4 && lettersInRow == 3) {
+        lastPlayerMoves = 5;
+        spinButton.disable();
     }
-    if (EffectiveMoveCount == 4) {
-        Question.text = QStringLiteral("Три хода истекли. Назовите слово.");
-        Timer11.stop();
+    if (lastPlayerMoves == 4) {
+        hostSpeech.text = QStringLiteral("Три хода истекли. Назовите слово.");
+        lastPlayerWatch.stop();
         enableTurnButtons(false);
         openWordEntry();
     }

@@ -13,56 +13,56 @@ int StudioForm::sectorPoints(const QString& sector)
     return ok ? points : 0;
 }
 
-void StudioForm::SpeedButtonClick(int n)
+void StudioForm::letterClicked(int n)
 {
     if (n < 1 || n > Alphabet::Size)
         return;
-    TakePriz.hide();
-    NamedLetter = Alphabet::letter(n);
-    if (WordEntryMode) {
-        setEdit1Text(Edit1.text + NamedLetter);
+    takePrizeButton.hide();
+    namedLetter = Alphabet::letter(n);
+    if (wordEntryOpen) {
+        setWordText(wordBox.text + namedLetter);
         return;
     }
-    SpeedButton[n].hide();
-    DisableAlphabet();
-    Evaluate();
+    letterButtons[n].hide();
+    disableLetters();
+    evaluate();
 }
 
-void StudioForm::Evaluate()
+void StudioForm::evaluate()
 {
-    WordSolvedAtBonus = false;
-    if (WordEntryMode)
+    wordSolvedAtBonus = false;
+    if (wordEntryOpen)
         judgeWord();
     else
         judgeLetter();
-    setEdit1Text(QString());
+    setWordText(QString());
 }
 
 void StudioForm::judgeLetter()
 {
-    const int points = sectorPoints(Sector);
+    const int points = sectorPoints(sector);
     int count = 0;
-    for (int i = 1; i <= Answer.size() && i <= 12; ++i) {
-        if (Answer.at(i - 1) == NamedLetter) {
+    for (int i = 1; i <= answer.size() && i <= 12; ++i) {
+        if (answer.at(i - 1) == namedLetter) {
             ++count;
-            Zas[i].hide();
+            tiles[i].hide();
         }
     }
     soundOfOpenedTiles(count);
 
     if (count >= 1) {
-        ++LettersInRow;
+        ++lettersInRow;
         const int slot = currentSlot();
         if (slot) {
             int& score = player(slot).roundScore;
-            if (Sector == QLatin1String("x2"))
+            if (sector == QLatin1String("x2"))
                 score = clampedScore(2LL * score);
             else
                 score = clampedScore(static_cast<long long>(score) + static_cast<long long>(points) * count);
         }
-        Question.text = HostPhrases::correctLetter(m_runtime.random.below(3));
+        hostSpeech.text = HostPhrases::correctLetter(m_runtime.random.below(3));
         if (count >= 2)
-            Question.text = HostPhrases::manyLetters(m_runtime.random.below(3), count);
+            hostSpeech.text = HostPhrases::manyLetters(m_runtime.random.below(3), count);
 
         QString boardWord;
         if (allTilesHidden())
@@ -70,42 +70,42 @@ void StudioForm::judgeLetter()
                 boardWord += letters[n].text;
 
         bool bonusStarted = false;
-        if (LettersInRow == 3) {
+        if (lettersInRow == 3) {
             bonusStarted = true;
             enableTurnButtons(false);
-            DisableAlphabet();
+            disableLetters();
             if (allTilesHidden())
-                WordSolvedAtBonus = true;
-            Question.text = HostPhrases::threeInRow(m_runtime.random.below(3));
-            Timer10.start();
+                wordSolvedAtBonus = true;
+            hostSpeech.text = HostPhrases::threeInRow(m_runtime.random.below(3));
+            toBoxesTimer.start();
         }
-        if (boardWord == Answer && allTilesHidden() && !bonusStarted) {
-            Question.text = QStringLiteral("Вы отгадали слово!");
+        if (boardWord == answer && allTilesHidden() && !bonusStarted) {
+            hostSpeech.text = QStringLiteral("Вы отгадали слово!");
             showRoundBanner();
-            Timer3.start();
+            nextRoundTimer.start();
         }
     }
 
     if (count >= 1) {
-        DisableAlphabet();
+        disableLetters();
         enableTurnButtons(true);
     }
-    if (LettersInRow == 3)
+    if (lettersInRow == 3)
         enableTurnButtons(false);
     if (count == 0) {
         sound(Sound::Buzz);
-        Question.text = QStringLiteral("Увы, такой буквы в этом слове нет. Ход переходит другому.");
-        Timer8.start();
+        hostSpeech.text = QStringLiteral("Увы, такой буквы в этом слове нет. Ход переходит другому.");
+        missedLetterTimer.start();
     }
     lastPlayerAfterLetter(count);
     if (banner.visible)
         enableTurnButtons(false);
 }
 
-void StudioForm::Timer8Timer()
+void StudioForm::missedLetterTimeout()
 {
-    Timer8.stop();
-    DisableAlphabet();
+    missedLetterTimer.stop();
+    disableLetters();
     enableTurnButtons(false);
-    NextTurn();
+    nextTurn();
 }

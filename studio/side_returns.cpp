@@ -17,68 +17,68 @@ int carriedPoints(const Control& carrier)
 
 }
 
-void StudioForm::TakePrizClick()
+void StudioForm::takePrizeClicked()
 {
-    TakePriz.hide();
-    DisableAlphabet();
+    takePrizeButton.hide();
+    disableLetters();
     enableTurnButtons(false);
     if (!m_bargain)
         return;
-    m_bargain->Slova.text.clear();
+    m_bargain->hostSpeech.text.clear();
     hideScreen();
-    m_bargain->Timer1.start();
+    m_bargain->firstOfferTimer.start();
     m_bargain->showScreen();
     sound(Sound::Sting);
 }
 
-void StudioForm::Timer5Timer()
+void StudioForm::prizeReturnTimeout()
 {
-    Timer5.stop();
+    prizeReturnTimer.stop();
     for (int slot = 1; slot <= 3; ++slot)
         player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + carriedPoints(player(slot).prizeCarrier));
     if (const int slot = currentSlot())
         player(slot).panel.hide();
     if (visiblePanels() > 0) {
-        NextTurn();
+        nextTurn();
     } else {
-        Question.text = QStringLiteral("Как я вижу у нас не осталось игроков! Переходим в следующий раунд!");
+        hostSpeech.text = QStringLiteral("Как я вижу у нас не осталось игроков! Переходим в следующий раунд!");
         hideAllTiles();
         showRoundBanner();
-        Timer3.start();
+        nextRoundTimer.start();
     }
 }
 
-void StudioForm::Timer10Timer()
+void StudioForm::toBoxesTimeout()
 {
-    Timer10.stop();
+    toBoxesTimer.stop();
     enableTurnButtons(false);
     if (!m_twoBoxes)
         return;
     hideScreen();
     m_twoBoxes->showScreen();
-    m_twoBoxes->Timer1.start();
+    m_twoBoxes->hidePointsTimer.start();
     sound(Sound::Sting);
 }
 
-void StudioForm::Timer9Timer()
+void StudioForm::boxesReturnTimeout()
 {
-    Timer9.stop();
-    DisableAlphabet();
+    boxesReturnTimer.stop();
+    disableLetters();
     if (const int slot = currentSlot())
-        player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + carriedPoints(twobox));
+        player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + carriedPoints(boxPointsCarrier));
     enableTurnButtons(true);
-    if (EffectiveMoveCount == 4)
+    if (lastPlayerMoves == 4)
         enableTurnButtons(false);
     else
-        Question.text = QStringLiteral("А теперь вы можете крутить барабан, либо назвать слово!");
-    if (EffectiveMoveCount == 5)
-        EffectiveMoveCount = 4;
-    if (WordSolvedAtBonus) {
+        hostSpeech.text = QStringLiteral("А теперь вы можете крутить барабан, либо назвать слово!");
+    if (lastPlayerMoves == 5)
+        lastPlayerMoves = 4;
+    if (wordSolvedAtBonus) {
         enableTurnButtons(false);
-        Timer11.stop();
-        Question.text = QStringLiteral("Вы отгадали слово!");
+        lastPlayerWatch.stop();
+        hostSpeech.text = QStringLiteral("Вы отгадали слово!");
         showRoundBanner();
-        Timer3.start();
+        nextRoundTimer.start();
     }
-    LettersInRow = 0;
+    lettersInRow = 0;
 }

@@ -20,25 +20,25 @@ const std::array<QString, 16>& StudioForm::sectors()
 
 StudioForm::StudioForm(Runtime& runtime)
     : Form(QStringLiteral("Словодром"), 792, 562),
-      Timer1(runtime, QStringLiteral("Timer1"), 2000, [this] { Timer1Timer(); }),
-      Timer2(runtime, QStringLiteral("Timer2"), 3000, [this] { Timer2Timer(); }),
-      Timer3(runtime, QStringLiteral("Timer3"), 5000, [this] { Timer3Timer(); }),
-      Timer4(runtime, QStringLiteral("Timer4"), 4000, [this] { Timer4Timer(); }),
-      Timer5(runtime, QStringLiteral("Timer5"), Interval1ms, [this] { Timer5Timer(); }),
-      Timer6(runtime, QStringLiteral("Timer6"), 150, [this] { Timer6Timer(); }),
-      Timer7(runtime, QStringLiteral("Timer7"), 3000, [this] { Timer7Timer(); }),
-      Timer8(runtime, QStringLiteral("Timer8"), 3000, [this] { Timer8Timer(); }),
-      Timer9(runtime, QStringLiteral("Timer9"), Interval1ms, [this] { Timer9Timer(); }),
-      Timer10(runtime, QStringLiteral("Timer10"), 3000, [this] { Timer10Timer(); }),
+      firstTurnTimer(runtime, QStringLiteral("firstTurnTimer"), 2000, [this] { firstTurnTimeout(); }),
+      promptTimer(runtime, QStringLiteral("promptTimer"), 3000, [this] { promptTimeout(); }),
+      nextRoundTimer(runtime, QStringLiteral("nextRoundTimer"), 5000, [this] { nextRoundTimeout(); }),
+      roundLostTimer(runtime, QStringLiteral("roundLostTimer"), 4000, [this] { roundLostTimeout(); }),
+      prizeReturnTimer(runtime, QStringLiteral("prizeReturnTimer"), Interval1ms, [this] { prizeReturnTimeout(); }),
+      wheelStepTimer(runtime, QStringLiteral("wheelStepTimer"), 150, [this] { wheelStepTimeout(); }),
+      sectorMoveTimer(runtime, QStringLiteral("sectorMoveTimer"), 3000, [this] { sectorMoveTimeout(); }),
+      missedLetterTimer(runtime, QStringLiteral("missedLetterTimer"), 3000, [this] { missedLetterTimeout(); }),
+      boxesReturnTimer(runtime, QStringLiteral("boxesReturnTimer"), Interval1ms, [this] { boxesReturnTimeout(); }),
+      toBoxesTimer(runtime, QStringLiteral("toBoxesTimer"), 3000, [this] { toBoxesTimeout(); }),
       // The watcher and the score refresh only follow what events change, so
       // they run after every event instead of ticking every millisecond.
-      Timer11(runtime, QStringLiteral("Timer11"), Interval1ms, [this] { Timer11Timer(); }, Timer::Mode::AfterEvent),
-      ScoreTimer(runtime, QStringLiteral("ScoreTimer"), Interval1ms, [this] { ScoreTimerTimer(); },
+      lastPlayerWatch(runtime, QStringLiteral("lastPlayerWatch"), Interval1ms, [this] { watchLastPlayer(); }, Timer::Mode::AfterEvent),
+      scoreRefresh(runtime, QStringLiteral("scoreRefresh"), Interval1ms, [this] { refreshScores(); },
                  Timer::Mode::AfterEvent),
       m_runtime(runtime)
 {
     for (int n = 1; n <= 12; ++n) {
-        Zas[n] = Control{true, false, {}, 0};
+        tiles[n] = Control{true, false, {}, 0};
         letters[n] = Control{false, true, QStringLiteral("Ю"), Colors::Black};
     }
     for (int slot = 1; slot <= 3; ++slot) {
@@ -50,22 +50,22 @@ StudioForm::StudioForm(Runtime& runtime)
     }
     banner = Control{false, true, QStringLiteral("Следующий раунд!"), 0};
     for (int k = 1; k <= 16; ++k)
-        S[k].text = sectors()[k - 1];
-    SS.text = sectors()[0];
+        sectorLabels[k].text = sectors()[k - 1];
+    drawnSector.text = sectors()[0];
     for (int n = 1; n <= Alphabet::Size; ++n)
-        SpeedButton[n] = Control{true, false, QString(Alphabet::letter(n)), 0};
+        letterButtons[n] = Control{true, false, QString(Alphabet::letter(n)), 0};
     newGameButton.text = QStringLiteral("Новая игра");
-    Question.text = QStringLiteral("Добро пожаловать на \nСловодром!");
-    RaundQuestion.text = QStringLiteral("***************Словодром****************");
-    KrutButton = Control{true, false, QStringLiteral("Крутить барабан"), 0};
-    SlovoButton = Control{true, false, QStringLiteral("Назвать слово"), 0};
-    Edit1.visible = false;
-    TakePriz = Control{false, true, QStringLiteral("Взять приз"), 0};
-    BitBtn1.text = QStringLiteral("Выход");
-    Edit2 = Control{false, false, {}, 0};
-    twobox = Control{false, true, QStringLiteral("twobox"), 0};
-    SoundButton.text = QStringLiteral("Звук");
-    ScoreTimer.start();
+    hostSpeech.text = QStringLiteral("Добро пожаловать на \nСловодром!");
+    theme.text = QStringLiteral("***************Словодром****************");
+    spinButton = Control{true, false, QStringLiteral("Крутить барабан"), 0};
+    wordButton = Control{true, false, QStringLiteral("Назвать слово"), 0};
+    wordBox.visible = false;
+    takePrizeButton = Control{false, true, QStringLiteral("Взять приз"), 0};
+    exitButton.text = QStringLiteral("Выход");
+    roundCountCarrier = Control{false, false, {}, 0};
+    boxPointsCarrier = Control{false, true, {}, 0};
+    soundButton.text = QStringLiteral("Звук");
+    scoreRefresh.start();
 }
 
 void StudioForm::link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, EndForm& end)
@@ -94,13 +94,13 @@ int StudioForm::visiblePanels() const
 
 bool StudioForm::onePlayerLeft() const
 {
-    return PlayerCount != 1 && visiblePanels() == 1;
+    return playerCount != 1 && visiblePanels() == 1;
 }
 
 bool StudioForm::allTilesHidden() const
 {
     for (int n = 1; n <= 12; ++n)
-        if (Zas[n].visible)
+        if (tiles[n].visible)
             return false;
     return true;
 }
@@ -108,7 +108,7 @@ bool StudioForm::allTilesHidden() const
 bool StudioForm::anyLetterLeft() const
 {
     for (int n = 1; n <= Alphabet::Size; ++n)
-        if (SpeedButton[n].visible)
+        if (letterButtons[n].visible)
             return true;
     return false;
 }
@@ -116,7 +116,7 @@ bool StudioForm::anyLetterLeft() const
 void StudioForm::hideAllTiles()
 {
     for (int n = 1; n <= 12; ++n)
-        Zas[n].hide();
+        tiles[n].hide();
 }
 
 void StudioForm::setRed(int slot)
@@ -127,27 +127,27 @@ void StudioForm::setRed(int slot)
 
 void StudioForm::enableTurnButtons(bool enabled)
 {
-    KrutButton.enabled = enabled;
-    SlovoButton.enabled = enabled;
+    spinButton.enabled = enabled;
+    wordButton.enabled = enabled;
 }
 
-void StudioForm::DisableAlphabet()
+void StudioForm::disableLetters()
 {
     for (int n = 1; n <= Alphabet::Size; ++n)
-        SpeedButton[n].disable();
+        letterButtons[n].disable();
 }
 
 void StudioForm::showRoundBanner()
 {
     // The banner that closes the last round says that the game is over,
     // whichever way the round ended.
-    if (RoundNumber == RoundCount)
+    if (roundNumber == roundCount)
         banner.text = QStringLiteral("Игра окончена!");
     banner.show();
     sound(Sound::Applause);
 }
 
-void StudioForm::ScoreTimerTimer()
+void StudioForm::refreshScores()
 {
     for (int slot = 1; slot <= 3; ++slot) {
         player(slot).roundLabel.text = QString::number(player(slot).roundScore);

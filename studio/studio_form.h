@@ -22,8 +22,8 @@ class EndForm;
 // The controls carry part of the game state:
 //   a player is in the round     <=> his panel is visible
 //   the current player           <=> his name label is red
-//   letter i of the answer open  <=> tile Zas[i] is hidden
-//   a letter is used this round  <=> its button SpeedButton[n] is hidden
+//   letter i of the answer open  <=> tile tiles[i] is hidden
+//   a letter is used this round  <=> its button letterButtons[n] is hidden
 // Arrays of controls are indexed by the things' own numbers (tile 1..12,
 // sector 1..16, letter 1..33); entry 0 is unused.
 class StudioForm : public Form, public GameState {
@@ -32,21 +32,21 @@ public:
     void link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, EndForm& end);
 
     // --- controls ---
-    std::array<Control, 13> Zas;           // board tiles
+    std::array<Control, 13> tiles;           // board tiles
     std::array<Control, 13> letters;       // the answer's letters under the tiles
     Control banner;                        // "Следующий раунд!" / "Игра окончена!"
-    std::array<Control, 17> S;             // wheel sector labels, S[1] at the pointer
-    std::array<Control, 34> SpeedButton;   // letters
+    std::array<Control, 17> sectorLabels;             // wheel sector labels, sectorLabels[1] at the pointer
+    std::array<Control, 34> letterButtons;   // letters
     Control newGameButton;
     Players players;
-    Control SS, Question, RaundQuestion, LabeledEdit1;
-    Control KrutButton, SlovoButton, Edit1, TakePriz, BitBtn1;
-    Control Edit2, twobox;  // hidden carriers of numbers between screens
-    Control SoundButton;                   // the speaker in the picture's corner: sound on or off
+    Control drawnSector, hostSpeech, theme, roundBox;
+    Control spinButton, wordButton, wordBox, takePrizeButton, exitButton;
+    Control roundCountCarrier, boxPointsCarrier;  // hidden carriers of numbers between screens
+    Control soundButton;                   // the speaker in the picture's corner: sound on or off
 
     // --- timers ---
-    Timer Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8, Timer9, Timer10, Timer11;
-    Timer ScoreTimer;
+    Timer firstTurnTimer, promptTimer, nextRoundTimer, roundLostTimer, prizeReturnTimer, wheelStepTimer, sectorMoveTimer, missedLetterTimer, boxesReturnTimer, toBoxesTimer, lastPlayerWatch;
+    Timer scoreRefresh;
 
     Player& player(int slot) { return players[static_cast<std::size_t>(slot)]; }
     const Player& player(int slot) const { return players[static_cast<std::size_t>(slot)]; }
@@ -55,46 +55,46 @@ public:
     int visiblePanels() const;
 
     // --- turn and round flow ---
-    void SpeedButton34Click();  // "Новая игра"
-    void BitBtn1Click();        // "Выход"
-    void StartRound();
-    void NextTurn();
-    void DisableAlphabet();
-    void Timer1Timer();
-    void Timer2Timer();
-    void Timer3Timer();
-    void Timer4Timer();
-    void ScoreTimerTimer();
+    void newGameClicked();  // "Новая игра"
+    void exitClicked();        // "Выход"
+    void startRound();
+    void nextTurn();
+    void disableLetters();
+    void firstTurnTimeout();
+    void promptTimeout();
+    void nextRoundTimeout();
+    void roundLostTimeout();
+    void refreshScores();
 
     // --- the wheel ---
-    void KrutButtonClick();
-    void Timer6Timer();
-    void AnnounceSector();
-    void Timer7Timer();
+    void spinClicked();
+    void wheelStepTimeout();
+    void announceSector();
+    void sectorMoveTimeout();
 
     // --- letters and words ---
-    void SpeedButtonClick(int n);  // letter button 1..33
-    void Evaluate();
-    void Timer8Timer();
-    void SlovoButtonClick();
+    void letterClicked(int n);  // letter button 1..33
+    void evaluate();
+    void missedLetterTimeout();
+    void wordClicked();
     // The player typed into the word box (the view passes the whole new text).
-    void Edit1Edited(const QString& text);
-    void Edit1Change();
+    void wordEdited(const QString& text);
+    void wordChanged();
 
     // --- "+": a tile ---
-    void ZasClick(int n);
+    void tileClicked(int n);
 
     // --- the last player's three moves ---
-    void Timer11Timer();
+    void watchLastPlayer();
 
     // --- hand-overs to and from the side screens ---
-    void TakePrizClick();
-    void Timer5Timer();
-    void Timer10Timer();
-    void Timer9Timer();
+    void takePrizeClicked();
+    void prizeReturnTimeout();
+    void toBoxesTimeout();
+    void boxesReturnTimeout();
 
     // --- the sound ---
-    void SoundButtonClick();  // the speaker button or the key M: sound off, or on again
+    void soundClicked();  // the speaker button or the key M: sound off, or on again
     bool soundOn() const;
 
     // Points per tile a letter opens on `sector`; 0 for "x2" (it doubles
@@ -105,7 +105,7 @@ public:
     static const std::array<QString, 16>& sectors();
 
 private:
-    void setEdit1Text(const QString& text);
+    void setWordText(const QString& text);
     void judgeLetter();
     void judgeWord();
     void lastPlayerAfterLetter(int count);

@@ -4,7 +4,7 @@
 
 #include "runtime.h"
 
-void StudioForm::SoundButtonClick()
+void StudioForm::soundClicked()
 {
     m_runtime.sound.setMuted(!m_runtime.sound.muted());
 }
@@ -21,11 +21,11 @@ void StudioForm::sound(Sound s)
 
 void StudioForm::soundOfSector()
 {
-    if (Sector == QStringLiteral("Б"))
+    if (sector == QStringLiteral("Б"))
         sound(Sound::Bankrupt);
-    else if (Sector == QLatin1String("0"))
+    else if (sector == QLatin1String("0"))
         sound(Sound::Miss);
-    else if (Sector == QLatin1String("+") || Sector == QStringLiteral("П"))
+    else if (sector == QLatin1String("+") || sector == QStringLiteral("П"))
         sound(Sound::Sting);
     else
         sound(Sound::SectorPoints);
@@ -42,6 +42,6 @@ int StudioForm::coveredTiles() const
 {
     int n = 0;
     for (int i = 1; i <= 12; ++i)
-        n += Zas[i].visible ? 1 : 0;
+        n += tiles[i].visible ? 1 : 0;
     return n;
 }

@@ -43,10 +43,10 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         QLabel* l = Kit::label(this, p.x, p.y, p.w, 21, Fonts::font(Face::Serif, 19), odd ? Qt::white : Qt::black,
                                odd ? Qt::black : Qt::white);
         m_sectorLabels[static_cast<std::size_t>(k)] = l;
-        m_binder.label(f.S[k], l);
+        m_binder.label(f.sectorLabels[k], l);
     }
     m_sectorDisplay = Kit::label(this, 717, 231, 18, 15, Fonts::font(Face::Serif, 12, true), Qt::white, Qt::black);
-    m_binder.label(f.SS, m_sectorDisplay);
+    m_binder.label(f.drawnSector, m_sectorDisplay);
 
     // The board: the letters lie under their tiles.
     for (int n = 1; n <= 12; ++n) {
@@ -59,8 +59,8 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         auto* tile = new BoardTile(this);
         tile->setGeometry(426 + 21 * (n - 1), 100, 21, 25);
         tile->setAccessibleName(QStringLiteral("Закрытая буква %1").arg(n));
-        connect(tile, &QAbstractButton::clicked, this, [this, n] { press(m_studio.Zas[n], [this, n] { m_studio.ZasClick(n); }); });
-        m_binder.plain(f.Zas[n], tile);
+        connect(tile, &QAbstractButton::clicked, this, [this, n] { press(m_studio.tiles[n], [this, n] { m_studio.tileClicked(n); }); });
+        m_binder.plain(f.tiles[n], tile);
     }
 
     QLabel* banner = Kit::label(this, 134, 221, 508, 73, Fonts::font(Face::Serif, 64, false, true), QColor(0, 0, 128), SkyBlue);
@@ -69,10 +69,10 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
 
     auto* question = Kit::textBox(this, 225, 39, 129, 59, Fonts::standard(), Qt::white, Qt::black, false);
     question->setAccessibleDescription(QStringLiteral("Слова ведущего"));
-    m_binder.textBox(f.Question, question);
+    m_binder.textBox(f.hostSpeech, question);
     auto* theme = Kit::textBox(this, 255, 471, 193, 55, Fonts::standard(), Qt::white, Qt::black, true, true);
     theme->setAccessibleDescription(QStringLiteral("Тема раунда"));
-    m_binder.textBox(f.RaundQuestion, theme);
+    m_binder.textBox(f.theme, theme);
     m_theme = theme;
 
     auto* round = new QLineEdit(this);
@@ -82,15 +82,15 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     round->setTextMargins(0, 0, 0, 0);
     round->setAccessibleDescription(QStringLiteral("Номер раунда"));
     round->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7a7a7a; padding: 0px; background: white; }"));
-    m_binder.lineEdit(f.LabeledEdit1, round);
+    m_binder.lineEdit(f.roundBox, round);
 
     // The control panel.
     QPushButton* spin = Kit::button(this, 16, 471, 105, 25);
-    connect(spin, &QPushButton::clicked, this, [this] { press(m_studio.KrutButton, [this] { m_studio.KrutButtonClick(); }); });
-    m_binder.button(f.KrutButton, spin);
+    connect(spin, &QPushButton::clicked, this, [this] { press(m_studio.spinButton, [this] { m_studio.spinClicked(); }); });
+    m_binder.button(f.spinButton, spin);
     QPushButton* word = Kit::button(this, 16, 499, 105, 27);
-    connect(word, &QPushButton::clicked, this, [this] { press(m_studio.SlovoButton, [this] { m_studio.SlovoButtonClick(); }); });
-    m_binder.button(f.SlovoButton, word);
+    connect(word, &QPushButton::clicked, this, [this] { press(m_studio.wordButton, [this] { m_studio.wordClicked(); }); });
+    m_binder.button(f.wordButton, word);
 
     // The word box turns letters into capitals as they are typed.
     auto* entry = new QLineEdit(this);
@@ -103,34 +103,34 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
             entry->setText(upper);
             entry->setCursorPosition(cursor);
         }
-        press(m_studio.Edit1, [this, upper] { m_studio.Edit1Edited(upper); });
+        press(m_studio.wordBox, [this, upper] { m_studio.wordEdited(upper); });
     });
     entry->setObjectName(QStringLiteral("wordBox"));
     entry->setAccessibleDescription(QStringLiteral("Слово целиком"));
-    m_binder.lineEdit(f.Edit1, entry);
+    m_binder.lineEdit(f.wordBox, entry);
     m_wordBox = entry;
 
     auto* prize = new FlatButton(this, false);
     prize->setGeometry(332, 416, 209, 25);
     prize->setFont(Fonts::font(Face::Serif, 16, true, true));
     Kit::setColours(prize, Qt::white, QColor());
-    connect(prize, &QAbstractButton::clicked, this, [this] { press(m_studio.TakePriz, [this] { m_studio.TakePrizClick(); }); });
-    m_binder.button(f.TakePriz, prize);
+    connect(prize, &QAbstractButton::clicked, this, [this] { press(m_studio.takePrizeButton, [this] { m_studio.takePrizeClicked(); }); });
+    m_binder.button(f.takePrizeButton, prize);
 
     QPushButton* newGame = Kit::button(this, 685, 472, 92, 25, QStringLiteral(":/assets/icons/all.svg"));
-    connect(newGame, &QPushButton::clicked, this, [this] { press(m_studio.newGameButton, [this] { m_studio.SpeedButton34Click(); }); });
+    connect(newGame, &QPushButton::clicked, this, [this] { press(m_studio.newGameButton, [this] { m_studio.newGameClicked(); }); });
     m_binder.button(f.newGameButton, newGame);
     QPushButton* leave = Kit::button(this, 685, 501, 92, 25, QStringLiteral(":/assets/icons/ignore.svg"));
-    connect(leave, &QPushButton::clicked, this, [this] { press(m_studio.BitBtn1, [this] { m_studio.BitBtn1Click(); }); });
-    m_binder.button(f.BitBtn1, leave);
+    connect(leave, &QPushButton::clicked, this, [this] { press(m_studio.exitButton, [this] { m_studio.exitClicked(); }); });
+    m_binder.button(f.exitButton, leave);
 
     // The speaker, in the free corner between the wheel emblem and the theme box.
     m_speaker = new SpeakerButton(this);
     m_speaker->setGeometry(219, 479, 26, 26);
     m_speaker->setAccessibleName(QStringLiteral("Звук"));
     m_speaker->setToolTip(QStringLiteral("Звук (M)"));
-    connect(m_speaker, &QAbstractButton::clicked, this, [this] { press(m_studio.SoundButton, [this] { m_studio.SoundButtonClick(); }); });
-    m_binder.plain(f.SoundButton, m_speaker);
+    connect(m_speaker, &QAbstractButton::clicked, this, [this] { press(m_studio.soundButton, [this] { m_studio.soundClicked(); }); });
+    m_binder.plain(f.soundButton, m_speaker);
 
     // The player panels.
     for (int slot = 1; slot <= 3; ++slot) {
@@ -157,8 +157,8 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     for (int n = 1; n <= Alphabet::Size; ++n) {
         QPushButton* b = Kit::button(this, 24 * (n - 1), 539, 25, 25);
         b->setFont(Fonts::font(Face::System, 13, true));
-        connect(b, &QPushButton::clicked, this, [this, n] { press(m_studio.SpeedButton[n], [this, n] { m_studio.SpeedButtonClick(n); }); });
-        m_binder.button(f.SpeedButton[n], b);
+        connect(b, &QPushButton::clicked, this, [this, n] { press(m_studio.letterButtons[n], [this, n] { m_studio.letterClicked(n); }); });
+        m_binder.button(f.letterButtons[n], b);
     }
 }
 
@@ -218,14 +218,14 @@ void StudioView::keyPressEvent(QKeyEvent* event)
     const bool latinM = event->key() == Qt::Key_M && event->text().compare(QLatin1String("m"), Qt::CaseInsensitive) == 0 &&
                         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (latinM) {
-        press(m_studio.SoundButton, [this] { m_studio.SoundButtonClick(); });
+        press(m_studio.soundButton, [this] { m_studio.soundClicked(); });
         return;
     }
     const QString text = event->text().toUpper();
     const int n = text.size() == 1 ? Alphabet::indexOf(text.at(0)) : 0;
     if (n) {
         // A letter presses its button; the dispatcher lets it through only while the button may be clicked.
-        press(m_studio.SpeedButton[n], [this, n] { m_studio.SpeedButtonClick(n); });
+        press(m_studio.letterButtons[n], [this, n] { m_studio.letterClicked(n); });
         return;
     }
     ScreenView::keyPressEvent(event);

@@ -24,111 +24,111 @@ const QString& promptText(int r)
 
 void StudioForm::stopGameTimers()
 {
-    for (Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9, &Timer10, &Timer11})
+    for (Timer* t : {&firstTurnTimer, &promptTimer, &nextRoundTimer, &roundLostTimer, &prizeReturnTimer, &wheelStepTimer, &sectorMoveTimer, &missedLetterTimer, &boxesReturnTimer, &toBoxesTimer, &lastPlayerWatch})
         t->stop();
 }
 
-void StudioForm::SpeedButton34Click()
+void StudioForm::newGameClicked()
 {
     for (int n = 1; n <= 12; ++n)
         letters[n].hide();
     stopGameTimers();
-    // The banner of a round that was ending goes too: Timer3 would have hidden
+    // The banner of a round that was ending goes too: nextRoundTimer would have hidden
     // it, and a banner left on view reads as a solved word to the letter rules.
     banner.text = QStringLiteral("Следующий раунд!");
     banner.hide();
 
-    EffectiveMoveCount = 0;
+    lastPlayerMoves = 0;
     for (Player& p : players)
         p.totalScore = 0;
-    LettersInRow = 0;
-    WheelTurns = WheelStep = WheelSlowTurn = 0;
-    SectorNumber = 0;
-    RoundCount = 0;
-    PlayerCount = 0;
-    RoundNumber = 0;
-    PickedRecords.fill(0);
-    RoundQuestions.fill(QString());
-    RoundAnswers.fill(QString());
-    WordEntryMode = false;
-    FirstTurnPending = false;
-    Sector.clear();
-    Answer.clear();
-    NamedWord.clear();
+    lettersInRow = 0;
+    wheelTurns = wheelStep = wheelSlowTurn = 0;
+    sectorNumber = 0;
+    roundCount = 0;
+    playerCount = 0;
+    roundNumber = 0;
+    pickedRecords.fill(0);
+    roundQuestions.fill(QString());
+    roundAnswers.fill(QString());
+    wordEntryOpen = false;
+    firstTurnPending = false;
+    sector.clear();
+    answer.clear();
+    namedWord.clear();
     for (Player& p : players)
         p.roundScore = 0;
     // A word entry left open by the old game goes with it.
-    Edit1.hide();
+    wordBox.hide();
 
     QuestionFile file;
     file.openExisting(m_runtime.workingFolder);
-    RoundCount = Edit2.text.toInt();
-    TakePriz.hide();
-    const GameQuestions chosen = chooseGameQuestions(file, m_runtime.random, RoundCount);
+    roundCount = roundCountCarrier.text.toInt();
+    takePrizeButton.hide();
+    const GameQuestions chosen = chooseGameQuestions(file, m_runtime.random, roundCount);
     for (int i = 0; i < GameQuestions::Slots; ++i) {
-        PickedRecords[static_cast<std::size_t>(i + 1)] = chosen.records[static_cast<std::size_t>(i)];
-        RoundQuestions[static_cast<std::size_t>(i + 1)] = chosen.questions[static_cast<std::size_t>(i)];
-        RoundAnswers[static_cast<std::size_t>(i + 1)] = chosen.answers[static_cast<std::size_t>(i)];
+        pickedRecords[static_cast<std::size_t>(i + 1)] = chosen.records[static_cast<std::size_t>(i)];
+        roundQuestions[static_cast<std::size_t>(i + 1)] = chosen.questions[static_cast<std::size_t>(i)];
+        roundAnswers[static_cast<std::size_t>(i + 1)] = chosen.answers[static_cast<std::size_t>(i)];
     }
     file.close();
 
     // The players are those the set-up screen named, whether or not they are
     // still in the round that was going on.
-    PlayerCount = 0;
-    for (int slot = 3; slot >= 1 && PlayerCount == 0; --slot)
+    playerCount = 0;
+    for (int slot = 3; slot >= 1 && playerCount == 0; --slot)
         if (!player(slot).nameLabel.text.isEmpty())
-            PlayerCount = slot;
-    StartRound();
+            playerCount = slot;
+    startRound();
 }
 
-void StudioForm::StartRound()
+void StudioForm::startRound()
 {
-    EffectiveMoveCount = 0;
+    lastPlayerMoves = 0;
     for (int n = 1; n <= 12; ++n)
-        Zas[n].disable();
-    Timer11.stop();
+        tiles[n].disable();
+    lastPlayerWatch.stop();
     enableTurnButtons(false);
     setRed(1);
     for (int n = 1; n <= Alphabet::Size; ++n)
-        LetterFree[static_cast<std::size_t>(n)] = 1;
+        letterFree[static_cast<std::size_t>(n)] = 1;
     for (int n = 1; n <= 12; ++n) {
         letters[n].text.clear();
         letters[n].hide();
-        Zas[n].hide();
+        tiles[n].hide();
     }
     for (int n = 1; n <= Alphabet::Size; ++n) {
-        SpeedButton[n].disable();
-        SpeedButton[n].show();
+        letterButtons[n].disable();
+        letterButtons[n].show();
     }
-    ++RoundNumber;
+    ++roundNumber;
     // No word box outlives its round.
-    Edit1.hide();
-    WordEntryMode = false;
-    setEdit1Text(QString());
-    Question.show();
-    RaundQuestion.show();
-    const QString question = RoundNumber >= 1 && RoundNumber <= 10 ? RoundQuestions[static_cast<std::size_t>(RoundNumber)] : QString();
-    Question.text = question;
-    RaundQuestion.text = question;
-    Answer = RoundNumber >= 1 && RoundNumber <= 10 ? RoundAnswers[static_cast<std::size_t>(RoundNumber)] : QString();
-    WordEntryMode = false;
-    for (int slot = 1; slot <= PlayerCount; ++slot)
+    wordBox.hide();
+    wordEntryOpen = false;
+    setWordText(QString());
+    hostSpeech.show();
+    theme.show();
+    const QString question = roundNumber >= 1 && roundNumber <= 10 ? roundQuestions[static_cast<std::size_t>(roundNumber)] : QString();
+    hostSpeech.text = question;
+    theme.text = question;
+    answer = roundNumber >= 1 && roundNumber <= 10 ? roundAnswers[static_cast<std::size_t>(roundNumber)] : QString();
+    wordEntryOpen = false;
+    for (int slot = 1; slot <= playerCount; ++slot)
         player(slot).panel.show();
-    for (int i = 1; i <= Answer.size() && i <= 12; ++i) {
-        Zas[i].show();
+    for (int i = 1; i <= answer.size() && i <= 12; ++i) {
+        tiles[i].show();
         letters[i].show();
-        letters[i].text = Answer.at(i - 1);
+        letters[i].text = answer.at(i - 1);
     }
-    LabeledEdit1.text = QString::number(RoundNumber);
-    FirstTurnPending = true;
+    roundBox.text = QString::number(roundNumber);
+    firstTurnPending = true;
     for (int slot = 1; slot <= 3; ++slot) {
         player(slot).totalScore = clampedScore(static_cast<long long>(player(slot).totalScore) + player(slot).roundScore);
         player(slot).roundScore = 0;
     }
-    if (RoundNumber == RoundCount + 1)
+    if (roundNumber == roundCount + 1)
         endOfGame();
     else
-        Timer1.start();
+        firstTurnTimer.start();
 }
 
 void StudioForm::endOfGame()
@@ -136,7 +136,7 @@ void StudioForm::endOfGame()
     // The winner has more points than each of the others; a shared top is a draw.
     int best = 1;
     bool shared = false;
-    for (int slot = 2; slot <= PlayerCount; ++slot) {
+    for (int slot = 2; slot <= playerCount; ++slot) {
         if (player(slot).totalScore > player(best).totalScore) {
             best = slot;
             shared = false;
@@ -150,31 +150,31 @@ void StudioForm::endOfGame()
     sound(Sound::Finale);
 }
 
-void StudioForm::NextTurn()
+void StudioForm::nextTurn()
 {
-    LettersInRow = 0;
+    lettersInRow = 0;
     for (int n = 1; n <= 12; ++n)
-        Zas[n].disable();
-    DisableAlphabet();
-    WordEntryMode = false;
+        tiles[n].disable();
+    disableLetters();
+    wordEntryOpen = false;
 
-    if (PlayerCount == 1) {
+    if (playerCount == 1) {
         setRed(1);
-        FirstTurnPending = false;
-        Question.text = QStringLiteral("И снова ходит ") + player(1).nameLabel.text + QStringLiteral(".");
+        firstTurnPending = false;
+        hostSpeech.text = QStringLiteral("И снова ходит ") + player(1).nameLabel.text + QStringLiteral(".");
     } else {
         const int red = currentSlot();
         const bool p1 = player(1).panel.visible, p2 = player(2).panel.visible, p3 = player(3).panel.visible;
         auto moveTo = [this](int slot, const QString& lead) {
             setRed(slot);
-            Question.text = lead + player(slot).nameLabel.text;
+            hostSpeech.text = lead + player(slot).nameLabel.text;
         };
         const QString now = QStringLiteral("Сейчас ходит "), again = QStringLiteral("Опять ходит ");
         if (red == 1 || red == 0) {
-            if (FirstTurnPending) {
+            if (firstTurnPending) {
                 setRed(1);
-                Question.text = QStringLiteral("Первым ходит ") + player(1).nameLabel.text + QStringLiteral(".");
-                FirstTurnPending = false;
+                hostSpeech.text = QStringLiteral("Первым ходит ") + player(1).nameLabel.text + QStringLiteral(".");
+                firstTurnPending = false;
             } else if (p2) {
                 moveTo(2, now);
             } else if (p3) {
@@ -200,59 +200,59 @@ void StudioForm::NextTurn()
     }
 
     if (onePlayerLeft()) {
-        Timer11.start();
+        lastPlayerWatch.start();
         enableTurnButtons(true);
-        if (EffectiveMoveCount == 0)
-            Question.text = QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!");
-        if (EffectiveMoveCount == 3)
-            EffectiveMoveCount = 4;
+        if (lastPlayerMoves == 0)
+            hostSpeech.text = QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!");
+        if (lastPlayerMoves == 3)
+            lastPlayerMoves = 4;
     }
-    Timer2.start();
+    promptTimer.start();
 }
 
-void StudioForm::Timer1Timer()
+void StudioForm::firstTurnTimeout()
 {
-    Timer1.stop();
-    NextTurn();
+    firstTurnTimer.stop();
+    nextTurn();
 }
 
-void StudioForm::Timer2Timer()
+void StudioForm::promptTimeout()
 {
-    Timer2.stop();
+    promptTimer.stop();
     const int r = m_runtime.random.below(3);
-    if (EffectiveMoveCount == 0 && !Timer11.isRunning()) {
-        Question.text = promptText(r);
-        KrutButton.show();
-        SlovoButton.show();
+    if (lastPlayerMoves == 0 && !lastPlayerWatch.isRunning()) {
+        hostSpeech.text = promptText(r);
+        spinButton.show();
+        wordButton.show();
         enableTurnButtons(true);
     }
 }
 
-void StudioForm::Timer3Timer()
+void StudioForm::nextRoundTimeout()
 {
-    Timer3.stop();
+    nextRoundTimer.stop();
     banner.hide();
-    StartRound();
+    startRound();
 }
 
-void StudioForm::Timer4Timer()
+void StudioForm::roundLostTimeout()
 {
-    Timer4.stop();
-    StartRound();
+    roundLostTimer.stop();
+    startRound();
 }
 
-void StudioForm::BitBtn1Click()
+void StudioForm::exitClicked()
 {
     // The game is abandoned: nothing of it may run on behind the menu, and only
     // "Новая игра" can start play again.
     stopGameTimers();
-    Edit1.hide();
-    WordEntryMode = false;
-    DisableAlphabet();
+    wordBox.hide();
+    wordEntryOpen = false;
+    disableLetters();
     for (int n = 1; n <= 12; ++n)
-        Zas[n].disable();
+        tiles[n].disable();
     enableTurnButtons(false);
-    TakePriz.hide();
+    takePrizeButton.hide();
     if (m_menu)
         switchTo(*m_menu);
 }

@@ -6,89 +6,89 @@
 
 #include <QList>
 
-void StudioForm::SlovoButtonClick()
+void StudioForm::wordClicked()
 {
     enableTurnButtons(false);
     // Naming the word gives up a prize on offer.
-    TakePriz.hide();
+    takePrizeButton.hide();
     for (int n = 1; n <= Alphabet::Size; ++n)
-        if (!SpeedButton[n].visible)
-            LetterFree[static_cast<std::size_t>(n)] = 0;
+        if (!letterButtons[n].visible)
+            letterFree[static_cast<std::size_t>(n)] = 0;
     openWordEntry();
 }
 
 void StudioForm::openWordEntry()
 {
-    Edit1.show();
+    wordBox.show();
     for (int n = 1; n <= Alphabet::Size; ++n) {
-        SpeedButton[n].enable();
-        SpeedButton[n].show();
+        letterButtons[n].enable();
+        letterButtons[n].show();
     }
-    WordEntryMode = true;
-    Timer1.stop();
+    wordEntryOpen = true;
+    firstTurnTimer.stop();
 }
 
-void StudioForm::setEdit1Text(const QString& text)
+void StudioForm::setWordText(const QString& text)
 {
-    if (Edit1.text == text)
+    if (wordBox.text == text)
         return;
-    Edit1.text = text;
-    Edit1Change();
+    wordBox.text = text;
+    wordChanged();
 }
 
-void StudioForm::Edit1Edited(const QString& text)
+void StudioForm::wordEdited(const QString& text)
 {
-    setEdit1Text(text.toUpper());
+    setWordText(text.toUpper());
 }
 
-void StudioForm::Edit1Change()
+void StudioForm::wordChanged()
 {
     // Counted in characters, not UTF-16 units, so that nothing typed can
     // make the word look longer than it is.
-    const qsizetype length = Edit1.text.toUcs4().size();
+    const qsizetype length = wordBox.text.toUcs4().size();
     // Only an open entry hands a word in: text that reaches a closed box is
     // neither a word nor a letter.
-    if (!WordEntryMode || !Edit1.visible || Answer.isEmpty() || length != Answer.size())
+    if (!wordEntryOpen || !wordBox.visible || answer.isEmpty() || length != answer.size())
         return;
-    NamedWord = Edit1.text;
-    Edit1.hide();
-    Evaluate();
+    namedWord = wordBox.text;
+    wordBox.hide();
+    evaluate();
 }
 
 void StudioForm::judgeWord()
 {
-    NamedWord = Edit1.text;
-    Timer11.stop();
+    namedWord = wordBox.text;
+    lastPlayerWatch.stop();
     // A word handed in settles the turn itself: neither the pause after a
-    // missed letter (Timer8) may pass the turn afterwards, nor a prompt still
-    // due from the turn's announcement (Timer2, pending when the last player
+    // missed letter (missedLetterTimer) may pass the turn afterwards, nor a prompt still
+    // due from the turn's announcement (promptTimer, pending when the last player
     // names the word at once) reopen the spin and word buttons.
-    Timer8.stop();
-    Timer2.stop();
+    missedLetterTimer.stop();
+    promptTimer.stop();
     const int slot = currentSlot();
-    if (NamedWord != Answer) {
+    if (namedWord != answer) {
         sound(Sound::WrongWord);
         if (slot)
             player(slot).panel.hide();
         if (visiblePanels() > 0) {
-            NextTurn();
+            nextTurn();
         } else {
-            Question.text = QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!");
-            DisableAlphabet();
+            hostSpeech.text = QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!");
+            disableLetters();
             hideAllTiles();
-            Timer4.start();
+            roundLostTimer.start();
         }
     } else {
-        Question.text = QStringLiteral("!!!!Правильно!!!!");
+        hostSpeech.text = QStringLiteral("!!!!Правильно!!!!");
         sound(Sound::Fanfare);
-        DisableAlphabet();
+        disableLetters();
         if (slot)
             player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + 2000);
         showRoundBanner();
         hideAllTiles();
-        Timer3.start();
+        nextRoundTimer.start();
     }
     for (int n = 1; n <= Alphabet::Size; ++n)
-        if (LetterFree[static_cast<std::size_t>(n)] == 0)
-            SpeedButton[n].hide();
+        if (letterFree[static_cast<std::size_t>(n)] == 0)
+            letterButtons[n].hide();
 }

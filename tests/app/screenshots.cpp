@@ -54,61 +54,61 @@ int main(int argc, char** argv)
     bool ok = true;
 
     ok &= save(views, s.menu, folder, QStringLiteral("menu"));
-    game.click([&] { s.menu.BitBtn4Click(); });
+    game.click([&] { s.menu.rulesClicked(); });
     ok &= save(views, s.rules, folder, QStringLiteral("rules"));
-    game.click([&] { s.rules.BitBtn1Click(); });
+    game.click([&] { s.rules.exitClicked(); });
 
-    game.click([&] { s.menu.BitBtn2Click(); });
+    game.click([&] { s.menu.editorClicked(); });
     game.advance(1);
     ok &= save(views, s.editor, folder, QStringLiteral("editor"));
-    game.click([&] { s.editor.BitBtn1Click(); });
+    game.click([&] { s.editor.exitClicked(); });
 
-    game.click([&] { s.menu.BitBtn1Click(); });
+    game.click([&] { s.menu.newGameClicked(); });
     game.click([&] {
-        s.setup.Edit1.text = QStringLiteral("Анна");
-        s.setup.Edit2.text = QStringLiteral("Борис");
-        s.setup.Edit3.text = QStringLiteral("Вера");
+        s.setup.nameBox1.text = QStringLiteral("Анна");
+        s.setup.nameBox2.text = QStringLiteral("Борис");
+        s.setup.nameBox3.text = QStringLiteral("Вера");
     });
     ok &= save(views, s.setup, folder, QStringLiteral("setup"));
-    game.click([&] { s.setup.BitBtn1Click(); });
+    game.click([&] { s.setup.okClicked(); });
     ok &= save(views, s.studio, folder, QStringLiteral("studio-start"));
 
     // A game: the first two records, in order; the wheel stops on "П".
     StudioForm& st = s.studio;
     game.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    game.click([&] { st.SpeedButton34Click(); });
+    game.click([&] { st.newGameClicked(); });
     game.advance(2000 + 3000);
     game.random.push({0});  // the prompt
     game.random.push({1, 0});  // sector "П", slow turn 2
-    game.click([&] { st.KrutButtonClick(); });
+    game.click([&] { st.spinClicked(); });
     game.advance(200);
     ok &= save(views, s.studio, folder, QStringLiteral("studio-spinning"));
     game.random.push({1});  // the announcement
     game.advance(30000);
-    game.click([&] { st.SpeedButtonClick(16); });  // "О"
+    game.click([&] { st.letterClicked(16); });  // "О"
     game.random.push({9, 0});  // "x2"? no: sector 10, slow turn 2
-    game.click([&] { st.KrutButtonClick(); });
+    game.click([&] { st.spinClicked(); });
     game.random.push({0});
     game.advance(30000);
-    game.click([&] { st.SpeedButtonClick(18); });  // "Р"
+    game.click([&] { st.letterClicked(18); });  // "Р"
     ok &= save(views, s.studio, folder, QStringLiteral("studio-play"));
 
     game.random.push({5, 0, 0});  // "+"
-    game.click([&] { st.KrutButtonClick(); });
+    game.click([&] { st.spinClicked(); });
     game.advance(30000);
     ok &= save(views, s.studio, folder, QStringLiteral("studio-plus"));
-    game.click([&] { st.ZasClick(1); });
+    game.click([&] { st.tileClicked(1); });
 
     game.random.push({1, 0, 2});  // "П" again
-    game.click([&] { st.KrutButtonClick(); });
+    game.click([&] { st.spinClicked(); });
     game.advance(30000);
-    game.click([&] { st.TakePrizClick(); });
+    game.click([&] { st.takePrizeClicked(); });
     game.random.push({5});  // eight offers
     game.advance(1000);
-    game.click([&] { s.bargain.SpeedButton1Click(); });
+    game.click([&] { s.bargain.blackBoxClicked(); });
     ok &= save(views, s.bargain, folder, QStringLiteral("bargain"));
-    game.click([&] { s.bargain.SpeedButton2Click(); });
-    game.click([&] { s.bargain.SpeedButton2Click(); });
+    game.click([&] { s.bargain.moneyClicked(); });
+    game.click([&] { s.bargain.moneyClicked(); });
     game.advance(3000);
     game.advance(10);
 
@@ -117,25 +117,25 @@ int main(int argc, char** argv)
         game.click([&] {
             st.hideScreen();
             s.twoBoxes.showScreen();
-            s.twoBoxes.Timer1.start();
+            s.twoBoxes.hidePointsTimer.start();
         });
         game.random.push({1});
         game.advance(1);
     };
     openBoxes();
     ok &= save(views, s.twoBoxes, folder, QStringLiteral("twoboxes"));
-    game.click([&] { s.twoBoxes.SpeedButton1Click(); });
+    game.click([&] { s.twoBoxes.leftBoxClicked(); });
     ok &= save(views, s.twoBoxes, folder, QStringLiteral("twoboxes-lost"));
     game.advance(3000);
     game.advance(10);
     openBoxes();
-    game.click([&] { s.twoBoxes.SpeedButton2Click(); });
+    game.click([&] { s.twoBoxes.rightBoxClicked(); });
     ok &= save(views, s.twoBoxes, folder, QStringLiteral("twoboxes-won"));
     game.advance(3000);
     game.advance(10);
 
-    game.click([&] { st.SlovoButtonClick(); });
-    game.click([&] { st.Edit1Edited(st.Answer); });
+    game.click([&] { st.wordClicked(); });
+    game.click([&] { st.wordEdited(st.answer); });
     ok &= save(views, s.studio, folder, QStringLiteral("studio-word"));
 
     game.click([&] { s.endOfGame.showResult(st, QStringLiteral("Вера")); });
@@ -144,9 +144,9 @@ int main(int argc, char** argv)
     // The widest name the set-up screen takes, and a draw.
     for (const auto& [result, name] : {std::pair{QStringLiteral("ЖЩШЮЖЩШЮ"), QStringLiteral("end-wide-name")},
                                        std::pair{QStringLiteral("Ничья!"), QStringLiteral("end-draw")}}) {
-        game.click([&] { s.endOfGame.SpeedButton1Click(); });
-        game.click([&] { s.menu.BitBtn1Click(); });
-        game.click([&] { s.setup.BitBtn1Click(); });
+        game.click([&] { s.endOfGame.exitClicked(); });
+        game.click([&] { s.menu.newGameClicked(); });
+        game.click([&] { s.setup.okClicked(); });
         game.click([&, result = result] { s.endOfGame.showResult(st, result); });
         game.advance(5000);
         ok &= save(views, s.endOfGame, folder, name);

@@ -114,7 +114,7 @@ TEST(Views, MenuSetUpAndStudioByTheirWidgets)
     ASSERT_NE(spin, nullptr);
     EXPECT_TRUE(spin->isEnabled());
     QTest::mouseClick(buttonNamed(studio, "Назвать слово"), Qt::LeftButton);
-    EXPECT_TRUE(f.studio().WordEntryMode);
+    EXPECT_TRUE(f.studio().wordEntryOpen);
 }
 
 // The word box turns what is typed into capitals and hands the word in at the answer's length.
@@ -125,16 +125,16 @@ TEST(Views, WordBoxTypesCapitalsAndHandsTheWordIn)
     f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     f.startGame({"Анна"}, 3);
     f.advance(5000);
-    f.click([&] { f.studio().SlovoButtonClick(); });
+    f.click([&] { f.studio().wordClicked(); });
     QWidget* studio = f.window(f.screens->studio);
     auto* entry = studio->findChild<QLineEdit*>(QStringLiteral("wordBox"));
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->isVisibleTo(studio));
     type(entry, "ко");
     EXPECT_EQ(entry->text(), "КО");
-    EXPECT_EQ(f.studio().Edit1.text, "КО");
+    EXPECT_EQ(f.studio().wordBox.text, "КО");
     type(entry, "т");
-    EXPECT_EQ(f.studio().Question.text, "!!!!Правильно!!!!");
+    EXPECT_EQ(f.studio().hostSpeech.text, "!!!!Правильно!!!!");
     EXPECT_EQ(f.studio().player(1).roundScore, 2000);
     EXPECT_FALSE(entry->isVisibleTo(studio));
 }
@@ -148,7 +148,7 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
     f.startGame({"Анна"}, 3);
     f.advance(5000);
     f.random.push({0, 0});  // "750", slow turn 2
-    f.click([&] { f.studio().KrutButtonClick(); });
+    f.click([&] { f.studio().spinClicked(); });
     f.advance(30000);
     QWidget* studio = f.window(f.screens->studio);
     QPushButton* letterO = buttonNamed(studio, "О");
@@ -160,12 +160,12 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
     // Tile 2 of "КОТ" is open: its letter label shows "О".
     // The keyboard presses a letter's button only while it may be clicked.
     type(studio, "т");
-    EXPECT_TRUE(f.studio().SpeedButton[20].visible);
+    EXPECT_TRUE(f.studio().letterButtons[20].visible);
     f.random.push({0, 0});
-    f.click([&] { f.studio().KrutButtonClick(); });
+    f.click([&] { f.studio().spinClicked(); });
     f.advance(30000);
     type(studio, "т");
-    EXPECT_FALSE(f.studio().SpeedButton[20].visible);
+    EXPECT_FALSE(f.studio().letterButtons[20].visible);
     EXPECT_EQ(f.studio().player(1).roundScore, 1500);
 
     auto* letterOnTile2 = studio->findChild<QLabel*>(QStringLiteral("letter2"));
@@ -191,12 +191,12 @@ TEST(Views, LetterButtonsAndTilesFollowTheStudio)
     EXPECT_TRUE(f.studio().soundOn());
     EXPECT_TRUE(speaker->isChecked());
     f.random.push({0, 0});
-    f.click([&] { f.studio().KrutButtonClick(); });
+    f.click([&] { f.studio().spinClicked(); });
     f.advance(30000);
     f.sounds.clear();
     pressM("ь");
     EXPECT_TRUE(f.studio().soundOn());
-    EXPECT_FALSE(f.studio().SpeedButton[30].visible);
+    EXPECT_FALSE(f.studio().letterButtons[30].visible);
     EXPECT_EQ(f.sounds.played, std::vector<Sound>{Sound::Buzz});
 }
 
@@ -216,16 +216,16 @@ TEST(Views, ClosedWordBoxTakesNoText)
     type(entry, "ддд");  // wrong: Анна is out, Борис's turn
     ASSERT_FALSE(entry->isVisibleTo(studio));
     EXPECT_NE(QApplication::focusWidget(), entry);
-    const QString host = f.studio().Question.text;
-    const bool spin = f.studio().KrutButton.enabled, word = f.studio().SlovoButton.enabled;
+    const QString host = f.studio().hostSpeech.text;
+    const bool spin = f.studio().spinButton.enabled, word = f.studio().wordButton.enabled;
     for (const char* keys : {"кот", "ккк"}) {
         type(entry, keys);
         EXPECT_EQ(f.studio().player(2).roundScore, 0);
         EXPECT_EQ(f.studio().currentSlot(), 2);
-        EXPECT_EQ(f.studio().Question.text, host);
-        EXPECT_EQ(f.studio().KrutButton.enabled, spin);
-        EXPECT_EQ(f.studio().SlovoButton.enabled, word);
-        EXPECT_TRUE(f.studio().Edit1.text.isEmpty());
+        EXPECT_EQ(f.studio().hostSpeech.text, host);
+        EXPECT_EQ(f.studio().spinButton.enabled, spin);
+        EXPECT_EQ(f.studio().wordButton.enabled, word);
+        EXPECT_TRUE(f.studio().wordBox.text.isEmpty());
     }
 }
 
@@ -247,7 +247,7 @@ TEST(Views, RulesHeadingsAreCentred)
 {
     app();
     ViewFixture f;
-    f.click([&] { f.screens->menu.BitBtn4Click(); });
+    f.click([&] { f.screens->menu.rulesClicked(); });
     f.views.sync();
     QWidget* rules = f.window(f.screens->rules);
     ASSERT_NE(rules, nullptr);
@@ -330,8 +330,8 @@ TEST(Views, WindowsMadeAheadAndReleasedShowTheirPicturesExactly)
         ASSERT_TRUE(end->isVisible());
         EXPECT_EQ(end->grab(clear).toImage().convertToFormat(QImage::Format_RGB32), expected) << "showing " << showing;
         f.click([&] {
-            f.screens->endOfGame.Timer2Timer();
-            f.screens->endOfGame.SpeedButton1Click();
+            f.screens->endOfGame.exitTimeout();
+            f.screens->endOfGame.exitClicked();
         });
         ASSERT_FALSE(end->isVisible());
     }

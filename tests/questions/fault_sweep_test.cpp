@@ -140,7 +140,7 @@ struct Program {
     std::string base() const { return game.folder.readBytes(path); }
     void openEditor()
     {
-        game.click([&] { game.screens->menu.BitBtn2Click(); });
+        game.click([&] { game.screens->menu.editorClicked(); });
         game.advance(1);
     }
 };
@@ -179,33 +179,33 @@ const std::vector<Scenario>& scenarios()
         {"load, name in another case", "data/QUESTION.DAT", [](Program&) {}, [](Program& r) { r.openEditor(); }},
         {"browse", "Data/Question.dat", [](Program& r) { r.openEditor(); },
          [](Program& r) {
-             r.game.click([&] { r.editor().NextClick(); });
-             r.game.click([&] { r.editor().NextClick(); });
-             r.game.click([&] { r.editor().PreviousClick(); });
+             r.game.click([&] { r.editor().nextClicked(); });
+             r.game.click([&] { r.editor().nextClicked(); });
+             r.game.click([&] { r.editor().previousClicked(); });
          }},
         {"save", "Data/Question.dat",
          [](Program& r) {
              r.openEditor();
-             r.game.click([&] { r.editor().NewClick(); });
-             r.game.click([&] { r.editor().Edit1Edited(QStringLiteral("Новая запись")); });
-             r.game.click([&] { r.editor().Edit2Edited(QStringLiteral("СЛОВО")); });
+             r.game.click([&] { r.editor().newClicked(); });
+             r.game.click([&] { r.editor().questionEdited(QStringLiteral("Новая запись")); });
+             r.game.click([&] { r.editor().answerEdited(QStringLiteral("СЛОВО")); });
          },
-         [](Program& r) { r.game.click([&] { r.editor().SaveClick(); }); }},
+         [](Program& r) { r.game.click([&] { r.editor().saveClicked(); }); }},
         {"delete in the middle", "Data/Question.dat",
          [](Program& r) {
              r.openEditor();
-             r.game.click([&] { r.editor().NextClick(); });
+             r.game.click([&] { r.editor().nextClicked(); });
          },
-         [](Program& r) { r.game.click([&] { r.editor().DeleteClick(); }); }, 1},
+         [](Program& r) { r.game.click([&] { r.editor().deleteClicked(); }); }, 1},
         {"delete the last", "Data/Question.dat",
          [](Program& r) {
              r.openEditor();
              for (int i = 0; i < 9; ++i)
-                 r.game.click([&] { r.editor().NextClick(); });
+                 r.game.click([&] { r.editor().nextClicked(); });
          },
-         [](Program& r) { r.game.click([&] { r.editor().DeleteClick(); }); }, 9},
+         [](Program& r) { r.game.click([&] { r.editor().deleteClicked(); }); }, 9},
         {"exit", "Data/Question.dat", [](Program& r) { r.openEditor(); },
-         [](Program& r) { r.game.click([&] { r.editor().BitBtn1Click(); }); }},
+         [](Program& r) { r.game.click([&] { r.editor().exitClicked(); }); }},
         {"new game", "data/question.dat", [](Program&) {}, [](Program& r) { r.game.startGame({QStringLiteral("Аня")}, 3); }},
         {"new game, the base listed", "Data/Question.dat", [](Program&) {},
          [](Program& r) { r.game.startGame({QStringLiteral("Аня")}, 3); }, -1, fewPlayable()},
@@ -220,20 +220,20 @@ void expectScreenMatchesDisk(Program& r, const std::string& where)
     const std::string bytes = r.base();
     const std::int64_t count = static_cast<std::int64_t>(bytes.size()) / RecordSize;
     EditorForm& e = r.editor();
-    if (e.isVisible() && !e.Save.enabled && (e.Delete.enabled || !e.Edit1.text.isEmpty() || !e.Edit2.text.isEmpty())) {
-        ASSERT_LT(e.CurrentRecord, count) << where << ": a record on show past the end";
-        const QuestionRecord shown = recordAt(bytes, e.CurrentRecord);
-        EXPECT_EQ(e.Edit1.text.toStdString(), shown.questionText().toStdString()) << where << ": the question on show is not on disk";
-        EXPECT_EQ(e.Edit2.text.toStdString(), shown.answerText().toStdString()) << where << ": the answer on show is not on disk";
-        EXPECT_EQ(e.Num.text, QString::number(e.CurrentRecord + 1)) << where;
+    if (e.isVisible() && !e.saveButton.enabled && (e.deleteButton.enabled || !e.questionBox.text.isEmpty() || !e.answerBox.text.isEmpty())) {
+        ASSERT_LT(e.currentRecord, count) << where << ": a record on show past the end";
+        const QuestionRecord shown = recordAt(bytes, e.currentRecord);
+        EXPECT_EQ(e.questionBox.text.toStdString(), shown.questionText().toStdString()) << where << ": the question on show is not on disk";
+        EXPECT_EQ(e.answerBox.text.toStdString(), shown.answerText().toStdString()) << where << ": the answer on show is not on disk";
+        EXPECT_EQ(e.recordNumber.text, QString::number(e.currentRecord + 1)) << where;
     }
     StudioForm& studio = r.game.studio();
-    if (studio.RoundNumber >= 1) {
+    if (studio.roundNumber >= 1) {
         for (int i = 1; i <= 3; ++i) {
-            const std::int64_t k = studio.PickedRecords[static_cast<std::size_t>(i)];
+            const std::int64_t k = studio.pickedRecords[static_cast<std::size_t>(i)];
             ASSERT_TRUE(k >= 0 && k < count) << where;
-            EXPECT_EQ(studio.RoundAnswers[static_cast<std::size_t>(i)], recordAt(bytes, k).answerText()) << where;
-            EXPECT_FALSE(studio.RoundAnswers[static_cast<std::size_t>(i)].isEmpty()) << where;
+            EXPECT_EQ(studio.roundAnswers[static_cast<std::size_t>(i)], recordAt(bytes, k).answerText()) << where;
+            EXPECT_FALSE(studio.roundAnswers[static_cast<std::size_t>(i)].isEmpty()) << where;
         }
     }
 }
@@ -335,7 +335,7 @@ TEST_F(FaultSweep, EveryCallFailsInTurn)
                                 EXPECT_TRUE(bytes == r.original || bytes == cleanBytes) << where << ": the base changed";
                         }
                         // A record still waiting for "Сохранить" is not in the base.
-                        if (r.editor().isVisible() && r.editor().Save.enabled) {
+                        if (r.editor().isVisible() && r.editor().saveButton.enabled) {
                             EXPECT_TRUE(bytes == r.original) << where << ": an unsaved record reached the base";
                         }
                         expectScreenMatchesDisk(r, where);
@@ -343,14 +343,14 @@ TEST_F(FaultSweep, EveryCallFailsInTurn)
                         // The program goes on: the editor, left and entered again, shows the base as it is.
                         const qsizetype errorsBefore = r.game.errors.size();
                         if (r.editor().isVisible())
-                            r.game.click([&] { r.editor().BitBtn1Click(); });
+                            r.game.click([&] { r.editor().exitClicked(); });
                         EXPECT_TRUE(r.game.screens->menu.isVisible() || r.game.studio().isVisible()) << where;
                         if (r.game.screens->menu.isVisible()) {
                             r.openEditor();
                             const std::string now = r.base();
-                            EXPECT_EQ(r.editor().Kolvo.text, QString::number(now.size() / RecordSize)) << where;
-                            EXPECT_EQ(r.editor().Edit2.text, recordAt(now, 0).answerText()) << where;
-                            EXPECT_TRUE(r.editor().New.enabled) << where;
+                            EXPECT_EQ(r.editor().recordCount.text, QString::number(now.size() / RecordSize)) << where;
+                            EXPECT_EQ(r.editor().answerBox.text, recordAt(now, 0).answerText()) << where;
+                            EXPECT_TRUE(r.editor().newButton.enabled) << where;
                         }
                         EXPECT_EQ(r.game.errors.size(), errorsBefore) << where << ": " << r.game.errors.join(' ').toStdString();
                         if (::testing::Test::HasFailure())

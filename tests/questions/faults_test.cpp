@@ -116,22 +116,22 @@ struct Faults : ::testing::Test {
 
     void openEditor()
     {
-        game.click([&] { menu().BitBtn2Click(); });
+        game.click([&] { menu().editorClicked(); });
         game.advance(1);
     }
-    void exitEditor() { game.click([&] { editor().BitBtn1Click(); }); }
+    void exitEditor() { game.click([&] { editor().exitClicked(); }); }
     void saveNew(const QString& question, const QString& answer)
     {
-        game.click([&] { editor().NewClick(); });
-        game.click([&] { editor().Edit1Edited(question); });
-        game.click([&] { editor().Edit2Edited(answer); });
-        game.click([&] { editor().SaveClick(); });
+        game.click([&] { editor().newClicked(); });
+        game.click([&] { editor().questionEdited(question); });
+        game.click([&] { editor().answerEdited(answer); });
+        game.click([&] { editor().saveClicked(); });
     }
     // The five action buttons, enabled as '1': New Save Delete Previous Next.
     std::string buttons()
     {
         std::string s;
-        for (const Control* c : {&editor().New, &editor().Save, &editor().Delete, &editor().Previous, &editor().Next})
+        for (const Control* c : {&editor().newButton, &editor().saveButton, &editor().deleteButton, &editor().previousButton, &editor().nextButton})
             s += c->enabled ? '1' : '0';
         return s;
     }
@@ -141,8 +141,8 @@ struct Faults : ::testing::Test {
         exitEditor();
         r.expect(menu().isVisible() && !editor().isVisible(), fault + ": Выход did not reach the menu");
         openEditor();
-        r.expectEq(editor().Kolvo.text, QStringLiteral("10"), fault + ": the next visit's count");
-        r.expectEq(editor().Edit2.text, QStringLiteral("КОТ"), fault + ": the next visit's first record");
+        r.expectEq(editor().recordCount.text, QStringLiteral("10"), fault + ": the next visit's count");
+        r.expectEq(editor().answerBox.text, QStringLiteral("КОТ"), fault + ": the next visit's first record");
         exitEditor();
     }
 };
@@ -187,17 +187,17 @@ TEST_F(Faults, DiskFullOnSave)
         saveNew(QStringLiteral("Не поместится"), QStringLiteral("ДИСК"));
         r.expect(game.errors == QStringList{QStringLiteral("Disk full.")}, "errors: " + game.errors.join(' ').toStdString());
         r.expect(base() == original, "a failed save left bytes behind");
-        r.expectEq(editor().Kolvo.text, QStringLiteral("10"), "count after the failed save");
+        r.expectEq(editor().recordCount.text, QStringLiteral("10"), "count after the failed save");
         r.expect(buttons() == "11000", "buttons after the failed save: " + buttons());
 
         const rlimit roomy{RLIM_INFINITY, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &roomy);
-        game.click([&] { editor().SaveClick(); });
+        game.click([&] { editor().saveClicked(); });
         r.expect(game.errors.size() == 1, "the retry failed");
         r.expect(base().size() == original.size() + RecordSize && base().substr(0, original.size()) == original
                      && textsAt(base(), 10) == std::pair(QStringLiteral("Не поместится"), QStringLiteral("ДИСК")),
                  "the retry's bytes");
-        r.expectEq(editor().Num.text, QStringLiteral("11"), "Num after the retry");
+        r.expectEq(editor().recordNumber.text, QStringLiteral("11"), "Num after the retry");
     });
     EXPECT_EQ(failure, "");
     EXPECT_TRUE(sameBytes(base().substr(0, original.size()), original));
@@ -229,7 +229,7 @@ TEST_F(Faults, ReadOnlyBase)
         game.startGame({QStringLiteral("Аня")}, 3);
         r.expect(game.errors.size() == 2 && game.errors.last() == QStringLiteral("File access denied."),
                  "studio: " + game.errors.join(' ').toStdString());
-        r.expect(game.studio().RoundNumber == 0, "a game started without its questions");
+        r.expect(game.studio().roundNumber == 0, "a game started without its questions");
     });
     EXPECT_EQ(failure, "");
     EXPECT_TRUE(sameBytes(base(), original));
@@ -260,7 +260,7 @@ TEST_F(Faults, TooManyOpenFiles)
         game.errors.clear();
         expectUsableAfter(r, "descriptors freed");
         game.startGame({QStringLiteral("Аня")}, 3);
-        r.expect(game.studio().RoundNumber == 1, "no game once descriptors were free");
+        r.expect(game.studio().roundNumber == 1, "no game once descriptors were free");
         r.expect(game.errors.isEmpty(), "errors: " + game.errors.join(' ').toStdString());
     });
     EXPECT_EQ(failure, "");
@@ -301,12 +301,12 @@ TEST_F(Faults, SomethingElseInPlaceOfTheBase)
             openEditor();
             r.expect(game.errors == QStringList{c.editorError}, "editor: " + game.errors.join(' ').toStdString());
             r.expect(buttons() == "00000", "buttons: " + buttons());
-            r.expect(!editor().Timer2.isRunning(), "the count refresh runs without a base");
+            r.expect(!editor().countRefresh.isRunning(), "the count refresh runs without a base");
             exitEditor();
             r.expect(menu().isVisible(), "Выход did not reach the menu");
             game.startGame({QStringLiteral("Аня")}, 3);
             r.expect(game.errors.size() == 2 && game.errors.last() == c.studioError, "studio: " + game.errors.join(' ').toStdString());
-            r.expect(game.studio().RoundNumber == 0, "a game started without its questions");
+            r.expect(game.studio().roundNumber == 0, "a game started without its questions");
         });
         EXPECT_EQ(failure, "");
         // Nothing was made through the link.
@@ -352,27 +352,27 @@ TEST_F(Faults, SomethingElseInPlaceOfTheDataFolder)
 TEST_F(Faults, BaseChangedBetweenNewAndSave)
 {
     openEditor();
-    game.click([&] { editor().NewClick(); });
-    EXPECT_EQ(editor().Num.text, "11");
+    game.click([&] { editor().newClicked(); });
+    EXPECT_EQ(editor().recordNumber.text, "11");
     fs::resize_file(path(), 5 * RecordSize);
-    game.click([&] { editor().Edit1Edited(QStringLiteral("После усадки")); });
-    game.click([&] { editor().Edit2Edited(QStringLiteral("ШЕСТЬ")); });
-    game.click([&] { editor().SaveClick(); });
+    game.click([&] { editor().questionEdited(QStringLiteral("После усадки")); });
+    game.click([&] { editor().answerEdited(QStringLiteral("ШЕСТЬ")); });
+    game.click([&] { editor().saveClicked(); });
     EXPECT_EQ(base().size(), 6u * RecordSize);
     EXPECT_TRUE(sameBytes(base().substr(0, 5 * RecordSize), original.substr(0, 5 * RecordSize)));
     EXPECT_EQ(textsAt(base(), 5), std::pair(QStringLiteral("После усадки"), QStringLiteral("ШЕСТЬ")));
-    EXPECT_EQ(editor().Num.text, "6");
-    EXPECT_EQ(editor().Kolvo.text, "6");
+    EXPECT_EQ(editor().recordNumber.text, "6");
+    EXPECT_EQ(editor().recordCount.text, "6");
 
-    game.click([&] { editor().NewClick(); });
+    game.click([&] { editor().newClicked(); });
     const std::string before = base() + recordBytes(QStringLiteral("Чужая запись"), QStringLiteral("ЧУЖАЯ"));
     game.folder.writeBytes(BasePath, before);
-    game.click([&] { editor().Edit2Edited(QStringLiteral("СВОЯ")); });
-    game.click([&] { editor().SaveClick(); });
+    game.click([&] { editor().answerEdited(QStringLiteral("СВОЯ")); });
+    game.click([&] { editor().saveClicked(); });
     EXPECT_EQ(base().size(), 8u * RecordSize);
     EXPECT_TRUE(sameBytes(base().substr(0, 7 * RecordSize), before));
     EXPECT_EQ(textsAt(base(), 7), std::pair(QString(), QStringLiteral("СВОЯ")));
-    EXPECT_EQ(editor().Num.text, "8");
+    EXPECT_EQ(editor().recordNumber.text, "8");
     EXPECT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
 }
 
@@ -391,9 +391,9 @@ TEST_F(Faults, BaseVanishesWhileOpen)
             fs::rename(path(), path("Data/old.dat"));
         else
             fs::remove(path());
-        game.click([&] { editor().NextClick(); });
-        EXPECT_EQ(editor().Edit2.text, "ДОМ");
-        game.click([&] { editor().DeleteClick(); });
+        game.click([&] { editor().nextClicked(); });
+        EXPECT_EQ(editor().answerBox.text, "ДОМ");
+        game.click([&] { editor().deleteClicked(); });
         saveNew(QStringLiteral("В никуда"), QStringLiteral("НИКУДА"));
         EXPECT_EQ(game.errors, (QStringList{QStringLiteral("File not found."), QStringLiteral("File not found.")}));
         if (renamed) {
@@ -405,7 +405,7 @@ TEST_F(Faults, BaseVanishesWhileOpen)
         EXPECT_TRUE(menu().isVisible());
         openEditor();
         EXPECT_EQ(game.errors.size(), 2);
-        EXPECT_EQ(editor().Kolvo.text, "0");
+        EXPECT_EQ(editor().recordCount.text, "0");
         EXPECT_EQ(base(), "");
         exitEditor();
     }
@@ -445,8 +445,8 @@ TEST_F(Faults, LinkedBaseIsNeverEdited)
         openEditor();
         EXPECT_EQ(game.errors, QStringList{QStringLiteral("File access denied.")});
         EXPECT_EQ(buttons(), "00000");
-        game.click([&] { editor().NewClick(); });
-        game.click([&] { editor().SaveClick(); });
+        game.click([&] { editor().newClicked(); });
+        game.click([&] { editor().saveClicked(); });
         exitEditor();
         EXPECT_TRUE(menu().isVisible());
         EXPECT_TRUE(sameBytes(game.folder.readBytes(c.target.substr(game.folder.path().size() + 1)), original));
@@ -454,7 +454,7 @@ TEST_F(Faults, LinkedBaseIsNeverEdited)
         game.errors.clear();
         game.startGame({QStringLiteral("Аня")}, 3);
         EXPECT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
-        EXPECT_EQ(game.studio().RoundNumber, 1);
+        EXPECT_EQ(game.studio().roundNumber, 1);
 
         fs::remove(path(c.name == std::string("the file a link") ? BasePath : "Data"));
         fs::rename(c.name == std::string("the file a link") ? c.target : outside + "/Data",
@@ -513,22 +513,22 @@ TEST_F(Faults, HugeSparseBase)
     game.startGame({QStringLiteral("Аня")}, 3);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     ASSERT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
-    EXPECT_EQ(game.studio().RoundNumber, 1);
-    EXPECT_FALSE(game.studio().RoundAnswers[1].isEmpty());
+    EXPECT_EQ(game.studio().roundNumber, 1);
+    EXPECT_FALSE(game.studio().roundAnswers[1].isEmpty());
     EXPECT_LT(seconds, 5.0) << "a new game on a huge sparse base";
     RecordProperty("new_game_seconds", std::to_string(seconds));
     game.studio().switchTo(menu());
 
     openEditor();
-    EXPECT_EQ(editor().Kolvo.text, QString::number(records));
+    EXPECT_EQ(editor().recordCount.text, QString::number(records));
     saveNew(QStringLiteral("На самом краю"), QStringLiteral("КРАЙ"));
     EXPECT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
-    EXPECT_EQ(editor().Num.text, QString::number(records + 1));
+    EXPECT_EQ(editor().recordNumber.text, QString::number(records + 1));
     EXPECT_EQ(fs::file_size(path()), size + RecordSize);
-    game.click([&] { editor().DeleteClick(); });
+    game.click([&] { editor().deleteClicked(); });
     EXPECT_EQ(fs::file_size(path()), size);
-    EXPECT_EQ(editor().Num.text, QString::number(records));
-    EXPECT_EQ(editor().Edit2.text, "ПОЛЕ");
+    EXPECT_EQ(editor().recordNumber.text, QString::number(records));
+    EXPECT_EQ(editor().answerBox.text, "ПОЛЕ");
     exitEditor();
     EXPECT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
 }

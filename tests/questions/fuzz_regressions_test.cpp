@@ -23,19 +23,19 @@ TEST(FuzzRegressions, SaveAfterTheBaseWasCutToAFewBytes)
 {
     GameFixture game{{}};
     EditorForm& editor = game.screens->editor;
-    game.click([&] { game.screens->menu.BitBtn2Click(); });
+    game.click([&] { game.screens->menu.editorClicked(); });
     game.advance(1);
-    game.click([&] { editor.NewClick(); });
-    game.click([&] { editor.SaveClick(); });
-    game.click([&] { editor.NewClick(); });
+    game.click([&] { editor.newClicked(); });
+    game.click([&] { editor.saveClicked(); });
+    game.click([&] { editor.newClicked(); });
     std::filesystem::resize_file(game.folder.file(BasePath), 4);
-    game.click([&] { editor.Edit2Edited(QStringLiteral("ОДИН")); });
-    game.click([&] { editor.SaveClick(); });
+    game.click([&] { editor.answerEdited(QStringLiteral("ОДИН")); });
+    game.click([&] { editor.saveClicked(); });
 
     const std::string base = game.folder.readBytes(BasePath);
     ASSERT_EQ(base.size(), static_cast<std::size_t>(QuestionRecord::Size));
     EXPECT_EQ(base[QuestionRecord::AnswerLengthOffset], 4);
-    EXPECT_EQ(editor.Num.text, "1");
-    EXPECT_EQ(editor.Kolvo.text, "1");
+    EXPECT_EQ(editor.recordNumber.text, "1");
+    EXPECT_EQ(editor.recordCount.text, "1");
     EXPECT_TRUE(game.errors.isEmpty());
 }

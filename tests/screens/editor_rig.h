@@ -21,7 +21,7 @@ struct EditorRig {
     {
         runtime.dispatcher.run([&] {
             menu.switchTo(editor);
-            editor.Timer1.start();
+            editor.loadTimer.start();
         });
         clock.advance(1);
     }

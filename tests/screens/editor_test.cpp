@@ -30,15 +30,15 @@ struct Editor : ::testing::Test, EditorRig {
     void click(const std::function<void()>& handler) { runtime.dispatcher.run(handler); }
     void type(const QString& question, const QString& answer)
     {
-        click([&] { editor.Edit1Edited(question); });
-        click([&] { editor.Edit2Edited(answer); });
+        click([&] { editor.questionEdited(question); });
+        click([&] { editor.answerEdited(answer); });
     }
     std::string base() const { return folder.readBytes(BasePath); }
     // The five action buttons, enabled as '1': New Save Delete Previous Next.
     std::string buttons() const
     {
         std::string s;
-        for (const Control* c : {&editor.New, &editor.Save, &editor.Delete, &editor.Previous, &editor.Next})
+        for (const Control* c : {&editor.newButton, &editor.saveButton, &editor.deleteButton, &editor.previousButton, &editor.nextButton})
             s += c->enabled ? '1' : '0';
         return s;
     }
@@ -85,16 +85,16 @@ std::string fiveBytes(std::initializer_list<int> which)
 // "Новый" and "Выход"; the boxes keep what the last visit left in them.
 void expectFirstUse(Editor& t)
 {
-    t.editor.Edit1.text = QStringLiteral("с прошлого раза");
+    t.editor.questionBox.text = QStringLiteral("с прошлого раза");
     t.open();
     EXPECT_EQ(t.base(), "");
     EXPECT_TRUE(std::filesystem::is_regular_file(t.folder.file(BasePath)));
-    EXPECT_EQ(t.editor.Kolvo.text, "0");
-    EXPECT_EQ(t.editor.Num.text, "1");
+    EXPECT_EQ(t.editor.recordCount.text, "0");
+    EXPECT_EQ(t.editor.recordNumber.text, "1");
     EXPECT_EQ(t.buttons(), "10000");
-    EXPECT_EQ(t.editor.Edit1.text, "с прошлого раза");
-    EXPECT_TRUE(t.editor.Timer2.isRunning());
-    EXPECT_FALSE(t.editor.Timer1.isRunning());
+    EXPECT_EQ(t.editor.questionBox.text, "с прошлого раза");
+    EXPECT_TRUE(t.editor.countRefresh.isRunning());
+    EXPECT_FALSE(t.editor.loadTimer.isRunning());
     EXPECT_TRUE(t.errors.isEmpty());
 }
 
@@ -119,31 +119,31 @@ TEST_F(Editor, NewAndSaveAppendRecords)
     folder.writeBytes(BasePath, "");
     open();
 
-    const int focusBefore = editor.edit1FocusRequests();
-    click([&] { editor.NewClick(); });
-    EXPECT_EQ(editor.edit1FocusRequests(), focusBefore + 1);
+    const int focusBefore = editor.questionFocusRequests();
+    click([&] { editor.newClicked(); });
+    EXPECT_EQ(editor.questionFocusRequests(), focusBefore + 1);
     EXPECT_EQ(buttons(), "11000");
     type(QStringLiteral("Столица Франции"), QStringLiteral("париж"));
-    EXPECT_EQ(editor.Edit2.text, "ПАРИЖ");
-    click([&] { editor.SaveClick(); });
+    EXPECT_EQ(editor.answerBox.text, "ПАРИЖ");
+    click([&] { editor.saveClicked(); });
 
     EXPECT_EQ(base(), recordBytes(QStringLiteral("Столица Франции"), QStringLiteral("ПАРИЖ")));
-    EXPECT_EQ(editor.Kolvo.text, "1");
-    EXPECT_EQ(editor.Num.text, "1");
+    EXPECT_EQ(editor.recordCount.text, "1");
+    EXPECT_EQ(editor.recordNumber.text, "1");
     EXPECT_EQ(buttons(), "10100");
-    EXPECT_EQ(editor.Edit1.text, "Столица Франции");
+    EXPECT_EQ(editor.questionBox.text, "Столица Франции");
 
-    click([&] { editor.NewClick(); });
-    EXPECT_EQ(editor.Edit1.text, "");
-    EXPECT_EQ(editor.Num.text, "2");
-    click([&] { editor.SaveClick(); });  // empty texts are saved as they are
+    click([&] { editor.newClicked(); });
+    EXPECT_EQ(editor.questionBox.text, "");
+    EXPECT_EQ(editor.recordNumber.text, "2");
+    click([&] { editor.saveClicked(); });  // empty texts are saved as they are
     EXPECT_EQ(base().size(), 2u * QuestionRecord::Size);
     EXPECT_EQ(base()[QuestionRecord::Size], '\0');
-    EXPECT_EQ(editor.Kolvo.text, "2");
+    EXPECT_EQ(editor.recordCount.text, "2");
     EXPECT_EQ(buttons(), "10110");
 
-    click([&] { editor.PreviousClick(); });
-    EXPECT_EQ(editor.Edit2.text, "ПАРИЖ");
+    click([&] { editor.previousClicked(); });
+    EXPECT_EQ(editor.answerBox.text, "ПАРИЖ");
 }
 
 // Bytes past a text's length are the buffer's leftovers from the record read
@@ -154,9 +154,9 @@ TEST_F(Editor, SavedRecordKeepsTheBufferPastTheTexts)
     folder.makeDataFolder();
     folder.writeBytes(BasePath, bytesOf(first));
     open();
-    click([&] { editor.NewClick(); });
+    click([&] { editor.newClicked(); });
     type(QStringLiteral("Кот"), QStringLiteral("кот"));
-    click([&] { editor.SaveClick(); });
+    click([&] { editor.saveClicked(); });
 
     std::string expected = bytesOf(first);
     expected[0] = 3;
@@ -171,21 +171,21 @@ TEST_F(Editor, BrowsingForthAndBack)
     folder.writeBase(fiveRecords());
     open();
     EXPECT_EQ(buttons(), "10101");
-    EXPECT_EQ(editor.Edit1.text, "Первый");
+    EXPECT_EQ(editor.questionBox.text, "Первый");
 
     for (int i = 2; i <= 5; ++i)
-        click([&] { editor.NextClick(); });
-    EXPECT_EQ(editor.Num.text, "5");
-    EXPECT_EQ(editor.Edit2.text, "ПЯТЬ");
+        click([&] { editor.nextClicked(); });
+    EXPECT_EQ(editor.recordNumber.text, "5");
+    EXPECT_EQ(editor.answerBox.text, "ПЯТЬ");
     EXPECT_EQ(buttons(), "10110");
 
-    click([&] { editor.PreviousClick(); });
-    EXPECT_EQ(editor.Num.text, "4");
-    EXPECT_EQ(editor.Edit1.text, "Четвёртый");
+    click([&] { editor.previousClicked(); });
+    EXPECT_EQ(editor.recordNumber.text, "4");
+    EXPECT_EQ(editor.questionBox.text, "Четвёртый");
     EXPECT_EQ(buttons(), "10111");
     for (int i = 0; i < 3; ++i)
-        click([&] { editor.PreviousClick(); });
-    EXPECT_EQ(editor.Num.text, "1");
+        click([&] { editor.previousClicked(); });
+    EXPECT_EQ(editor.recordNumber.text, "1");
     EXPECT_EQ(buttons(), "10101");
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(base(), fiveBytes({0, 1, 2, 3, 4}));
@@ -197,36 +197,36 @@ TEST_F(Editor, DeleteMiddleLastAndOnly)
 {
     folder.writeBase(fiveRecords());
     open();
-    click([&] { editor.NextClick(); });
-    click([&] { editor.NextClick(); });
-    click([&] { editor.DeleteClick(); });
+    click([&] { editor.nextClicked(); });
+    click([&] { editor.nextClicked(); });
+    click([&] { editor.deleteClicked(); });
     EXPECT_EQ(base(), fiveBytes({0, 1, 3, 4}));
-    EXPECT_EQ(editor.Num.text, "3");
-    EXPECT_EQ(editor.Edit2.text, "ЧЕТЫРЕ");
-    EXPECT_EQ(editor.Kolvo.text, "4");
+    EXPECT_EQ(editor.recordNumber.text, "3");
+    EXPECT_EQ(editor.answerBox.text, "ЧЕТЫРЕ");
+    EXPECT_EQ(editor.recordCount.text, "4");
     EXPECT_EQ(buttons(), "10111");
 
-    click([&] { editor.NextClick(); });
-    click([&] { editor.DeleteClick(); });
+    click([&] { editor.nextClicked(); });
+    click([&] { editor.deleteClicked(); });
     EXPECT_EQ(base(), fiveBytes({0, 1, 3}));
-    EXPECT_EQ(editor.Num.text, "3");
-    EXPECT_EQ(editor.Edit2.text, "ЧЕТЫРЕ");
+    EXPECT_EQ(editor.recordNumber.text, "3");
+    EXPECT_EQ(editor.answerBox.text, "ЧЕТЫРЕ");
     EXPECT_EQ(buttons(), "10110");
 
-    click([&] { editor.PreviousClick(); });
-    click([&] { editor.PreviousClick(); });
-    click([&] { editor.DeleteClick(); });  // the first of three: nothing before it
+    click([&] { editor.previousClicked(); });
+    click([&] { editor.previousClicked(); });
+    click([&] { editor.deleteClicked(); });  // the first of three: nothing before it
     EXPECT_EQ(base(), fiveBytes({1, 3}));
-    EXPECT_EQ(editor.Num.text, "1");
+    EXPECT_EQ(editor.recordNumber.text, "1");
     EXPECT_EQ(buttons(), "10101");
 
-    click([&] { editor.DeleteClick(); });
-    click([&] { editor.DeleteClick(); });
+    click([&] { editor.deleteClicked(); });
+    click([&] { editor.deleteClicked(); });
     EXPECT_EQ(base(), "");
-    EXPECT_EQ(editor.Num.text, "1");
-    EXPECT_EQ(editor.Edit1.text, "");
-    EXPECT_EQ(editor.Edit2.text, "");
-    EXPECT_EQ(editor.Kolvo.text, "0");
+    EXPECT_EQ(editor.recordNumber.text, "1");
+    EXPECT_EQ(editor.questionBox.text, "");
+    EXPECT_EQ(editor.answerBox.text, "");
+    EXPECT_EQ(editor.recordCount.text, "0");
     EXPECT_EQ(buttons(), "10000");
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -237,19 +237,19 @@ TEST_F(Editor, NewThenExitLeavesTheFileAlone)
 {
     folder.writeBase(fiveRecords());
     open();
-    click([&] { editor.NewClick(); });
+    click([&] { editor.newClicked(); });
     type(QStringLiteral("Несохранённый"), QStringLiteral("нет"));
-    click([&] { editor.BitBtn1Click(); });
+    click([&] { editor.exitClicked(); });
 
     EXPECT_EQ(base(), fiveBytes({0, 1, 2, 3, 4}));
     EXPECT_TRUE(menu.isVisible());
     EXPECT_FALSE(editor.isVisible() || editor.isEnabled());
-    EXPECT_FALSE(editor.Timer2.isRunning());
-    EXPECT_EQ(editor.Edit1.text, "Несохранённый");
+    EXPECT_FALSE(editor.countRefresh.isRunning());
+    EXPECT_EQ(editor.questionBox.text, "Несохранённый");
 
     // The next visit starts afresh from the disk.
     open();
-    EXPECT_EQ(editor.Edit1.text, "Первый");
+    EXPECT_EQ(editor.questionBox.text, "Первый");
     EXPECT_EQ(buttons(), "10101");
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -261,9 +261,9 @@ TEST_F(Editor, ExitBeforeTheLoadTick)
     folder.makeDataFolder();
     click([&] {
         menu.switchTo(editor);
-        editor.Timer1.start();
+        editor.loadTimer.start();
     });
-    click([&] { editor.BitBtn1Click(); });
+    click([&] { editor.exitClicked(); });
     clock.advance(10);
     EXPECT_TRUE(menu.isVisible());
     EXPECT_FALSE(std::filesystem::exists(folder.file(BasePath)));
@@ -278,19 +278,19 @@ TEST_F(Editor, MissingDataFolder)
     open();
     EXPECT_EQ(errors, QStringList{QStringLiteral("Invalid filename.")});
     EXPECT_EQ(buttons(), "00000");
-    EXPECT_EQ(editor.Kolvo.text, "");
-    EXPECT_EQ(editor.Num.text, "");
-    EXPECT_FALSE(editor.Timer2.isRunning());
+    EXPECT_EQ(editor.recordCount.text, "");
+    EXPECT_EQ(editor.recordNumber.text, "");
+    EXPECT_FALSE(editor.countRefresh.isRunning());
     EXPECT_FALSE(std::filesystem::exists(folder.file("Data")));
 
-    click([&] { editor.BitBtn1Click(); });
+    click([&] { editor.exitClicked(); });
     EXPECT_TRUE(menu.isVisible());
     EXPECT_EQ(errors.size(), 1);
 
     folder.writeBase(fiveRecords());
     open();
     EXPECT_EQ(buttons(), "10101");
-    EXPECT_EQ(editor.Kolvo.text, "5");
+    EXPECT_EQ(editor.recordCount.text, "5");
 }
 
 // A folder named like the base is refused at the load with "File access
@@ -301,9 +301,9 @@ TEST_F(Editor, FolderInPlaceOfTheBase)
     open();
     EXPECT_EQ(errors, QStringList{QStringLiteral("File access denied.")});
     EXPECT_EQ(buttons(), "00000");
-    EXPECT_FALSE(editor.Timer2.isRunning());
+    EXPECT_FALSE(editor.countRefresh.isRunning());
     EXPECT_TRUE(std::filesystem::is_directory(folder.file(BasePath)));
-    click([&] { editor.BitBtn1Click(); });
+    click([&] { editor.exitClicked(); });
     EXPECT_TRUE(menu.isVisible());
     EXPECT_EQ(errors.size(), 1);
 }
@@ -328,17 +328,17 @@ TEST_F(Editor, TailBytes)
     folder.makeDataFolder();
     folder.writeBytes(BasePath, fiveBytes({0, 1, 2}) + tail);
     open();
-    EXPECT_EQ(editor.Kolvo.text, "3");
-    click([&] { editor.NextClick(); });
-    click([&] { editor.NextClick(); });
+    EXPECT_EQ(editor.recordCount.text, "3");
+    click([&] { editor.nextClicked(); });
+    click([&] { editor.nextClicked(); });
     EXPECT_EQ(buttons(), "10110");
-    click([&] { editor.PreviousClick(); });
+    click([&] { editor.previousClicked(); });
     EXPECT_EQ(base(), fiveBytes({0, 1, 2}) + tail);
 
-    click([&] { editor.NewClick(); });
+    click([&] { editor.newClicked(); });
     type(QStringLiteral("Пятый"), QStringLiteral("пять"));
-    click([&] { editor.SaveClick(); });
-    EXPECT_EQ(editor.Num.text, "4");
+    click([&] { editor.saveClicked(); });
+    EXPECT_EQ(editor.recordNumber.text, "4");
     EXPECT_EQ(base().size(), 4u * QuestionRecord::Size);
     EXPECT_EQ(base().substr(0, 3 * QuestionRecord::Size), fiveBytes({0, 1, 2}));
     const QuestionRecord added = recordAt(base(), 3);
@@ -346,9 +346,9 @@ TEST_F(Editor, TailBytes)
     EXPECT_EQ(added.answerText(), "ПЯТЬ");
 
     folder.writeBytes(BasePath, fiveBytes({0, 1, 2}) + tail);
-    click([&] { editor.BitBtn1Click(); });
+    click([&] { editor.exitClicked(); });
     open();
-    click([&] { editor.DeleteClick(); });
+    click([&] { editor.deleteClicked(); });
     EXPECT_EQ(base(), fiveBytes({1, 2}));
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -364,22 +364,22 @@ TEST_F(Editor, LengthBytesOverCapacity)
     folder.makeDataFolder();
     folder.writeBytes(BasePath, original);
     open();
-    EXPECT_EQ(editor.Edit1.text, QString(120, QChar(u'в')));
-    EXPECT_EQ(editor.Edit2.text, "ОТВЕТОТВЕТОТ");
-    click([&] { editor.NextClick(); });
-    click([&] { editor.PreviousClick(); });
+    EXPECT_EQ(editor.questionBox.text, QString(120, QChar(u'в')));
+    EXPECT_EQ(editor.answerBox.text, "ОТВЕТОТВЕТОТ");
+    click([&] { editor.nextClicked(); });
+    click([&] { editor.previousClicked(); });
     EXPECT_EQ(base(), original);
 
-    click([&] { editor.NewClick(); });
+    click([&] { editor.newClicked(); });
     type(QStringLiteral("Кто?"), QStringLiteral("я"));
-    click([&] { editor.SaveClick(); });
+    click([&] { editor.saveClicked(); });
     const std::string saved = base().substr(2 * QuestionRecord::Size);
     EXPECT_EQ(saved[0], 4);
     EXPECT_EQ(saved[QuestionRecord::AnswerLengthOffset], 1);
-    click([&] { editor.PreviousClick(); });
-    click([&] { editor.NextClick(); });
-    EXPECT_EQ(editor.Edit1.text, "Кто?");
-    EXPECT_EQ(editor.Edit2.text, "Я");
+    click([&] { editor.previousClicked(); });
+    click([&] { editor.nextClicked(); });
+    EXPECT_EQ(editor.questionBox.text, "Кто?");
+    EXPECT_EQ(editor.answerBox.text, "Я");
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -389,20 +389,20 @@ TEST_F(Editor, BoxesHoldOnlyWhatTheBaseCanStore)
 {
     folder.makeDataFolder();
     open();
-    click([&] { editor.NewClick(); });
+    click([&] { editor.newClicked(); });
     type(QStringLiteral("Цена 5€ ✓ 日本 «ёлки» 😀"), QStringLiteral("ёж😀µ-ß"));
-    EXPECT_EQ(editor.Edit1.text, "Цена 5€   «ёлки» ");
+    EXPECT_EQ(editor.questionBox.text, "Цена 5€   «ёлки» ");
     // µ has no capital in the code page and stays as typed; ß is not in it at all.
-    EXPECT_EQ(editor.Edit2.text, "ЁЖµ-");
-    click([&] { editor.SaveClick(); });
+    EXPECT_EQ(editor.answerBox.text, "ЁЖµ-");
+    click([&] { editor.saveClicked(); });
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(base(), recordBytes(QStringLiteral("Цена 5€   «ёлки» "), QStringLiteral("ЁЖµ-")));
 
-    click([&] { editor.NewClick(); });
+    click([&] { editor.newClicked(); });
     type(QString(130, QChar(u'ж')), QStringLiteral("абвгдеёжзийклм"));
-    EXPECT_EQ(editor.Edit1.text, QString(120, QChar(u'ж')));
-    EXPECT_EQ(editor.Edit2.text, "АБВГДЕЁЖЗИЙК");
-    click([&] { editor.SaveClick(); });
+    EXPECT_EQ(editor.questionBox.text, QString(120, QChar(u'ж')));
+    EXPECT_EQ(editor.answerBox.text, "АБВГДЕЁЖЗИЙК");
+    click([&] { editor.saveClicked(); });
     const std::string second = base().substr(QuestionRecord::Size);
     EXPECT_EQ(static_cast<unsigned char>(second[0]), 120);
     EXPECT_EQ(static_cast<unsigned char>(second[QuestionRecord::AnswerLengthOffset]), 12);
@@ -415,22 +415,22 @@ TEST_F(Editor, BaseShrunkWhileOpen)
     folder.writeBase(fiveRecords());
     open();
     std::filesystem::resize_file(folder.file(BasePath), 2 * QuestionRecord::Size);
-    click([&] { editor.NextClick(); });
-    const QString shownQuestion = editor.Edit1.text, shownAnswer = editor.Edit2.text;
-    click([&] { editor.NextClick(); });
+    click([&] { editor.nextClicked(); });
+    const QString shownQuestion = editor.questionBox.text, shownAnswer = editor.answerBox.text;
+    click([&] { editor.nextClicked(); });
     EXPECT_EQ(errors, QStringList{QStringLiteral("Read beyond end of file.")});
-    EXPECT_EQ(editor.Kolvo.text, "2");
-    EXPECT_EQ(editor.Num.text, "2");
-    EXPECT_EQ(editor.CurrentRecord, 1);
-    EXPECT_EQ(editor.Edit1.text, shownQuestion);
-    EXPECT_EQ(editor.Edit2.text, shownAnswer);
+    EXPECT_EQ(editor.recordCount.text, "2");
+    EXPECT_EQ(editor.recordNumber.text, "2");
+    EXPECT_EQ(editor.currentRecord, 1);
+    EXPECT_EQ(editor.questionBox.text, shownQuestion);
+    EXPECT_EQ(editor.answerBox.text, shownAnswer);
 
-    click([&] { editor.DeleteClick(); });
+    click([&] { editor.deleteClicked(); });
     EXPECT_EQ(errors.size(), 1);
     EXPECT_EQ(base(), fiveBytes({0}));
-    EXPECT_EQ(editor.Num.text, "1");
+    EXPECT_EQ(editor.recordNumber.text, "1");
 
-    click([&] { editor.BitBtn1Click(); });
+    click([&] { editor.exitClicked(); });
     EXPECT_TRUE(menu.isVisible());
 }
 
@@ -439,12 +439,12 @@ TEST(EditorInTheGame, OpenedFromTheMenu)
 {
     GameFixture game;
     EditorForm& editor = game.screens->editor;
-    game.click([&] { game.screens->menu.BitBtn2Click(); });
+    game.click([&] { game.screens->menu.editorClicked(); });
     EXPECT_TRUE(editor.isVisible());
     game.advance(1);
-    EXPECT_EQ(editor.Kolvo.text, "10");
-    EXPECT_EQ(editor.Edit2.text, "КОТ");
-    game.click([&] { editor.BitBtn1Click(); });
+    EXPECT_EQ(editor.recordCount.text, "10");
+    EXPECT_EQ(editor.answerBox.text, "КОТ");
+    game.click([&] { editor.exitClicked(); });
     EXPECT_TRUE(game.screens->menu.isVisible());
     EXPECT_FALSE(editor.isVisible());
     EXPECT_TRUE(game.errors.isEmpty());

@@ -78,12 +78,12 @@ TEST_F(EditorWindow, Layout)
 {
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(view->size(), QSize(788, 177));
-    EXPECT_EQ(find<QLineEdit>("Num")->geometry(), QRect(4, 24, 33, 21));
-    EXPECT_EQ(find<QLineEdit>("Kolvo")->geometry(), QRect(640, 25, 38, 21));
-    EXPECT_EQ(find<QLineEdit>("Edit1")->geometry(), QRect(5, 64, 673, 21));
-    EXPECT_EQ(find<QLineEdit>("Edit2")->geometry(), QRect(4, 103, 139, 21));
-    EXPECT_TRUE(find<QLineEdit>("Num")->isReadOnly());
-    EXPECT_TRUE(find<QLineEdit>("Kolvo")->isReadOnly());
+    EXPECT_EQ(find<QLineEdit>("recordNumber")->geometry(), QRect(4, 24, 33, 21));
+    EXPECT_EQ(find<QLineEdit>("recordCount")->geometry(), QRect(640, 25, 38, 21));
+    EXPECT_EQ(find<QLineEdit>("questionBox")->geometry(), QRect(5, 64, 673, 21));
+    EXPECT_EQ(find<QLineEdit>("answerBox")->geometry(), QRect(4, 103, 139, 21));
+    EXPECT_TRUE(find<QLineEdit>("recordNumber")->isReadOnly());
+    EXPECT_TRUE(find<QLineEdit>("recordCount")->isReadOnly());
 
     EXPECT_EQ(label(QStringLiteral("Вопрос №"))->geometry().topLeft(), QPoint(4, 8));
     EXPECT_EQ(label(QStringLiteral("Вопрос/Тема:"))->geometry().topLeft(), QPoint(5, 48));
@@ -93,9 +93,9 @@ TEST_F(EditorWindow, Layout)
     EXPECT_EQ(count->geometry().center().y(), QRect(640, 25, 38, 21).center().y());
     EXPECT_TRUE(count->alignment() & Qt::AlignRight);
 
-    for (const char* name : {"New", "Save", "Delete", "Previous", "Next"})
+    for (const char* name : {"newButton", "saveButton", "deleteButton", "previousButton", "nextButton"})
         EXPECT_EQ(find<QPushButton>(name)->focusPolicy(), Qt::NoFocus) << name;
-    QPushButton* leave = find<QPushButton>("BitBtn1");
+    QPushButton* leave = find<QPushButton>("exitButton");
     EXPECT_EQ(leave->geometry(), QRect(684, 136, 99, 33));
     EXPECT_EQ(leave->text(), "Выход");
     EXPECT_FALSE(leave->icon().isNull());
@@ -108,7 +108,7 @@ TEST_F(EditorWindow, Layout)
             w = w->nextInFocusChain();
         while (!(w->focusPolicy() & Qt::TabFocus));
     }
-    EXPECT_EQ(order, (QStringList{"BitBtn1", "Edit2", "Edit1", "Kolvo", "Num"}));
+    EXPECT_EQ(order, (QStringList{"exitButton", "answerBox", "questionBox", "recordCount", "recordNumber"}));
 }
 
 // Clicks and typing reach the form, and what the form decides shows: the
@@ -116,43 +116,43 @@ TEST_F(EditorWindow, Layout)
 // dropped where it was typed, the count after "Сохранить".
 TEST_F(EditorWindow, BrowseTypeAndSave)
 {
-    QLineEdit* edit1 = find<QLineEdit>("Edit1");
-    QLineEdit* edit2 = find<QLineEdit>("Edit2");
-    EXPECT_EQ(find<QLineEdit>("Kolvo")->text(), "3");
-    EXPECT_EQ(edit1->text(), "Первый");
-    EXPECT_FALSE(find<QPushButton>("Previous")->isEnabled());
+    QLineEdit* questionBox = find<QLineEdit>("questionBox");
+    QLineEdit* answerBox = find<QLineEdit>("answerBox");
+    EXPECT_EQ(find<QLineEdit>("recordCount")->text(), "3");
+    EXPECT_EQ(questionBox->text(), "Первый");
+    EXPECT_FALSE(find<QPushButton>("previousButton")->isEnabled());
 
-    find<QPushButton>("Next")->click();
-    EXPECT_EQ(find<QLineEdit>("Num")->text(), "2");
-    EXPECT_EQ(edit2->text(), "ДВА");
-    EXPECT_TRUE(find<QPushButton>("Previous")->isEnabled());
+    find<QPushButton>("nextButton")->click();
+    EXPECT_EQ(find<QLineEdit>("recordNumber")->text(), "2");
+    EXPECT_EQ(answerBox->text(), "ДВА");
+    EXPECT_TRUE(find<QPushButton>("previousButton")->isEnabled());
 
-    find<QPushButton>("New")->click();
-    EXPECT_EQ(view->focusWidget(), edit1);
-    EXPECT_EQ(edit1->text(), "");
-    EXPECT_TRUE(find<QPushButton>("Save")->isEnabled());
-    EXPECT_FALSE(find<QPushButton>("Delete")->isEnabled());
+    find<QPushButton>("newButton")->click();
+    EXPECT_EQ(view->focusWidget(), questionBox);
+    EXPECT_EQ(questionBox->text(), "");
+    EXPECT_TRUE(find<QPushButton>("saveButton")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("deleteButton")->isEnabled());
 
-    type(edit2, QStringLiteral("па"));
-    edit2->setCursorPosition(1);
-    type(edit2, QStringLiteral("✓"));
-    EXPECT_EQ(edit2->text(), "ПА");
-    EXPECT_EQ(edit2->cursorPosition(), 1);
-    type(edit2, QStringLiteral("р"));
-    EXPECT_EQ(edit2->text(), "ПРА");
-    EXPECT_EQ(editor.Edit2.text, "ПРА");
+    type(answerBox, QStringLiteral("па"));
+    answerBox->setCursorPosition(1);
+    type(answerBox, QStringLiteral("✓"));
+    EXPECT_EQ(answerBox->text(), "ПА");
+    EXPECT_EQ(answerBox->cursorPosition(), 1);
+    type(answerBox, QStringLiteral("р"));
+    EXPECT_EQ(answerBox->text(), "ПРА");
+    EXPECT_EQ(editor.answerBox.text, "ПРА");
 
     // A paste is cut to the box's 120 first, then the refused character goes.
-    edit1->insert(QString(118, QChar(u'ю')) + QStringLiteral("✓ЯЯЯ"));
-    EXPECT_EQ(edit1->text(), QString(118, QChar(u'ю')) + QStringLiteral("Я"));
-    EXPECT_EQ(editor.Edit1.text, edit1->text());
+    questionBox->insert(QString(118, QChar(u'ю')) + QStringLiteral("✓ЯЯЯ"));
+    EXPECT_EQ(questionBox->text(), QString(118, QChar(u'ю')) + QStringLiteral("Я"));
+    EXPECT_EQ(editor.questionBox.text, questionBox->text());
 
-    find<QPushButton>("Save")->click();
-    EXPECT_EQ(find<QLineEdit>("Kolvo")->text(), "4");
-    EXPECT_EQ(find<QLineEdit>("Num")->text(), "4");
+    find<QPushButton>("saveButton")->click();
+    EXPECT_EQ(find<QLineEdit>("recordCount")->text(), "4");
+    EXPECT_EQ(find<QLineEdit>("recordNumber")->text(), "4");
     EXPECT_EQ(folder.readBytes("Data/Question.dat").size(), 4u * QuestionRecord::Size);
 
-    find<QPushButton>("BitBtn1")->click();
+    find<QPushButton>("exitButton")->click();
     EXPECT_FALSE(view->isVisible());
     EXPECT_TRUE(menu.isVisible());
 }

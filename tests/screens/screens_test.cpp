@@ -9,14 +9,14 @@ using Play::host;
 namespace {
 
 struct SetupFixture {
-    SetupFixture() { g.click([&] { g.screens->menu.BitBtn1Click(); }); }
+    SetupFixture() { g.click([&] { g.screens->menu.newGameClicked(); }); }
     void ok(const QString& a, const QString& b, const QString& c)
     {
         g.click([&] {
-            setup.Edit1.text = a;
-            setup.Edit2.text = b;
-            setup.Edit3.text = c;
-            setup.BitBtn1Click();
+            setup.nameBox1.text = a;
+            setup.nameBox2.text = b;
+            setup.nameBox3.text = c;
+            setup.okClicked();
         });
     }
     GameFixture g;
@@ -48,7 +48,7 @@ TEST(Setup, PlayersAreTheNamesFromTheFirstBoxOn)
         EXPECT_FALSE(f.s.isVisible());
         for (int slot = 1; slot <= 3; ++slot)
             EXPECT_FALSE(f.s.player(slot).panel.visible);
-        EXPECT_EQ(f.s.Edit2.text, QStringLiteral("3"));  // the rounds are handed over all the same
+        EXPECT_EQ(f.s.roundCountCarrier.text, QStringLiteral("3"));  // the rounds are handed over all the same
     }
     SetupFixture f;
     f.ok(QStringLiteral(" "), QStringLiteral("Боря"), QStringLiteral("Вика"));  // a blank is a name
@@ -59,16 +59,16 @@ TEST(Setup, PlayersAreTheNamesFromTheFirstBoxOn)
 TEST(Setup, SliderGivesTheRounds)
 {
     SetupFixture f;
-    EXPECT_EQ(f.setup.Edit4.text, QStringLiteral("3"));
+    EXPECT_EQ(f.setup.roundsBox.text, QStringLiteral("3"));
     const std::pair<int, int> positions[] = {{2, 3}, {4, 5}, {0, 1}, {8, 9}, {3, 4}};
     for (auto [position, rounds] : positions) {
-        f.g.click([&, position = position] { f.setup.LevelChange(position); });
-        EXPECT_EQ(f.setup.Edit4.text, QString::number(rounds));
+        f.g.click([&, position = position] { f.setup.roundsSliderMoved(position); });
+        EXPECT_EQ(f.setup.roundsBox.text, QString::number(rounds));
     }
     f.ok(QStringLiteral("Аня"), {}, {});
-    EXPECT_EQ(f.s.Edit2.text, QStringLiteral("4"));
-    f.g.click([&] { f.s.SpeedButton34Click(); });
-    EXPECT_EQ(f.s.RoundCount, 4);
+    EXPECT_EQ(f.s.roundCountCarrier.text, QStringLiteral("4"));
+    f.g.click([&] { f.s.newGameClicked(); });
+    EXPECT_EQ(f.s.roundCount, 4);
 }
 
 // A second visit keeps the names and rounds, so "OK" plays again with the same players.
@@ -76,15 +76,15 @@ TEST(Setup, SecondGameReusesTheNames)
 {
     GameFixture g;
     Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 2);
-    g.click([&] { g.studio().BitBtn1Click(); });
-    g.click([&] { g.screens->menu.BitBtn1Click(); });
+    g.click([&] { g.studio().exitClicked(); });
+    g.click([&] { g.screens->menu.newGameClicked(); });
     SetupForm& setup = g.screens->setup;
-    EXPECT_EQ(setup.Edit2.text, QStringLiteral("Боря"));
+    EXPECT_EQ(setup.nameBox2.text, QStringLiteral("Боря"));
     EXPECT_EQ(g.studio().visiblePanels(), 0);  // the menu clears the studio's panels
-    g.click([&] { setup.BitBtn1Click(); });
+    g.click([&] { setup.okClicked(); });
     EXPECT_EQ(g.studio().visiblePanels(), 2);
     EXPECT_EQ(g.studio().player(2).nameLabel.text, QStringLiteral("Боря"));
-    EXPECT_EQ(g.studio().Edit2.text, QStringLiteral("2"));
+    EXPECT_EQ(g.studio().roundCountCarrier.text, QStringLiteral("2"));
 }
 
 namespace {
@@ -96,7 +96,7 @@ struct Bargain {
         Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 3);
         g.advance(5000);
         Play::spin(g, QStringLiteral("П"));
-        g.click([&] { g.studio().TakePrizClick(); });
+        g.click([&] { g.studio().takePrizeClicked(); });
         g.random.push(offerLimit - 3);
         if (firstDraw >= 0)
             g.random.push({firstDraw, 0});
@@ -118,21 +118,21 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
         EXPECT_FALSE(f.s.isVisible());
         int previous = 0;
         for (int step = 1; step <= limit; ++step) {
-            ASSERT_EQ(f.b.OfferStep, step);
-            EXPECT_GE(f.b.OfferAmount, BargainForm::offerBase(step));
-            EXPECT_LT(f.b.OfferAmount, BargainForm::offerBase(step) + BargainForm::offerSpread(step));
+            ASSERT_EQ(f.b.offerStep, step);
+            EXPECT_GE(f.b.offerAmount, BargainForm::offerBase(step));
+            EXPECT_LT(f.b.offerAmount, BargainForm::offerBase(step) + BargainForm::offerSpread(step));
             if (step > 1) {
-                EXPECT_GT(f.b.OfferAmount, previous);
+                EXPECT_GT(f.b.offerAmount, previous);
             }
-            previous = f.b.OfferAmount;
-            EXPECT_TRUE(f.b.Slova.text.contains(QString::number(f.b.OfferAmount)));
-            EXPECT_TRUE(f.b.SpeedButton1.enabled && f.b.SpeedButton2.enabled);
-            f.g.click([&] { f.b.SpeedButton1Click(); });
+            previous = f.b.offerAmount;
+            EXPECT_TRUE(f.b.hostSpeech.text.contains(QString::number(f.b.offerAmount)));
+            EXPECT_TRUE(f.b.blackBox.enabled && f.b.money.enabled);
+            f.g.click([&] { f.b.blackBoxClicked(); });
         }
-        const int box = f.b.BlackBoxPoints;
-        EXPECT_EQ(f.b.Slova.text, QStringLiteral("Вы выбрали приз и ваш выииграш состовляет - ") + QString::number(box) +
+        const int box = f.b.blackBoxPoints;
+        EXPECT_EQ(f.b.hostSpeech.text, QStringLiteral("Вы выбрали приз и ваш выииграш состовляет - ") + QString::number(box) +
                                       QStringLiteral(" очков!"));
-        EXPECT_FALSE(f.b.SpeedButton1.enabled || f.b.SpeedButton2.enabled);
+        EXPECT_FALSE(f.b.blackBox.enabled || f.b.money.enabled);
         f.g.advance(3001);
         EXPECT_TRUE(f.s.isVisible());
         EXPECT_EQ(f.s.player(1).roundScore, box);
@@ -148,16 +148,16 @@ TEST(Bargain, OffersKeepToTheirRanges)
 {
     for (int draw : {0, 332}) {
         Bargain f(12, draw == 0 ? 0 : 323);
-        EXPECT_EQ(f.b.OfferAmount, draw == 0 ? 10 : 333);
+        EXPECT_EQ(f.b.offerAmount, draw == 0 ? 10 : 333);
         for (int step = 2; step <= 12; ++step) {
             f.g.random.push({draw, 0});
-            f.g.click([&] { f.b.SpeedButton1Click(); });
-            const int amount = f.b.OfferAmount;
+            f.g.click([&] { f.b.blackBoxClicked(); });
+            const int amount = f.b.offerAmount;
             EXPECT_EQ(amount, BargainForm::offerBase(step) + draw);
             EXPECT_NE(amount, 1000);
             EXPECT_NE(amount, 1667);
             EXPECT_NE(amount, 3000);
-            EXPECT_EQ(f.b.BlackBoxPoints, 10);
+            EXPECT_EQ(f.b.blackBoxPoints, 10);
         }
     }
 }
@@ -166,26 +166,26 @@ TEST(Bargain, OffersKeepToTheirRanges)
 TEST(Bargain, MoneyTakenOnTheSecondClick)
 {
     Bargain f(5);
-    f.g.click([&] { f.b.SpeedButton2Click(); });
-    EXPECT_EQ(f.b.Slova.text, QStringLiteral("А может быть возьмёте приз?"));
-    f.g.click([&] { f.b.SpeedButton1Click(); });
-    EXPECT_EQ(f.b.OfferStep, 2);
-    f.g.click([&] { f.b.SpeedButton2Click(); });
-    EXPECT_EQ(f.b.OfferStep, 2);
-    EXPECT_FALSE(f.b.Timer3.isRunning());  // asked again, not yet taken
-    f.g.click([&] { f.b.SpeedButton2Click(); });
-    const int amount = f.b.OfferAmount;
-    EXPECT_TRUE(f.b.Slova.text.startsWith(QStringLiteral("Вы взяли деньги и тем самым заработали ") +
+    f.g.click([&] { f.b.moneyClicked(); });
+    EXPECT_EQ(f.b.hostSpeech.text, QStringLiteral("А может быть возьмёте приз?"));
+    f.g.click([&] { f.b.blackBoxClicked(); });
+    EXPECT_EQ(f.b.offerStep, 2);
+    f.g.click([&] { f.b.moneyClicked(); });
+    EXPECT_EQ(f.b.offerStep, 2);
+    EXPECT_FALSE(f.b.moneyTakenTimer.isRunning());  // asked again, not yet taken
+    f.g.click([&] { f.b.moneyClicked(); });
+    const int amount = f.b.offerAmount;
+    EXPECT_TRUE(f.b.hostSpeech.text.startsWith(QStringLiteral("Вы взяли деньги и тем самым заработали ") +
                                           QString::number(amount) + QStringLiteral(" очков!А приз состовлял - ")));
     EXPECT_EQ(f.s.player(1).prizeCarrier.text, QString::number(amount));
     EXPECT_EQ(f.s.player(2).prizeCarrier.text, QStringLiteral("0"));
     EXPECT_EQ(f.s.player(3).prizeCarrier.text, QStringLiteral("0"));
-    EXPECT_FALSE(f.b.SpeedButton1.enabled || f.b.SpeedButton2.enabled);
+    EXPECT_FALSE(f.b.blackBox.enabled || f.b.money.enabled);
     f.g.advance(3001);
     EXPECT_EQ(f.s.player(1).roundScore, amount);
     EXPECT_FALSE(f.b.isVisible());
     f.g.advance(3000);
-    EXPECT_TRUE(f.s.KrutButton.enabled);  // player 2 plays on
+    EXPECT_TRUE(f.s.spinButton.enabled);  // player 2 plays on
     EXPECT_EQ(f.s.currentSlot(), 2);
 }
 
@@ -197,18 +197,18 @@ TEST(Menu, NewGameClearsTheStudio)
     Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 3);
     g.advance(5000);
     Play::nameWord(g, QStringLiteral("КОТ"));
-    g.click([&] { s.BitBtn1Click(); });
-    g.click([&] { g.screens->menu.BitBtn1Click(); });
+    g.click([&] { s.exitClicked(); });
+    g.click([&] { g.screens->menu.newGameClicked(); });
     EXPECT_TRUE(g.screens->setup.isVisible());
     EXPECT_FALSE(g.screens->menu.isVisible());
     EXPECT_FALSE(s.banner.visible);
     for (int i = 1; i <= 12; ++i) {
-        EXPECT_FALSE(s.Zas[i].visible);
+        EXPECT_FALSE(s.tiles[i].visible);
         EXPECT_TRUE(s.letters[i].text.isEmpty());
     }
     for (int slot = 1; slot <= 3; ++slot) {
         EXPECT_FALSE(s.player(slot).panel.visible);
         EXPECT_TRUE(s.player(slot).nameLabel.text.isEmpty());
     }
-    EXPECT_EQ(s.Question.text, QStringLiteral("Добро пожаловать на Словодром!"));
+    EXPECT_EQ(s.hostSpeech.text, QStringLiteral("Добро пожаловать на Словодром!"));
 }

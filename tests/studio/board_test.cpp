@@ -19,21 +19,21 @@ struct Game : Play::Game {
 TEST(Board, TileOpensEveryPlaceOfItsLetter)
 {
     Game game({QStringLiteral("КАРАВАН")});
-    game.s.LettersInRow = 2;
+    game.s.lettersInRow = 2;
     Play::spin(game.g, QStringLiteral("+"));
-    game.g.click([&] { game.s.ZasClick(4); });
+    game.g.click([&] { game.s.tileClicked(4); });
     for (int i : {2, 4, 6})
-        EXPECT_FALSE(game.s.Zas[i].visible);
-    EXPECT_TRUE(game.s.Zas[1].visible);
-    EXPECT_FALSE(game.s.SpeedButton[1].visible);
+        EXPECT_FALSE(game.s.tiles[i].visible);
+    EXPECT_TRUE(game.s.tiles[1].visible);
+    EXPECT_FALSE(game.s.letterButtons[1].visible);
     EXPECT_EQ(game.s.player(1).roundScore, 0);
-    EXPECT_EQ(game.s.LettersInRow, 2);
+    EXPECT_EQ(game.s.lettersInRow, 2);
     EXPECT_EQ(host(game.g), QStringLiteral("Теперь вы можете крутить барабан или назвать слово!"));
-    EXPECT_TRUE(game.s.KrutButton.enabled && game.s.SlovoButton.enabled);
+    EXPECT_TRUE(game.s.spinButton.enabled && game.s.wordButton.enabled);
     for (int i = 1; i <= 12; ++i)
-        EXPECT_FALSE(game.s.Zas[i].enabled);
-    game.g.click([&] { game.s.ZasClick(1); });  // one letter per "+"
-    EXPECT_TRUE(game.s.Zas[1].visible);
+        EXPECT_FALSE(game.s.tiles[i].enabled);
+    game.g.click([&] { game.s.tileClicked(1); });  // one letter per "+"
+    EXPECT_TRUE(game.s.tiles[1].visible);
 }
 
 // A hyphen or digit opens in all its places and uses no letter button.
@@ -41,12 +41,12 @@ TEST(Board, TileOfAHyphenHidesNoLetter)
 {
     Game game({QStringLiteral("Ф-1-Ф")});
     Play::spin(game.g, QStringLiteral("+"));
-    game.g.click([&] { game.s.ZasClick(2); });
-    EXPECT_FALSE(game.s.Zas[2].visible);
-    EXPECT_FALSE(game.s.Zas[4].visible);
-    EXPECT_TRUE(game.s.Zas[3].visible);
+    game.g.click([&] { game.s.tileClicked(2); });
+    EXPECT_FALSE(game.s.tiles[2].visible);
+    EXPECT_FALSE(game.s.tiles[4].visible);
+    EXPECT_TRUE(game.s.tiles[3].visible);
     for (int n = 1; n <= 33; ++n)
-        EXPECT_TRUE(game.s.SpeedButton[n].visible);
+        EXPECT_TRUE(game.s.letterButtons[n].visible);
 }
 
 // Opening the last covered letter ends the round with no points, whichever tile it is.
@@ -56,17 +56,17 @@ TEST(Board, LastTileCompletesTheBoard)
         Game game({QStringLiteral("ДОМ"), QStringLiteral("КОТ")}, tile == 1 ? 1 : 2);
         for (int other = 1; other <= 3; ++other)
             if (other != tile)
-                game.s.Zas[other].hide();
+                game.s.tiles[other].hide();
         Play::spin(game.g, QStringLiteral("+"));
-        game.g.click([&] { game.s.ZasClick(tile); });
+        game.g.click([&] { game.s.tileClicked(tile); });
         EXPECT_EQ(host(game.g), QStringLiteral("Все буквы открыты!")) << tile;
         EXPECT_TRUE(game.s.banner.visible);
         // Tile 1 in the last round: the same closing banner as every other way of ending the game.
         EXPECT_EQ(game.s.banner.text, tile == 1 ? QStringLiteral("Игра окончена!") : QStringLiteral("Следующий раунд!"));
-        EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+        EXPECT_FALSE(game.s.spinButton.enabled || game.s.wordButton.enabled);
         EXPECT_EQ(game.s.player(1).roundScore, 0) << tile;  // tile 2 pays nothing either
         game.g.advance(5000);
-        EXPECT_EQ(game.s.RoundNumber, 2);
+        EXPECT_EQ(game.s.roundNumber, 2);
         EXPECT_EQ(game.s.player(1).totalScore, 0);
     }
 }

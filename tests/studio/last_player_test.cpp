@@ -23,11 +23,11 @@ struct LastPlayer {
     void spin(const QString& sector, const QString& expectedAtClick = {})
     {
         g.random.push({Play::sectorNumber(sector) - 1, 0});
-        g.click([&] { s.KrutButtonClick(); });
+        g.click([&] { s.spinClicked(); });
         if (!expectedAtClick.isEmpty()) {
             EXPECT_EQ(host(g), expectedAtClick);
         }
-        while (s.Timer6.isRunning() || s.Timer7.isRunning())
+        while (s.wheelStepTimer.isRunning() || s.sectorMoveTimer.isRunning())
             g.clock.fireNext();
     }
     GameFixture g;
@@ -42,8 +42,8 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
     LastPlayer p(QStringLiteral("КАРАВАН"));
     EXPECT_EQ(host(p.g), Entry);
     EXPECT_EQ(p.s.currentSlot(), 2);
-    EXPECT_TRUE(p.s.Timer11.isRunning());
-    EXPECT_TRUE(p.s.KrutButton.enabled && p.s.SlovoButton.enabled);
+    EXPECT_TRUE(p.s.lastPlayerWatch.isRunning());
+    EXPECT_TRUE(p.s.spinButton.enabled && p.s.wordButton.enabled);
 
     p.spin(QStringLiteral("100"), QStringLiteral("У вас осталось два результативных хода!"));
     Play::letter(p.g, QStringLiteral("А"));
@@ -56,46 +56,46 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
     p.g.advance(3000);
     EXPECT_EQ(p.s.currentSlot(), 2);
     EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря"));  // the entry message is given once only
-    EXPECT_EQ(p.s.EffectiveMoveCount, 2);
+    EXPECT_EQ(p.s.lastPlayerMoves, 2);
     p.g.advance(3000);  // the prompt stays silent while the rule drives the turn
     EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря"));
 
     p.spin(QStringLiteral("100"), QStringLiteral("Это ваш последний ход."));
     Play::letter(p.g, QStringLiteral("К"));
     EXPECT_EQ(host(p.g), TimeUp);
-    EXPECT_EQ(p.s.EffectiveMoveCount, 4);
-    EXPECT_FALSE(p.s.Timer11.isRunning());
-    EXPECT_TRUE(p.s.Edit1.visible);
-    EXPECT_TRUE(p.s.WordEntryMode);
-    EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled);
+    EXPECT_EQ(p.s.lastPlayerMoves, 4);
+    EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
+    EXPECT_TRUE(p.s.wordBox.visible);
+    EXPECT_TRUE(p.s.wordEntryOpen);
+    EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled);
 
     Play::nameWord(p.g, QStringLiteral("КАРАВАН"));
     EXPECT_EQ(p.s.player(2).roundScore, 400 + 2000);
-    EXPECT_TRUE(p.s.Timer3.isRunning());
+    EXPECT_TRUE(p.s.nextRoundTimer.isRunning());
     p.g.advance(5000);
-    EXPECT_EQ(p.s.EffectiveMoveCount, 0);  // every round starts without the rule
-    EXPECT_FALSE(p.s.Timer11.isRunning());
+    EXPECT_EQ(p.s.lastPlayerMoves, 0);  // every round starts without the rule
+    EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
 }
 
 // A third move that solves the word ends the round with "!!!Правильно!!!" and no entry.
 TEST(LastPlayer, ThirdMoveSolvingTheWordEndsTheRound)
 {
     LastPlayer p(QStringLiteral("КОТ"));
-    p.s.Zas[1].hide();
-    p.s.Zas[2].hide();
+    p.s.tiles[1].hide();
+    p.s.tiles[2].hide();
     p.spin(QStringLiteral("0"));
     p.g.advance(3000);
     p.spin(QStringLiteral("Б"));
     p.g.advance(3000);
     p.spin(QStringLiteral("200"));
-    EXPECT_EQ(p.s.EffectiveMoveCount, 3);
+    EXPECT_EQ(p.s.lastPlayerMoves, 3);
     Play::letter(p.g, QStringLiteral("Т"));
     EXPECT_EQ(host(p.g), QStringLiteral("!!!Правильно!!!"));
-    EXPECT_FALSE(p.s.Timer11.isRunning());
-    EXPECT_FALSE(p.s.Edit1.visible);
+    EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
+    EXPECT_FALSE(p.s.wordBox.visible);
     EXPECT_TRUE(p.s.banner.visible);
     p.g.advance(5000);
-    EXPECT_EQ(p.s.RoundNumber, 2);
+    EXPECT_EQ(p.s.roundNumber, 2);
     EXPECT_EQ(p.s.player(2).totalScore, 200);
 }
 
@@ -108,14 +108,14 @@ TEST(LastPlayer, ThirdMoveOnZeroForcesTheWordWhenTheTurnComesBack)
     p.spin(QStringLiteral("0"));
     p.g.advance(3000);
     p.spin(QStringLiteral("0"));
-    EXPECT_EQ(p.s.EffectiveMoveCount, 4);
+    EXPECT_EQ(p.s.lastPlayerMoves, 4);
     EXPECT_EQ(host(p.g), TimeUp);
-    EXPECT_TRUE(p.s.Edit1.visible);
+    EXPECT_TRUE(p.s.wordBox.visible);
     Play::nameWord(p.g, QStringLiteral("КИТ"));
     EXPECT_FALSE(p.s.player(2).panel.visible);
-    EXPECT_TRUE(p.s.Timer4.isRunning());
+    EXPECT_TRUE(p.s.roundLostTimer.isRunning());
     p.g.advance(4000);
-    EXPECT_EQ(p.s.RoundNumber, 2);
+    EXPECT_EQ(p.s.roundNumber, 2);
 }
 
 // "+" on the first move ends with "Буква открыта!"; on the third it disables the spin and the entry
@@ -125,18 +125,18 @@ TEST(LastPlayer, PlusDuringTheMoves)
     for (int last : {2, 5}) {
         LastPlayer p(QStringLiteral("КАРАВАН"));
         p.spin(QStringLiteral("+"));
-        p.g.click([&] { p.s.ZasClick(1); });
+        p.g.click([&] { p.s.tileClicked(1); });
         EXPECT_EQ(host(p.g), QStringLiteral("Буква открыта!"));
-        EXPECT_EQ(p.s.EffectiveMoveCount, 1);
+        EXPECT_EQ(p.s.lastPlayerMoves, 1);
         p.spin(QStringLiteral("+"));
-        p.g.click([&] { p.s.ZasClick(3); });
+        p.g.click([&] { p.s.tileClicked(3); });
         p.spin(QStringLiteral("+"));
-        EXPECT_EQ(p.s.EffectiveMoveCount, 3);
-        p.g.click([&] { p.s.ZasClick(last); });
-        EXPECT_EQ(p.s.EffectiveMoveCount, 4) << last;
+        EXPECT_EQ(p.s.lastPlayerMoves, 3);
+        p.g.click([&] { p.s.tileClicked(last); });
+        EXPECT_EQ(p.s.lastPlayerMoves, 4) << last;
         EXPECT_EQ(host(p.g), TimeUp);
-        EXPECT_FALSE(p.s.KrutButton.enabled);
-        EXPECT_TRUE(p.s.Edit1.visible);
+        EXPECT_FALSE(p.s.spinButton.enabled);
+        EXPECT_TRUE(p.s.wordBox.visible);
         EXPECT_EQ(p.s.player(2).roundScore, 0);
     }
 }
@@ -149,16 +149,16 @@ TEST(LastPlayer, PlusCompletingTheBoardOnTheThirdMoveOpensNoEntry)
     p.g.advance(3000);
     p.spin(QStringLiteral("0"));
     p.g.advance(3000);
-    p.s.Zas[1].hide();
-    p.s.Zas[2].hide();
+    p.s.tiles[1].hide();
+    p.s.tiles[2].hide();
     p.spin(QStringLiteral("+"));
-    p.g.click([&] { p.s.ZasClick(3); });
+    p.g.click([&] { p.s.tileClicked(3); });
     EXPECT_EQ(host(p.g), QStringLiteral("Все буквы открыты!"));
-    EXPECT_FALSE(p.s.Edit1.visible);
-    EXPECT_FALSE(p.s.Timer11.isRunning());
-    EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled);
+    EXPECT_FALSE(p.s.wordBox.visible);
+    EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
+    EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled);
     p.g.advance(5000);
-    EXPECT_EQ(p.s.RoundNumber, 2);
+    EXPECT_EQ(p.s.roundNumber, 2);
 }
 
 // A bonus earned with the third move is played first (4 -> 5 -> 4), then the entry opens.
@@ -171,19 +171,19 @@ TEST(LastPlayer, BonusOnTheThirdMoveComesBeforeTheWord)
     Play::letter(p.g, QStringLiteral("Р"));
     p.spin(QStringLiteral("50"));
     Play::letter(p.g, QStringLiteral("В"));
-    EXPECT_EQ(p.s.EffectiveMoveCount, 5);
-    EXPECT_FALSE(p.s.Edit1.visible);
-    EXPECT_FALSE(p.s.KrutButton.enabled);
+    EXPECT_EQ(p.s.lastPlayerMoves, 5);
+    EXPECT_FALSE(p.s.wordBox.visible);
+    EXPECT_FALSE(p.s.spinButton.enabled);
     p.g.random.push(1);
     p.g.advance(3001);
     ASSERT_TRUE(p.g.screens->twoBoxes.isVisible());
-    p.g.click([&] { p.g.screens->twoBoxes.SpeedButton2Click(); });
+    p.g.click([&] { p.g.screens->twoBoxes.rightBoxClicked(); });
     p.g.advance(3001);
     EXPECT_EQ(p.s.player(2).roundScore, 150 + 1500);
-    EXPECT_EQ(p.s.EffectiveMoveCount, 4);
+    EXPECT_EQ(p.s.lastPlayerMoves, 4);
     EXPECT_EQ(host(p.g), TimeUp);
-    EXPECT_TRUE(p.s.Edit1.visible);
-    EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled);
+    EXPECT_TRUE(p.s.wordBox.visible);
+    EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled);
 }
 
 // If the bonus letter of the third move also solved the word, the round ends after the boxes.
@@ -194,18 +194,18 @@ TEST(LastPlayer, BonusThatSolvedTheWordOpensNoEntry)
         p.spin(QStringLiteral("50"));
         Play::letter(p.g, QString::fromUtf8(l));
     }
-    EXPECT_TRUE(p.s.WordSolvedAtBonus);
+    EXPECT_TRUE(p.s.wordSolvedAtBonus);
     p.g.advance(3001);
-    p.g.click([&] { p.g.screens->twoBoxes.SpeedButton1Click(); });
+    p.g.click([&] { p.g.screens->twoBoxes.leftBoxClicked(); });
     p.g.advance(3001);
     EXPECT_EQ(host(p.g), QStringLiteral("Вы отгадали слово!"));
-    EXPECT_FALSE(p.s.Edit1.visible);
-    EXPECT_FALSE(p.s.Timer11.isRunning());
-    EXPECT_TRUE(p.s.Timer3.isRunning());
+    EXPECT_FALSE(p.s.wordBox.visible);
+    EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
+    EXPECT_TRUE(p.s.nextRoundTimer.isRunning());
     p.g.advance(60000);
-    EXPECT_EQ(p.s.RoundNumber, 2);
-    EXPECT_EQ(p.s.player(2).totalScore, 150 + p.g.screens->twoBoxes.BoxPoints * (p.g.screens->twoBoxes.LuckyBox == 1));
-    EXPECT_FALSE(p.s.Edit1.visible);
+    EXPECT_EQ(p.s.roundNumber, 2);
+    EXPECT_EQ(p.s.player(2).totalScore, 150 + p.g.screens->twoBoxes.boxPoints * (p.g.screens->twoBoxes.luckyBox == 1));
+    EXPECT_FALSE(p.s.wordBox.visible);
 }
 
 // A miss on the third move opens the entry during the 3 s pause; a word handed in then settles the
@@ -221,18 +221,18 @@ TEST(LastPlayer, WordDuringThePauseAfterTheLastMissEndsEverything)
         p.spin(QStringLiteral("100"));
         Play::letter(p.g, QStringLiteral("Ю"));
         EXPECT_EQ(host(p.g), TimeUp);
-        ASSERT_TRUE(p.s.Edit1.visible);
-        ASSERT_TRUE(p.s.Timer8.isRunning());
+        ASSERT_TRUE(p.s.wordBox.visible);
+        ASSERT_TRUE(p.s.missedLetterTimer.isRunning());
         p.g.advance(1000);
         Play::nameWord(p.g, right ? QStringLiteral("КОТ") : QStringLiteral("КИТ"));
         const QString verdict = host(p.g);
         p.g.advance(2500);
         EXPECT_EQ(host(p.g), verdict);
-        EXPECT_FALSE(p.s.Edit1.visible);
-        EXPECT_FALSE(p.s.Timer11.isRunning());
-        EXPECT_EQ(p.s.EffectiveMoveCount, 4);
+        EXPECT_FALSE(p.s.wordBox.visible);
+        EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
+        EXPECT_EQ(p.s.lastPlayerMoves, 4);
         p.g.advance(10000);
-        EXPECT_EQ(p.s.RoundNumber, 2);
+        EXPECT_EQ(p.s.roundNumber, 2);
         EXPECT_EQ(p.s.player(2).totalScore, right ? 2000 : 0);
     }
 }
@@ -245,11 +245,11 @@ TEST(LastPlayer, WordNamedAtOnceIsNotFollowedByThePrompt)
         LastPlayer p(QStringLiteral("КОТ"));
         Play::nameWord(p.g, right ? QStringLiteral("КОТ") : QStringLiteral("КИТ"));
         p.g.advance(3000);
-        EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled);
+        EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled);
         EXPECT_EQ(host(p.g), right ? QStringLiteral("!!!!Правильно!!!!")
                                    : QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
         p.g.advance(2000);
-        EXPECT_EQ(p.s.RoundNumber, 2);
+        EXPECT_EQ(p.s.roundNumber, 2);
         EXPECT_EQ(p.s.player(2).totalScore, right ? 2000 : 0);
     }
 }
@@ -264,12 +264,12 @@ TEST(LastPlayer, PauseEndingBringsTheEntryBack)
     p.g.advance(3000);
     p.spin(QStringLiteral("100"));
     Play::letter(p.g, QStringLiteral("Ю"));
-    p.g.click([&] { p.s.Edit1Edited(QStringLiteral("К")); });
+    p.g.click([&] { p.s.wordEdited(QStringLiteral("К")); });
     p.g.advance(3000);
-    EXPECT_TRUE(p.s.Edit1.visible);
-    EXPECT_TRUE(p.s.WordEntryMode);
-    EXPECT_EQ(p.s.Edit1.text, QStringLiteral("К"));
-    EXPECT_TRUE(p.s.SpeedButton[1].enabled);
+    EXPECT_TRUE(p.s.wordBox.visible);
+    EXPECT_TRUE(p.s.wordEntryOpen);
+    EXPECT_EQ(p.s.wordBox.text, QStringLiteral("К"));
+    EXPECT_TRUE(p.s.letterButtons[1].enabled);
     Play::letter(p.g, QStringLiteral("О"));
     Play::letter(p.g, QStringLiteral("Т"));
     EXPECT_EQ(p.s.player(2).roundScore, 2000);
@@ -280,12 +280,12 @@ TEST(LastPlayer, TakingThePrizeEndsTheRound)
 {
     LastPlayer p(QStringLiteral("КОТ"));
     p.spin(QStringLiteral("П"));
-    p.g.click([&] { p.s.TakePrizClick(); });
+    p.g.click([&] { p.s.takePrizeClicked(); });
     BargainForm& b = p.g.screens->bargain;
     p.g.random.push({0, 5, 7});  // three offers; the first is 15, the box holds 17
     p.g.advance(1000);
-    p.g.click([&] { b.SpeedButton2Click(); });
-    p.g.click([&] { b.SpeedButton2Click(); });
+    p.g.click([&] { b.moneyClicked(); });
+    p.g.click([&] { b.moneyClicked(); });
     EXPECT_EQ(p.s.player(2).prizeCarrier.text, QStringLiteral("15"));
     p.g.advance(3001);
     EXPECT_EQ(host(p.g), QStringLiteral("Как я вижу у нас не осталось игроков! Переходим в следующий раунд!"));
@@ -293,9 +293,9 @@ TEST(LastPlayer, TakingThePrizeEndsTheRound)
     EXPECT_FALSE(p.s.player(2).panel.visible);
     EXPECT_TRUE(p.s.banner.visible);
     for (int i = 1; i <= 12; ++i)
-        EXPECT_FALSE(p.s.Zas[i].visible);
+        EXPECT_FALSE(p.s.tiles[i].visible);
     p.g.advance(5000);
-    EXPECT_EQ(p.s.RoundNumber, 2);
+    EXPECT_EQ(p.s.roundNumber, 2);
     EXPECT_EQ(p.s.player(2).totalScore, 15);
 }
 
@@ -306,18 +306,18 @@ TEST(LastPlayer, SpinsWithNoLetterLeftCountAsMoves)
     for (const QString& last : {QStringLiteral("100"), QStringLiteral("П")}) {
         LastPlayer p(QStringLiteral("Ф-1"));
         for (int n = 1; n <= 33; ++n)
-            p.s.SpeedButton[n].hide();  // every letter already named this round
+            p.s.letterButtons[n].hide();  // every letter already named this round
         p.spin(QStringLiteral("100"));
         p.spin(QStringLiteral("400"));
-        ASSERT_TRUE(p.s.KrutButton.enabled);
+        ASSERT_TRUE(p.s.spinButton.enabled);
         p.spin(last, QStringLiteral("Это ваш последний ход."));
-        EXPECT_EQ(p.s.EffectiveMoveCount, 4);
+        EXPECT_EQ(p.s.lastPlayerMoves, 4);
         EXPECT_EQ(host(p.g), TimeUp);
-        EXPECT_TRUE(p.s.Edit1.visible && p.s.WordEntryMode);
-        EXPECT_FALSE(p.s.KrutButton.enabled || p.s.SlovoButton.enabled || p.s.TakePriz.visible);
+        EXPECT_TRUE(p.s.wordBox.visible && p.s.wordEntryOpen);
+        EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled || p.s.takePrizeButton.visible);
         Play::nameWord(p.g, QStringLiteral("Ф-1"));
         EXPECT_EQ(p.s.player(2).roundScore, 2000);
         p.g.advance(5000);
-        EXPECT_FALSE(p.s.Edit1.visible);
+        EXPECT_FALSE(p.s.wordBox.visible);
     }
 }

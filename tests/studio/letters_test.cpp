@@ -20,18 +20,18 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
     // A chime per opened tile, nothing else.
     EXPECT_EQ(game.g.sounds.played, std::vector<Sound>(3, Sound::Chime));
     for (int i : {2, 4, 6})
-        EXPECT_FALSE(game.s.Zas[i].visible);
+        EXPECT_FALSE(game.s.tiles[i].visible);
     for (int i : {1, 3, 5, 7})
-        EXPECT_TRUE(game.s.Zas[i].visible);
+        EXPECT_TRUE(game.s.tiles[i].visible);
     EXPECT_EQ(host(game.g), QStringLiteral("Таких букв здесь 3. Знаете слово? Нет - крутите барабан!"));
-    EXPECT_FALSE(game.s.SpeedButton[1].visible);
-    EXPECT_TRUE(game.s.KrutButton.enabled && game.s.SlovoButton.enabled);
+    EXPECT_FALSE(game.s.letterButtons[1].visible);
+    EXPECT_TRUE(game.s.spinButton.enabled && game.s.wordButton.enabled);
     for (int n = 1; n <= 33; ++n)
-        EXPECT_FALSE(game.s.SpeedButton[n].enabled);
+        EXPECT_FALSE(game.s.letterButtons[n].enabled);
 
     // A single letter gets the plain reply and pays the sector once. With the
     // sound switched off nothing is heard, and the rules go on as before.
-    game.g.click([&] { game.s.SoundButtonClick(); });
+    game.g.click([&] { game.s.soundClicked(); });
     EXPECT_FALSE(game.s.soundOn());
     game.g.sounds.clear();
     Play::spin(game.g, QStringLiteral("300"));
@@ -40,7 +40,7 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
     EXPECT_EQ(game.s.player(1).roundScore, 1050);
     EXPECT_EQ(host(game.g), QStringLiteral("Правильно, вы наверное знали! Что будем делать?"));
     EXPECT_TRUE(game.g.sounds.played.empty());
-    game.g.click([&] { game.s.SoundButtonClick(); });
+    game.g.click([&] { game.s.soundClicked(); });
     EXPECT_TRUE(game.s.soundOn());
 }
 
@@ -54,7 +54,7 @@ TEST(Letters, DoublingSector)
     Play::spin(game.g, QStringLiteral("150"));
     Play::letter(game.g, QStringLiteral("Р"));
     ASSERT_EQ(game.s.player(1).roundScore, 150);
-    game.g.click([&] { game.s.LettersInRow = 0; });  // no bonus in between
+    game.g.click([&] { game.s.lettersInRow = 0; });  // no bonus in between
     Play::spin(game.g, QStringLiteral("x2"));
     Play::letter(game.g, QStringLiteral("А"));
     EXPECT_EQ(game.s.player(1).roundScore, 300);
@@ -67,12 +67,12 @@ TEST(Letters, YeAndYoAreDifferentLetters)
     Play::spin(game.g, QStringLiteral("500"));
     Play::letter(game.g, QStringLiteral("Е"));
     EXPECT_EQ(host(game.g), QStringLiteral("Увы, такой буквы в этом слове нет. Ход переходит другому."));
-    EXPECT_TRUE(game.s.Zas[1].visible);
-    EXPECT_TRUE(game.s.SpeedButton[7].visible);
+    EXPECT_TRUE(game.s.tiles[1].visible);
+    EXPECT_TRUE(game.s.letterButtons[7].visible);
     game.g.advance(6000);
     Play::spin(game.g, QStringLiteral("500"));
     Play::letter(game.g, QStringLiteral("Ё"));
-    EXPECT_FALSE(game.s.Zas[1].visible);
+    EXPECT_FALSE(game.s.tiles[1].visible);
     EXPECT_EQ(game.s.player(2).roundScore, 500);
 }
 
@@ -85,20 +85,20 @@ TEST(Letters, MissPassesTheTurnAfterThePause)
     Play::spin(game.g, QStringLiteral("100"));
     Play::letter(game.g, QStringLiteral("Я"));
     EXPECT_EQ(game.s.player(1).roundScore, 100);
-    EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+    EXPECT_FALSE(game.s.spinButton.enabled || game.s.wordButton.enabled);
     game.g.advance(2999);
     EXPECT_EQ(game.s.currentSlot(), 1);
     game.g.advance(1);
     EXPECT_EQ(game.s.currentSlot(), 2);
-    EXPECT_EQ(game.s.LettersInRow, 0);
+    EXPECT_EQ(game.s.lettersInRow, 0);
     game.g.advance(3000);
     Play::spin(game.g, QStringLiteral("100"));
-    EXPECT_FALSE(game.s.SpeedButton[33].visible);  // "Я" stays used
-    EXPECT_FALSE(game.s.SpeedButton[16].visible);
-    EXPECT_TRUE(game.s.SpeedButton[20].enabled);
+    EXPECT_FALSE(game.s.letterButtons[33].visible);  // "Я" stays used
+    EXPECT_FALSE(game.s.letterButtons[16].visible);
+    EXPECT_TRUE(game.s.letterButtons[20].enabled);
 }
 
-// Three correct letters in a row: Timer10, the boxes, the credit, and the same player goes on.
+// Three correct letters in a row: the pause, the boxes, the credit, and the same player goes on.
 TEST(Letters, ThreeInARowEarnsTheTwoBoxes)
 {
     for (int lucky : {0, 1}) {
@@ -112,32 +112,32 @@ TEST(Letters, ThreeInARowEarnsTheTwoBoxes)
         game.g.random.push({0, 1});
         Play::letter(game.g, QStringLiteral("В"));
         EXPECT_EQ(host(game.g), QStringLiteral("За три угаданные буквы вы имеете право на две шкатулки!"));
-        EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
-        EXPECT_TRUE(game.s.Timer10.isRunning());
+        EXPECT_FALSE(game.s.spinButton.enabled || game.s.wordButton.enabled);
+        EXPECT_TRUE(game.s.toBoxesTimer.isRunning());
         game.g.advance(2999);
         EXPECT_TRUE(game.s.isVisible());
         game.g.random.push(lucky);  // box 1 holds the points when 0 is drawn
         game.g.advance(2);
         ASSERT_TRUE(boxes.isVisible());
         EXPECT_FALSE(game.s.isVisible());
-        EXPECT_TRUE(boxes.SpeedButton1.enabled && boxes.SpeedButton2.enabled);
-        game.g.click([&] { boxes.SpeedButton1Click(); });
-        EXPECT_EQ(boxes.Words.text, lucky == 0 ? QStringLiteral("Вы угадали! И заработали 1500 очков!")
+        EXPECT_TRUE(boxes.leftBox.enabled && boxes.rightBox.enabled);
+        game.g.click([&] { boxes.leftBoxClicked(); });
+        EXPECT_EQ(boxes.hostSpeech.text, lucky == 0 ? QStringLiteral("Вы угадали! И заработали 1500 очков!")
                                                : QStringLiteral("Увы, но вы не угадали!"));
-        game.g.click([&] { boxes.SpeedButton2Click(); });  // a second click changes nothing
-        EXPECT_EQ(boxes.ChosenBox, 1);
+        game.g.click([&] { boxes.rightBoxClicked(); });  // a second click changes nothing
+        EXPECT_EQ(boxes.chosenBox, 1);
         game.g.advance(3001);
         ASSERT_TRUE(game.s.isVisible());
         EXPECT_EQ(game.s.player(1).roundScore, 300 + (lucky == 0 ? 1500 : 0));
         EXPECT_EQ(game.s.currentSlot(), 1);
         EXPECT_EQ(host(game.g), QStringLiteral("А теперь вы можете крутить барабан, либо назвать слово!"));
-        EXPECT_TRUE(game.s.KrutButton.enabled && game.s.SlovoButton.enabled);
-        EXPECT_EQ(game.s.LettersInRow, 0);
+        EXPECT_TRUE(game.s.spinButton.enabled && game.s.wordButton.enabled);
+        EXPECT_EQ(game.s.lettersInRow, 0);
         // The fourth letter in a row starts a new run.
         Play::spin(game.g, QStringLiteral("100"));
         Play::letter(game.g, QStringLiteral("Н"));
-        EXPECT_EQ(game.s.LettersInRow, 1);
-        EXPECT_FALSE(game.s.Timer10.isRunning());
+        EXPECT_EQ(game.s.lettersInRow, 1);
+        EXPECT_FALSE(game.s.toBoxesTimer.isRunning());
     }
 }
 
@@ -154,20 +154,20 @@ TEST(Letters, BonusLetterThatCompletesTheWordEndsTheRoundAfterTheBoxes)
     game.g.random.push({2, 0});
     Play::letter(game.g, QStringLiteral("Т"));
     EXPECT_EQ(host(game.g), QStringLiteral("Есть такая буква в этом слове! Но вы ещё имеете право на две шкатулки!"));
-    EXPECT_TRUE(game.s.WordSolvedAtBonus);
+    EXPECT_TRUE(game.s.wordSolvedAtBonus);
     EXPECT_FALSE(game.s.banner.visible);
-    EXPECT_FALSE(game.s.Timer3.isRunning());
+    EXPECT_FALSE(game.s.nextRoundTimer.isRunning());
     game.g.random.push(0);
     game.g.advance(3001);
-    game.g.click([&] { boxes.SpeedButton1Click(); });
+    game.g.click([&] { boxes.leftBoxClicked(); });
     game.g.advance(3001);
     EXPECT_EQ(host(game.g), QStringLiteral("Вы отгадали слово!"));
     EXPECT_TRUE(game.s.banner.visible);
-    EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+    EXPECT_FALSE(game.s.spinButton.enabled || game.s.wordButton.enabled);
     EXPECT_EQ(game.s.player(1).roundScore, 600 + 1500);
     EXPECT_EQ(game.s.player(1).totalScore, 0);
     game.g.advance(5000);
-    EXPECT_EQ(game.s.RoundNumber, 2);
+    EXPECT_EQ(game.s.roundNumber, 2);
     EXPECT_EQ(game.s.player(1).totalScore, 2100);
     game.g.advance(60000);
     EXPECT_EQ(game.s.player(1).totalScore, 2100);
@@ -189,8 +189,8 @@ TEST(Letters, LastLetterSolvesTheWord)
     EXPECT_EQ(game.s.player(2).roundScore, 50);
     EXPECT_TRUE(game.s.banner.visible);
     EXPECT_EQ(game.s.banner.text, QStringLiteral("Игра окончена!"));  // the only round is the last
-    EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+    EXPECT_FALSE(game.s.spinButton.enabled || game.s.wordButton.enabled);
     game.g.advance(5000);
     EXPECT_TRUE(game.g.screens->endOfGame.isVisible());
-    EXPECT_EQ(game.g.screens->endOfGame.Edit1.text, QStringLiteral("Аня"));
+    EXPECT_EQ(game.g.screens->endOfGame.resultBox.text, QStringLiteral("Аня"));
 }

@@ -52,7 +52,7 @@ public:
         const auto& f = *m_g.screens;
         while ((m_report.gamesStarted < m_options.games || m_gameOn) && !m_stopped) {
             if (f.menu.isVisible())
-                act(Kind::Other, QStringLiteral("menu: Новая Игра"), [&] { m_g.screens->menu.BitBtn1Click(); });
+                act(Kind::Other, QStringLiteral("menu: Новая Игра"), [&] { m_g.screens->menu.newGameClicked(); });
             else
                 step();
             if (m_eventsThisGame > m_options.maxEventsPerGame)
@@ -81,35 +81,35 @@ private:
         StudioForm& st = s();
         QString covered;
         for (int i = 1; i <= 12; ++i)
-            covered += st.Zas[i].visible ? QStringLiteral("#") : (st.letters[i].text.isEmpty() ? QStringLiteral(".") : st.letters[i].text);
+            covered += st.tiles[i].visible ? QStringLiteral("#") : (st.letters[i].text.isEmpty() ? QStringLiteral(".") : st.letters[i].text);
         QString timers;
-        for (const Timer* t : {&st.Timer1, &st.Timer2, &st.Timer3, &st.Timer4, &st.Timer5, &st.Timer6, &st.Timer7,
-                               &st.Timer8, &st.Timer9, &st.Timer10, &st.Timer11})
+        for (const Timer* t : {&st.firstTurnTimer, &st.promptTimer, &st.nextRoundTimer, &st.roundLostTimer, &st.prizeReturnTimer, &st.wheelStepTimer, &st.sectorMoveTimer,
+                               &st.missedLetterTimer, &st.boxesReturnTimer, &st.toBoxesTimer, &st.lastPlayerWatch})
             if (t->isRunning())
                 timers += t->name() + QLatin1Char(' ');
         QString letters;
         for (int n = 1; n <= Alphabet::Size; ++n)
-            if (st.SpeedButton[n].visible)
-                letters += st.SpeedButton[n].enabled ? Alphabet::letter(n) : Alphabet::letter(n).toLower();
+            if (st.letterButtons[n].visible)
+                letters += st.letterButtons[n].enabled ? Alphabet::letter(n) : Alphabet::letter(n).toLower();
         return QStringLiteral("answer %1 board %2 round %3/%4 players %5 panels %6%7%8 red %9 sector %10 EMC %11 "
                               "in-row %12 entry %13/%14 spin %15 word %16 banner %17 host \"%18\" timers %19 letters %20")
-            .arg(st.Answer, covered)
-            .arg(st.RoundNumber)
-            .arg(st.RoundCount)
-            .arg(st.PlayerCount)
+            .arg(st.answer, covered)
+            .arg(st.roundNumber)
+            .arg(st.roundCount)
+            .arg(st.playerCount)
             .arg(int(st.player(1).panel.visible))
             .arg(int(st.player(2).panel.visible))
             .arg(int(st.player(3).panel.visible))
             .arg(st.currentSlot())
-            .arg(st.Sector)
-            .arg(st.EffectiveMoveCount)
-            .arg(st.LettersInRow)
-            .arg(int(st.WordEntryMode))
-            .arg(int(st.Edit1.visible))
-            .arg(int(st.KrutButton.enabled))
-            .arg(int(st.SlovoButton.enabled))
+            .arg(st.sector)
+            .arg(st.lastPlayerMoves)
+            .arg(st.lettersInRow)
+            .arg(int(st.wordEntryOpen))
+            .arg(int(st.wordBox.visible))
+            .arg(int(st.spinButton.enabled))
+            .arg(int(st.wordButton.enabled))
             .arg(int(st.banner.visible))
-            .arg(st.Question.text, timers, letters);
+            .arg(st.hostSpeech.text, timers, letters);
     }
 
     Snapshot snapshot()
@@ -120,16 +120,16 @@ private:
             snap.total[slot] = s().player(slot).totalScore;
         }
         for (int i = 1; i <= 12; ++i)
-            snap.covered[i] = s().Zas[i].visible;
-        snap.roundNumber = s().RoundNumber;
+            snap.covered[i] = s().tiles[i].visible;
+        snap.roundNumber = s().roundNumber;
         snap.current = s().currentSlot();
-        snap.wordEntry = s().WordEntryMode;
-        snap.spin = s().KrutButton.enabled;
-        snap.word = s().SlovoButton.enabled;
-        snap.sector = s().Sector;
-        snap.typed = s().Edit1.text;
-        snap.atPointer = s().S[1].text;
-        snap.spinning = s().Timer6.isRunning();
+        snap.wordEntry = s().wordEntryOpen;
+        snap.spin = s().spinButton.enabled;
+        snap.word = s().wordButton.enabled;
+        snap.sector = s().sector;
+        snap.typed = s().wordBox.text;
+        snap.atPointer = s().sectorLabels[1].text;
+        snap.spinning = s().wheelStepTimer.isRunning();
         snap.banner = s().banner.visible;
         snap.sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
         snap.endScreen = m_g.screens->endOfGame.isVisible();
@@ -185,9 +185,9 @@ private:
             if (heard.count(sound) != n)
                 fail(QStringLiteral("%1 %2 sounds, not %3, at %4").arg(heard.count(sound)).arg(soundName(sound)).arg(n).arg(QString::fromUtf8(moment)));
         };
-        expect(Sound::WheelTick, s().S[1].text != before.atPointer ? 1 : 0, "a step of the wheel");
-        const bool stopped = kind == Kind::Tick && before.spinning && !s().Timer6.isRunning();
-        const QString& sector = s().Sector;
+        expect(Sound::WheelTick, s().sectorLabels[1].text != before.atPointer ? 1 : 0, "a step of the wheel");
+        const bool stopped = kind == Kind::Tick && before.spinning && !s().wheelStepTimer.isRunning();
+        const QString& sector = s().sector;
         const bool bright = sector == QLatin1String("+") || sector == QStringLiteral("П");
         expect(Sound::Bankrupt, stopped && sector == QStringLiteral("Б") ? 1 : 0, "the wheel's stop");
         expect(Sound::Miss, stopped && sector == QLatin1String("0") ? 1 : 0, "the wheel's stop");
@@ -200,15 +200,15 @@ private:
         const BargainForm& bargain = m_g.screens->bargain;
         const TwoBoxesForm& boxes = m_g.screens->twoBoxes;
         const bool chosen = what.startsWith(QStringLiteral("boxes: "));
-        const bool settled = what.startsWith(QStringLiteral("bargain: ")) && !bargain.SpeedButton1.enabled &&
-                             !bargain.SpeedButton2.enabled;
-        expect(Sound::Win, (chosen && boxes.ChosenBox == boxes.LuckyBox) || (settled && heard.count(Sound::Lose) == 0) ? 1 : 0, "an opened box");
-        expect(Sound::Lose, (chosen && boxes.ChosenBox != boxes.LuckyBox) || (settled && heard.count(Sound::Win) == 0) ? 1 : 0, "an opened box");
-        if (!m_gameOn || kind == Kind::NewGame || s().RoundNumber != before.roundNumber)
+        const bool settled = what.startsWith(QStringLiteral("bargain: ")) && !bargain.blackBox.enabled &&
+                             !bargain.money.enabled;
+        expect(Sound::Win, (chosen && boxes.chosenBox == boxes.luckyBox) || (settled && heard.count(Sound::Lose) == 0) ? 1 : 0, "an opened box");
+        expect(Sound::Lose, (chosen && boxes.chosenBox != boxes.luckyBox) || (settled && heard.count(Sound::Win) == 0) ? 1 : 0, "an opened box");
+        if (!m_gameOn || kind == Kind::NewGame || s().roundNumber != before.roundNumber)
             return;
         int opened = 0;
         for (int i = 1; i <= 12; ++i)
-            opened += before.covered[i] && !s().Zas[i].visible ? 1 : 0;
+            opened += before.covered[i] && !s().tiles[i].visible ? 1 : 0;
         // A verdict on the word uncovers the whole board at once, without chimes.
         const bool verdict = heard.count(Sound::Fanfare) + heard.count(Sound::WrongWord) > 0 ||
                              (kind == Kind::Tick && heard.count(Sound::Applause) > 0);
@@ -222,13 +222,13 @@ private:
     void follow(Kind kind, const Snapshot& before)
     {
         const auto& f = *m_g.screens;
-        if (s().Question.text == QStringLiteral("!!!!Правильно!!!!") && before.wordEntry && !s().Edit1.visible &&
+        if (s().hostSpeech.text == QStringLiteral("!!!!Правильно!!!!") && before.wordEntry && !s().wordBox.visible &&
             (kind == Kind::Typing || kind == Kind::Letter))
             ++m_report.wordsRight;
         if ((kind == Kind::Typing || kind == Kind::Letter) && before.wordEntry && before.current &&
             !s().player(before.current).panel.visible)
             ++m_report.wordsWrong;
-        if (s().RoundNumber != before.roundNumber && s().RoundNumber > 1)
+        if (s().roundNumber != before.roundNumber && s().roundNumber > 1)
             ++m_report.roundsPlayed;
         if (m_gameOn && f.endOfGame.isVisible()) {
             m_gameOn = false;
@@ -256,15 +256,15 @@ private:
                 red += s().player(slot).nameLabel.fontColor == Colors::Red ? 1 : 0;
             if (red != 1)
                 return fail(QStringLiteral("%1 red names").arg(red));
-            if (!s().player(s().currentSlot()).panel.visible && s().visiblePanels() > 0 && s().KrutButton.enabled)
+            if (!s().player(s().currentSlot()).panel.visible && s().visiblePanels() > 0 && s().spinButton.enabled)
                 return fail(QStringLiteral("the player who is out of the round may spin"));
-            if (s().RoundNumber >= 1 && s().RoundNumber <= s().RoundCount) {
-                const QString& answer = s().Answer;
+            if (s().roundNumber >= 1 && s().roundNumber <= s().roundCount) {
+                const QString& answer = s().answer;
                 for (int i = 1; i <= 12; ++i) {
                     if (i <= answer.size()) {
                         if (s().letters[i].text != QString(answer.at(i - 1)))
                             return fail(QStringLiteral("board letter %1 is not the answer's").arg(i));
-                    } else if (s().Zas[i].visible || !s().letters[i].text.isEmpty()) {
+                    } else if (s().tiles[i].visible || !s().letters[i].text.isEmpty()) {
                         return fail(QStringLiteral("tile %1 beyond the answer is shown").arg(i));
                     }
                 }
@@ -291,14 +291,14 @@ private:
     bool checkLastPlayer()
     {
         StudioForm& st = s();
-        if (st.Timer6.isRunning() && (st.KrutButton.enabled || st.SlovoButton.enabled))
+        if (st.wheelStepTimer.isRunning() && (st.spinButton.enabled || st.wordButton.enabled))
             return fail(QStringLiteral("a turn button is enabled while the wheel turns")), false;
-        if (st.Timer6.isRunning() && st.Edit1.visible)
+        if (st.wheelStepTimer.isRunning() && st.wordBox.visible)
             return fail(QStringLiteral("the word box is open while the wheel turns")), false;
-        if (st.EffectiveMoveCount < 0 || st.EffectiveMoveCount > 5)
+        if (st.lastPlayerMoves < 0 || st.lastPlayerMoves > 5)
             return fail(QStringLiteral("the move counter went past its last state")), false;
-        const bool lastPlayer = st.PlayerCount != 1 && st.visiblePanels() == 1;
-        if (lastPlayer && st.KrutButton.enabled && st.EffectiveMoveCount > 2)
+        const bool lastPlayer = st.playerCount != 1 && st.visiblePanels() == 1;
+        if (lastPlayer && st.spinButton.enabled && st.lastPlayerMoves > 2)
             return fail(QStringLiteral("the last player may spin after his three moves")), false;
         return true;
     }
@@ -316,7 +316,7 @@ private:
                     return fail(QStringLiteral("a new game starts with points")), false;
             return true;
         }
-        const bool roundChanged = s().RoundNumber != before.roundNumber;
+        const bool roundChanged = s().roundNumber != before.roundNumber;
         for (int slot = 1; slot <= 3; ++slot) {
             const long long was = before.round[slot], now = round[slot];
             if (roundChanged) {
@@ -335,12 +335,12 @@ private:
             switch (kind) {
             case Kind::Letter: {
                 if (before.wordEntry) {
-                    allowed = delta == 2000 && s().NamedWord == s().Answer;
+                    allowed = delta == 2000 && s().namedWord == s().answer;
                     break;
                 }
                 int opened = 0;
                 for (int i = 1; i <= 12; ++i)
-                    opened += before.covered[i] && !s().Zas[i].visible ? 1 : 0;
+                    opened += before.covered[i] && !s().tiles[i].visible ? 1 : 0;
                 if (before.sector == QLatin1String("x2"))
                     allowed = opened >= 1 && now == clampedScore(2 * was);
                 else
@@ -348,12 +348,12 @@ private:
                 break;
             }
             case Kind::Typing:
-                allowed = delta == 2000 && s().NamedWord == s().Answer;
+                allowed = delta == 2000 && s().namedWord == s().answer;
                 break;
             case Kind::Tick: {
                 const int carried = s().player(slot).prizeCarrier.text.toInt();
                 allowed = (now == 0 && before.sector == QStringLiteral("Б")) ||
-                          (delta == 1500 && s().twobox.text == QLatin1String("1500")) ||
+                          (delta == 1500 && s().boxPointsCarrier.text == QLatin1String("1500")) ||
                           (delta == carried && carried >= 10 && carried <= 3999 + 209);
                 break;
             }
@@ -370,20 +370,20 @@ private:
     void checkBargain()
     {
         const BargainForm& b = m_g.screens->bargain;
-        if (!b.isVisible() || b.OfferStep < 1)
+        if (!b.isVisible() || b.offerStep < 1)
             return;
-        if (b.OfferLimit < 3 || b.OfferLimit > 12)
-            return fail(QStringLiteral("offer limit %1").arg(b.OfferLimit));
-        if (b.OfferStep <= 12) {
-            const int base = BargainForm::offerBase(b.OfferStep);
-            if (b.OfferAmount < base || b.OfferAmount >= base + BargainForm::offerSpread(b.OfferStep) || b.OfferAmount == 1000 || b.OfferAmount == 1667 ||
-                b.OfferAmount == 3000)
-                return fail(QStringLiteral("offer %1 at step %2").arg(b.OfferAmount).arg(b.OfferStep));
-            if (b.BlackBoxPoints < 10 || b.BlackBoxPoints > b.OfferAmount + 209)
-                return fail(QStringLiteral("the box holds %1 at offer %2").arg(b.BlackBoxPoints).arg(b.OfferAmount));
+        if (b.offerLimit < 3 || b.offerLimit > 12)
+            return fail(QStringLiteral("offer limit %1").arg(b.offerLimit));
+        if (b.offerStep <= 12) {
+            const int base = BargainForm::offerBase(b.offerStep);
+            if (b.offerAmount < base || b.offerAmount >= base + BargainForm::offerSpread(b.offerStep) || b.offerAmount == 1000 || b.offerAmount == 1667 ||
+                b.offerAmount == 3000)
+                return fail(QStringLiteral("offer %1 at step %2").arg(b.offerAmount).arg(b.offerStep));
+            if (b.blackBoxPoints < 10 || b.blackBoxPoints > b.offerAmount + 209)
+                return fail(QStringLiteral("the box holds %1 at offer %2").arg(b.blackBoxPoints).arg(b.offerAmount));
         }
-        if (b.OfferStep > b.OfferLimit + 1)
-            return fail(QStringLiteral("step %1 beyond the limit %2").arg(b.OfferStep).arg(b.OfferLimit));
+        if (b.offerStep > b.offerLimit + 1)
+            return fail(QStringLiteral("step %1 beyond the limit %2").arg(b.offerStep).arg(b.offerLimit));
     }
 
     struct Choice {
@@ -403,71 +403,71 @@ private:
         if (f.setup.isVisible()) {
             c.push_back({Kind::Other, QStringLiteral("set-up: OK"), [this] { setupAndOk(); }, 1});
         } else if (f.endOfGame.isVisible()) {
-            if (f.endOfGame.SpeedButton1.visible)
-                c.push_back({Kind::Other, QStringLiteral("end: ВЫХОД"), [this] { m_g.screens->endOfGame.SpeedButton1Click(); }, 1});
+            if (f.endOfGame.exitButton.visible)
+                c.push_back({Kind::Other, QStringLiteral("end: ВЫХОД"), [this] { m_g.screens->endOfGame.exitClicked(); }, 1});
         } else if (f.bargain.isVisible()) {
-            if (f.bargain.SpeedButton1.enabled)
-                c.push_back({Kind::Other, QStringLiteral("bargain: black box"), [this] { m_g.screens->bargain.SpeedButton1Click(); }, 3});
-            if (f.bargain.SpeedButton2.enabled)
-                c.push_back({Kind::Other, QStringLiteral("bargain: money"), [this] { m_g.screens->bargain.SpeedButton2Click(); }, 2});
+            if (f.bargain.blackBox.enabled)
+                c.push_back({Kind::Other, QStringLiteral("bargain: black box"), [this] { m_g.screens->bargain.blackBoxClicked(); }, 3});
+            if (f.bargain.money.enabled)
+                c.push_back({Kind::Other, QStringLiteral("bargain: money"), [this] { m_g.screens->bargain.moneyClicked(); }, 2});
         } else if (f.twoBoxes.isVisible()) {
-            if (f.twoBoxes.SpeedButton1.enabled)
-                c.push_back({Kind::Other, QStringLiteral("boxes: 1"), [this] { m_g.screens->twoBoxes.SpeedButton1Click(); }, 1});
-            if (f.twoBoxes.SpeedButton2.enabled)
-                c.push_back({Kind::Other, QStringLiteral("boxes: 2"), [this] { m_g.screens->twoBoxes.SpeedButton2Click(); }, 1});
+            if (f.twoBoxes.leftBox.enabled)
+                c.push_back({Kind::Other, QStringLiteral("boxes: 1"), [this] { m_g.screens->twoBoxes.leftBoxClicked(); }, 1});
+            if (f.twoBoxes.rightBox.enabled)
+                c.push_back({Kind::Other, QStringLiteral("boxes: 2"), [this] { m_g.screens->twoBoxes.rightBoxClicked(); }, 1});
         } else if (st.isVisible()) {
-            if (st.KrutButton.visible && st.KrutButton.enabled)
-                c.push_back({Kind::Other, QStringLiteral("spin"), [this] { s().KrutButtonClick(); }, 12});
-            if (st.SlovoButton.visible && st.SlovoButton.enabled)
-                c.push_back({Kind::Other, QStringLiteral("name the word"), [this] { s().SlovoButtonClick(); }, 2});
+            if (st.spinButton.visible && st.spinButton.enabled)
+                c.push_back({Kind::Other, QStringLiteral("spin"), [this] { s().spinClicked(); }, 12});
+            if (st.wordButton.visible && st.wordButton.enabled)
+                c.push_back({Kind::Other, QStringLiteral("name the word"), [this] { s().wordClicked(); }, 2});
             if (chance(0.01))
-                c.push_back({Kind::Other, QStringLiteral("speaker"), [this] { s().SoundButtonClick(); }, 1});
-            if (st.TakePriz.visible && st.TakePriz.enabled)
-                c.push_back({Kind::Other, QStringLiteral("take the prize"), [this] { s().TakePrizClick(); }, 4});
+                c.push_back({Kind::Other, QStringLiteral("speaker"), [this] { s().soundClicked(); }, 1});
+            if (st.takePrizeButton.visible && st.takePrizeButton.enabled)
+                c.push_back({Kind::Other, QStringLiteral("take the prize"), [this] { s().takePrizeClicked(); }, 4});
             std::vector<int> letters, useful;
             for (int n = 1; n <= Alphabet::Size; ++n) {
-                if (!st.SpeedButton[n].visible || !st.SpeedButton[n].enabled)
+                if (!st.letterButtons[n].visible || !st.letterButtons[n].enabled)
                     continue;
                 letters.push_back(n);
-                if (st.Answer.contains(Alphabet::letter(n)))
+                if (st.answer.contains(Alphabet::letter(n)))
                     useful.push_back(n);
             }
             if (!letters.empty()) {
-                const bool typing = st.WordEntryMode;
+                const bool typing = st.wordEntryOpen;
                 int n = letters[static_cast<std::size_t>(pick(static_cast<int>(letters.size())))];
-                if (typing && st.Edit1.text.size() < st.Answer.size()) {
-                    const int next = Alphabet::indexOf(st.Answer.at(st.Edit1.text.size()));
+                if (typing && st.wordBox.text.size() < st.answer.size()) {
+                    const int next = Alphabet::indexOf(st.answer.at(st.wordBox.text.size()));
                     if (next && chance(0.8))
                         n = next;
                 } else if (!useful.empty() && chance(0.6)) {
                     n = useful[static_cast<std::size_t>(pick(static_cast<int>(useful.size())))];
                 }
-                c.push_back({Kind::Letter, QStringLiteral("letter ") + Alphabet::letter(n), [this, n] { s().SpeedButtonClick(n); }, 12});
+                c.push_back({Kind::Letter, QStringLiteral("letter ") + Alphabet::letter(n), [this, n] { s().letterClicked(n); }, 12});
             }
-            if (!st.Edit1.visible && !st.Answer.isEmpty()) {
+            if (!st.wordBox.visible && !st.answer.isEmpty()) {
                 // Keys that reach the word box while it is closed.
-                const QString junk = chance(0.5) ? st.Answer : QString(st.Answer.size(), QChar(u'Ж'));
+                const QString junk = chance(0.5) ? st.answer : QString(st.answer.size(), QChar(u'Ж'));
                 c.push_back({Kind::StrayTyping, QStringLiteral("type into the closed box ") + junk,
-                             [this, junk] { m_g.press(s(), s().Edit1, [this, junk] { s().Edit1Edited(junk); }); }, 1});
+                             [this, junk] { m_g.press(s(), s().wordBox, [this, junk] { s().wordEdited(junk); }); }, 1});
             }
-            if (st.Edit1.visible) {
-                const QString right = st.Answer;
+            if (st.wordBox.visible) {
+                const QString right = st.answer;
                 QString wrong = right;
                 if (!wrong.isEmpty())
                     wrong[pick(static_cast<int>(wrong.size()))] = QChar(chance(0.5) ? u'7' : u'Ё');
                 const QString typed = chance(0.6) ? right.toLower() : wrong;
-                c.push_back({Kind::Typing, QStringLiteral("type ") + typed, [this, typed] { s().Edit1Edited(typed); }, 6});
+                c.push_back({Kind::Typing, QStringLiteral("type ") + typed, [this, typed] { s().wordEdited(typed); }, 6});
                 if (!right.isEmpty()) {
                     const QString part = right.left(pick(static_cast<int>(right.size())));
-                    c.push_back({Kind::Typing, QStringLiteral("type ") + part, [this, part] { s().Edit1Edited(part); }, 2});
+                    c.push_back({Kind::Typing, QStringLiteral("type ") + part, [this, part] { s().wordEdited(part); }, 2});
                 }
             }
             for (int i = 1; i <= 12; ++i)
-                if (st.Zas[i].visible && st.Zas[i].enabled)
-                    c.push_back({Kind::Other, QStringLiteral("tile %1").arg(i), [this, i] { s().ZasClick(i); }, 2});
+                if (st.tiles[i].visible && st.tiles[i].enabled)
+                    c.push_back({Kind::Other, QStringLiteral("tile %1").arg(i), [this, i] { s().tileClicked(i); }, 2});
             if (withEscapes || !m_gameOn) {
-                c.push_back({Kind::NewGame, QStringLiteral("Новая игра"), [this] { s().SpeedButton34Click(); }, m_gameOn ? 1 : 20});
-                c.push_back({Kind::Other, QStringLiteral("Выход"), [this] { s().BitBtn1Click(); }, 1});
+                c.push_back({Kind::NewGame, QStringLiteral("Новая игра"), [this] { s().newGameClicked(); }, m_gameOn ? 1 : 20});
+                c.push_back({Kind::Other, QStringLiteral("Выход"), [this] { s().exitClicked(); }, 1});
             }
         }
         return c;
@@ -487,13 +487,13 @@ private:
                 chosen[0].clear();
                 chosen[2] = names[0];
             }
-            setup.Edit1.text = chosen[0];
-            setup.Edit2.text = chosen[1];
-            setup.Edit3.text = chosen[2];
+            setup.nameBox1.text = chosen[0];
+            setup.nameBox2.text = chosen[1];
+            setup.nameBox3.text = chosen[2];
         }
         if (chance(0.8))
-            setup.LevelChange(pick(9));
-        setup.BitBtn1Click();
+            setup.roundsSliderMoved(pick(9));
+        setup.okClicked();
     }
 
     bool canGoOn()

@@ -33,11 +33,11 @@ int sectorNumber(const QString& label)
 void spin(GameFixture& g, const QString& sector, int slowTurn)
 {
     StudioForm& s = g.studio();
-    if (!s.KrutButton.enabled || !s.KrutButton.visible)
+    if (!s.spinButton.enabled || !s.spinButton.visible)
         throw std::logic_error("the spin button cannot be pressed");
     g.random.push({sectorNumber(sector) - 1, slowTurn});
-    g.click([&] { s.KrutButtonClick(); });
-    while (s.Timer6.isRunning() || s.Timer7.isRunning())
+    g.click([&] { s.spinClicked(); });
+    while (s.wheelStepTimer.isRunning() || s.sectorMoveTimer.isRunning())
         g.clock.fireNext();
 }
 
@@ -45,20 +45,20 @@ void letter(GameFixture& g, const QString& letter)
 {
     const int n = Alphabet::indexOf(letter.at(0));
     StudioForm& s = g.studio();
-    if (!s.SpeedButton[n].enabled || !s.SpeedButton[n].visible)
+    if (!s.letterButtons[n].enabled || !s.letterButtons[n].visible)
         throw std::logic_error("the letter button cannot be pressed");
-    g.click([&] { s.SpeedButtonClick(n); });
+    g.click([&] { s.letterClicked(n); });
 }
 
 void nameWord(GameFixture& g, const QString& word)
 {
     StudioForm& s = g.studio();
-    if (!s.Edit1.visible) {
-        if (!s.SlovoButton.enabled)
+    if (!s.wordBox.visible) {
+        if (!s.wordButton.enabled)
             throw std::logic_error("the word button cannot be pressed");
-        g.click([&] { s.SlovoButtonClick(); });
+        g.click([&] { s.wordClicked(); });
     }
-    g.click([&] { s.Edit1Edited(word); });
+    g.click([&] { s.wordEdited(word); });
 }
 
 void waitFor(GameFixture& g, const Timer& timer)

@@ -30,7 +30,7 @@ void nameWord(GameFixture& g, const QString& word);
 // Ticks the clock until `timer` has fired (it must be running).
 void waitFor(GameFixture& g, const Timer& timer);
 // The host's words.
-inline QString host(GameFixture& g) { return g.studio().Question.text; }
+inline QString host(GameFixture& g) { return g.studio().hostSpeech.text; }
 
 
 // A game of `players` (Аня, Боря, Вика) whose rounds play these answers in

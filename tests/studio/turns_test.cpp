@@ -74,11 +74,11 @@ TEST(Turns, OnePlayerGameKeepsTheTurnAndEndsTheRoundOnAWrongWord)
 
     Play::nameWord(g, QStringLiteral("КИТ"));
     EXPECT_EQ(host(g), QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
-    EXPECT_FALSE(s.Timer11.isRunning());
-    EXPECT_EQ(s.EffectiveMoveCount, 0);
+    EXPECT_FALSE(s.lastPlayerWatch.isRunning());
+    EXPECT_EQ(s.lastPlayerMoves, 0);
     EXPECT_FALSE(s.banner.visible);
     g.advance(4000);
-    EXPECT_EQ(s.RoundNumber, 2);
+    EXPECT_EQ(s.roundNumber, 2);
     EXPECT_EQ(s.player(1).totalScore, 300);  // a player out of the round keeps his points
     EXPECT_TRUE(s.player(1).panel.visible);
 }
@@ -96,7 +96,7 @@ TEST(Turns, EveryRoundOpensWithPlayerOne)
     EXPECT_EQ(s.player(2).roundScore, 2000);
     EXPECT_EQ(s.banner.text, QStringLiteral("Следующий раунд!"));
     g.advance(5000);
-    EXPECT_EQ(s.RoundNumber, 2);
+    EXPECT_EQ(s.roundNumber, 2);
     EXPECT_EQ(s.currentSlot(), 1);
     EXPECT_EQ(s.player(2).totalScore, 2000);
     EXPECT_EQ(s.player(2).roundScore, 0);
@@ -123,10 +123,10 @@ TEST_P(GameResult, NamesTheWinnerOrADraw)
     s.player(1).roundScore = c.scores[0];
     s.player(2).roundScore = c.scores[1];
     s.player(3).roundScore = c.scores[2];
-    g.click([&] { s.StartRound(); });
+    g.click([&] { s.startRound(); });
     EXPECT_TRUE(g.screens->endOfGame.isVisible());
     EXPECT_FALSE(s.isVisible());
-    EXPECT_EQ(g.screens->endOfGame.Edit1.text, QString::fromUtf8(c.expected));
+    EXPECT_EQ(g.screens->endOfGame.resultBox.text, QString::fromUtf8(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Turns, GameResult,
@@ -148,19 +148,19 @@ TEST(Turns, EndScreenOffersTheExitAfterFiveSeconds)
     for (int game = 0; game < 2; ++game) {
         Play::start(g, {QStringLiteral("Аня")}, 1);
         g.advance(5000);
-        Play::nameWord(g, s.Answer);
+        Play::nameWord(g, s.answer);
         g.advance(5000);
         ASSERT_TRUE(end.isVisible());
-        EXPECT_EQ(end.Edit1.text, QStringLiteral("Аня"));
+        EXPECT_EQ(end.resultBox.text, QStringLiteral("Аня"));
         g.advance(4999);
-        EXPECT_FALSE(end.SpeedButton1.visible);
+        EXPECT_FALSE(end.exitButton.visible);
         g.advance(1);
-        EXPECT_TRUE(end.SpeedButton1.visible);
-        g.click([&] { end.SpeedButton1Click(); });
+        EXPECT_TRUE(end.exitButton.visible);
+        g.click([&] { end.exitClicked(); });
         EXPECT_TRUE(g.screens->menu.isVisible());
         EXPECT_FALSE(end.isVisible());
-        EXPECT_TRUE(end.Edit1.text.isEmpty());
-        EXPECT_FALSE(end.SpeedButton1.visible);
+        EXPECT_TRUE(end.resultBox.text.isEmpty());
+        EXPECT_FALSE(end.exitButton.visible);
     }
 }
 
@@ -172,13 +172,13 @@ TEST(Turns, NineRoundsEndWithTheClosingBanner)
     Play::start(g, {QStringLiteral("Аня")}, 9);
     for (int round = 1; round <= 9; ++round) {
         g.advance(5000);
-        ASSERT_EQ(s.RoundNumber, round);
-        Play::nameWord(g, s.Answer);
+        ASSERT_EQ(s.roundNumber, round);
+        Play::nameWord(g, s.answer);
         EXPECT_EQ(s.banner.text, round == 9 ? QStringLiteral("Игра окончена!") : QStringLiteral("Следующий раунд!"));
         g.advance(5000);
     }
-    EXPECT_EQ(s.RoundNumber, 10);
-    EXPECT_EQ(s.Answer, s.RoundAnswers[10]);
+    EXPECT_EQ(s.roundNumber, 10);
+    EXPECT_EQ(s.answer, s.roundAnswers[10]);
     EXPECT_EQ(s.player(1).totalScore, 18000);
     EXPECT_TRUE(g.screens->endOfGame.isVisible());
 }
@@ -190,24 +190,24 @@ TEST(Turns, NewGameStopsTheOldChainAndClosesTheWordBox)
     StudioForm& s = g.studio();
     Play::start(g, Three, 3);
     g.advance(5000);
-    g.click([&] { s.SlovoButtonClick(); });
-    ASSERT_TRUE(s.Edit1.visible);
+    g.click([&] { s.wordClicked(); });
+    ASSERT_TRUE(s.wordBox.visible);
     Play::start(g, Three, 3);  // through the menu again, names kept
-    EXPECT_FALSE(s.Edit1.visible);
-    EXPECT_FALSE(s.WordEntryMode);
+    EXPECT_FALSE(s.wordBox.visible);
+    EXPECT_FALSE(s.wordEntryOpen);
     g.advance(5000);
     g.random.push({0, 0});
-    g.click([&] { s.KrutButtonClick(); });
-    ASSERT_TRUE(s.Timer6.isRunning());
-    const QString wheelAt = s.S[1].text;
+    g.click([&] { s.spinClicked(); });
+    ASSERT_TRUE(s.wheelStepTimer.isRunning());
+    const QString wheelAt = s.sectorLabels[1].text;
     g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    g.click([&] { s.SpeedButton34Click(); });
-    for (Timer* t : {&s.Timer2, &s.Timer3, &s.Timer4, &s.Timer5, &s.Timer6, &s.Timer7, &s.Timer8, &s.Timer9,
-                     &s.Timer10, &s.Timer11})
+    g.click([&] { s.newGameClicked(); });
+    for (Timer* t : {&s.promptTimer, &s.nextRoundTimer, &s.roundLostTimer, &s.prizeReturnTimer, &s.wheelStepTimer, &s.sectorMoveTimer, &s.missedLetterTimer, &s.boxesReturnTimer,
+                     &s.toBoxesTimer, &s.lastPlayerWatch})
         EXPECT_FALSE(t->isRunning()) << t->name().toStdString();
-    EXPECT_TRUE(s.Timer1.isRunning());
-    EXPECT_EQ(s.S[1].text, wheelAt);  // the wheel stays where it was
-    EXPECT_EQ(s.RoundNumber, 1);
+    EXPECT_TRUE(s.firstTurnTimer.isRunning());
+    EXPECT_EQ(s.sectorLabels[1].text, wheelAt);  // the wheel stays where it was
+    EXPECT_EQ(s.roundNumber, 1);
     g.advance(2000);
     EXPECT_EQ(host(g), QStringLiteral("Первым ходит Аня."));
 }
@@ -223,12 +223,12 @@ TEST(Turns, NewGameDuringTheRoundBannerStartsClean)
     Play::nameWord(g, QStringLiteral("КОТ"));
     ASSERT_TRUE(s.banner.visible);
     g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    g.click([&] { s.SpeedButton34Click(); });
+    g.click([&] { s.newGameClicked(); });
     EXPECT_FALSE(s.banner.visible);
     g.advance(5000);
     Play::spin(g, QStringLiteral("100"));
     Play::letter(g, QStringLiteral("О"));
-    EXPECT_TRUE(s.KrutButton.enabled && s.SlovoButton.enabled);
+    EXPECT_TRUE(s.spinButton.enabled && s.wordButton.enabled);
 }
 
 // "Новая игра" counts the players the set-up named, even when the last of them is out of the round.
@@ -246,8 +246,8 @@ TEST(Turns, NewGameCountsPlayersFromTheirNames)
     Play::nameWord(g, QStringLiteral("ЛЕС"));
     ASSERT_FALSE(s.player(3).panel.visible);
     g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    g.click([&] { s.SpeedButton34Click(); });
-    EXPECT_EQ(s.PlayerCount, 3);
+    g.click([&] { s.newGameClicked(); });
+    EXPECT_EQ(s.playerCount, 3);
     EXPECT_TRUE(s.player(3).panel.visible);
 }
 
@@ -259,21 +259,21 @@ TEST(Turns, ExitStopsTheGameBehindTheMenu)
     Play::start(g, Three, 1);
     g.advance(5000);
     g.random.push({0, 0});
-    g.click([&] { s.KrutButtonClick(); });
-    g.click([&] { s.BitBtn1Click(); });
+    g.click([&] { s.spinClicked(); });
+    g.click([&] { s.exitClicked(); });
     EXPECT_TRUE(g.screens->menu.isVisible());
     EXPECT_FALSE(s.isVisible());
     EXPECT_FALSE(g.clock.hasPending());
     g.advance(60000);
     EXPECT_FALSE(g.screens->endOfGame.isVisible());
 
-    g.click([&] { g.screens->menu.BitBtn1Click(); });
-    g.click([&] { g.screens->setup.BitBtn1Click(); });
+    g.click([&] { g.screens->menu.newGameClicked(); });
+    g.click([&] { g.screens->setup.okClicked(); });
     ASSERT_TRUE(s.isVisible());
-    EXPECT_FALSE(s.KrutButton.enabled);
-    EXPECT_FALSE(s.SlovoButton.enabled);
+    EXPECT_FALSE(s.spinButton.enabled);
+    EXPECT_FALSE(s.wordButton.enabled);
     for (int n = 1; n <= 33; ++n)
-        EXPECT_FALSE(s.SpeedButton[n].enabled);
+        EXPECT_FALSE(s.letterButtons[n].enabled);
     EXPECT_TRUE(s.newGameButton.enabled);
 }
 
@@ -287,13 +287,13 @@ TEST(Turns, TooFewQuestionsForTheRoundsIsReported)
     g.startGame({QStringLiteral("Аня")}, 5);
     ASSERT_EQ(g.errors.size(), 1);
     EXPECT_TRUE(g.errors[0].contains(QStringLiteral("3 вопроса")));
-    EXPECT_FALSE(g.studio().Timer1.isRunning());
+    EXPECT_FALSE(g.studio().firstTurnTimer.isRunning());
 
     g.startGame({QStringLiteral("Аня")}, 3);  // three are enough for three rounds
     EXPECT_EQ(g.errors.size(), 1);
-    EXPECT_TRUE(g.studio().Timer1.isRunning());
+    EXPECT_TRUE(g.studio().firstTurnTimer.isRunning());
     for (int round = 1; round <= 3; ++round)
-        EXPECT_FALSE(g.studio().RoundAnswers[static_cast<std::size_t>(round)].isEmpty());
+        EXPECT_FALSE(g.studio().roundAnswers[static_cast<std::size_t>(round)].isEmpty());
 }
 
 // Scores stop at the 32-bit limit instead of wrapping to a negative number.

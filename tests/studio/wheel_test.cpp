@@ -45,17 +45,17 @@ TEST(Wheel, SpinLastsAsTheSlowDownGives)
     const Draw draws[] = {{"750", 0}, {"П", 2}, {"П", 1}, {"400", 0}, {"0", 2}, {"x2", 1}, {"0", 0}};
     for (const Draw& d : draws) {
         const QString sector = QString::fromUtf8(d.sector);
-        const int from = wheelIndex(f.s.S[1].text);
+        const int from = wheelIndex(f.s.sectorLabels[1].text);
         const int extra = ((from - wheelIndex(sector)) % 16 + 16) % 16;
         // Back to a state where the spin button can be pressed.
-        f.s.KrutButton.enable();
+        f.s.spinButton.enable();
         f.g.random.push({wheelIndex(sector) - 1, d.slow});
         f.g.sounds.clear();
-        f.g.click([&] { f.s.KrutButtonClick(); });
-        EXPECT_EQ(f.s.Timer6.interval(), 150);
+        f.g.click([&] { f.s.spinClicked(); });
+        EXPECT_EQ(f.s.wheelStepTimer.interval(), 150);
         const std::int64_t t0 = f.g.clock.now();
         int steps = 0;
-        while (f.s.Timer6.isRunning()) {
+        while (f.s.wheelStepTimer.isRunning()) {
             f.g.clock.fireNext();
             ++steps;
         }
@@ -68,12 +68,12 @@ TEST(Wheel, SpinLastsAsTheSlowDownGives)
         EXPECT_EQ(f.g.sounds.count(Sound::WheelTick), steps);
         EXPECT_EQ(f.g.sounds.played.size(), static_cast<std::size_t>(steps) + 1);
         EXPECT_EQ(f.g.sounds.played.back(), sector == QStringLiteral("П") ? Sound::Sting : sectorSound) << d.sector;
-        EXPECT_EQ(f.s.S[1].text, sector);
-        EXPECT_EQ(f.s.SS.text, sector);
-        EXPECT_TRUE(f.s.Timer7.isRunning());
+        EXPECT_EQ(f.s.sectorLabels[1].text, sector);
+        EXPECT_EQ(f.s.drawnSector.text, sector);
+        EXPECT_TRUE(f.s.sectorMoveTimer.isRunning());
         f.g.click([&] {
-            f.s.Timer7.stop();
-            f.s.Timer2.stop();
+            f.s.sectorMoveTimer.stop();
+            f.s.promptTimer.stop();
         });
     }
 }
@@ -83,19 +83,19 @@ TEST(Wheel, AnnouncementThenTheMoveThreeSecondsLater)
 {
     Fixture f;
     f.g.random.push({Play::sectorNumber(QStringLiteral("500")) - 1, 0, 2});
-    f.g.click([&] { f.s.KrutButtonClick(); });
-    EXPECT_FALSE(f.s.KrutButton.enabled);
-    EXPECT_FALSE(f.s.SlovoButton.enabled);
-    while (f.s.Timer6.isRunning())
+    f.g.click([&] { f.s.spinClicked(); });
+    EXPECT_FALSE(f.s.spinButton.enabled);
+    EXPECT_FALSE(f.s.wordButton.enabled);
+    while (f.s.wheelStepTimer.isRunning())
         f.g.clock.fireNext();
     EXPECT_EQ(host(f.g), QStringLiteral("Эта куча очков будет ваша, если вы правильно назовёте букву."));
     f.g.advance(2999);
-    EXPECT_FALSE(f.s.SpeedButton[1].enabled);
+    EXPECT_FALSE(f.s.letterButtons[1].enabled);
     f.g.advance(1);
     for (int n = 1; n <= 33; ++n)
-        EXPECT_TRUE(f.s.SpeedButton[n].enabled);
-    EXPECT_FALSE(f.s.KrutButton.enabled);
-    EXPECT_FALSE(f.s.TakePriz.visible);
+        EXPECT_TRUE(f.s.letterButtons[n].enabled);
+    EXPECT_FALSE(f.s.spinButton.enabled);
+    EXPECT_FALSE(f.s.takePrizeButton.visible);
 }
 
 // "0" passes the turn with the score untouched; "Б" clears only the current round score.
@@ -125,12 +125,12 @@ TEST(Wheel, PrizeOfferLapsesWithALetter)
 {
     Fixture f;
     Play::spin(f.g, QStringLiteral("П"));
-    EXPECT_TRUE(f.s.TakePriz.visible);
-    EXPECT_TRUE(f.s.SpeedButton[1].enabled);
+    EXPECT_TRUE(f.s.takePrizeButton.visible);
+    EXPECT_TRUE(f.s.letterButtons[1].enabled);
     Play::letter(f.g, QStringLiteral("К"));
-    EXPECT_FALSE(f.s.TakePriz.visible);
+    EXPECT_FALSE(f.s.takePrizeButton.visible);
     EXPECT_EQ(f.s.player(1).roundScore, 0);
-    EXPECT_EQ(f.s.LettersInRow, 1);
+    EXPECT_EQ(f.s.lettersInRow, 1);
 }
 
 // "+" enables the covered tiles instead of the letters.
@@ -139,10 +139,10 @@ TEST(Wheel, PlusEnablesTheTiles)
     Fixture f;
     Play::spin(f.g, QStringLiteral("+"));
     for (int n = 1; n <= 3; ++n)
-        EXPECT_TRUE(f.s.Zas[n].enabled && f.s.Zas[n].visible);
+        EXPECT_TRUE(f.s.tiles[n].enabled && f.s.tiles[n].visible);
     for (int n = 1; n <= 33; ++n)
-        EXPECT_FALSE(f.s.SpeedButton[n].enabled);
-    EXPECT_FALSE(f.s.KrutButton.enabled);
+        EXPECT_FALSE(f.s.letterButtons[n].enabled);
+    EXPECT_FALSE(f.s.spinButton.enabled);
 }
 
 // When every letter is used but a hyphen or digit stays covered, a letter sector lets the player spin or name the word.
@@ -155,10 +155,10 @@ TEST(Wheel, LetterSectorWithNoLetterLeftKeepsTheTurnOpen)
     Play::spin(g, QStringLiteral("100"));
     Play::letter(g, QStringLiteral("Ф"));
     for (int n = 1; n <= 33; ++n)
-        s.SpeedButton[n].hide();  // every other letter already named this round
+        s.letterButtons[n].hide();  // every other letter already named this round
     Play::spin(g, QStringLiteral("400"));
-    EXPECT_TRUE(s.KrutButton.enabled);
-    EXPECT_TRUE(s.SlovoButton.enabled);
+    EXPECT_TRUE(s.spinButton.enabled);
+    EXPECT_TRUE(s.wordButton.enabled);
     Play::nameWord(g, QStringLiteral("Ф-1"));
     EXPECT_EQ(s.player(1).roundScore, 2100);
 }
@@ -173,16 +173,16 @@ TEST(Wheel, PrizeLapsesWithTheNextSpinOrWord)
         Play::start(g, {QStringLiteral("Аня")}, 1);
         g.advance(5000);
         for (int n = 1; n <= 33; ++n)
-            s.SpeedButton[n].hide();
+            s.letterButtons[n].hide();
         Play::spin(g, QStringLiteral("П"));
-        ASSERT_TRUE(s.TakePriz.visible);
-        ASSERT_TRUE(s.KrutButton.enabled);
+        ASSERT_TRUE(s.takePrizeButton.visible);
+        ASSERT_TRUE(s.spinButton.enabled);
         if (spinAgain) {
             g.random.push({0, 0});
-            g.click([&] { s.KrutButtonClick(); });
+            g.click([&] { s.spinClicked(); });
         } else {
-            g.click([&] { s.SlovoButtonClick(); });
+            g.click([&] { s.wordClicked(); });
         }
-        EXPECT_FALSE(s.TakePriz.visible);
+        EXPECT_FALSE(s.takePrizeButton.visible);
     }
 }

@@ -14,30 +14,30 @@ TEST(Word, RightWordWinsTheRound)
     Game game({QStringLiteral("КАРАВАН")});
     Play::spin(game.g, QStringLiteral("100"));
     Play::letter(game.g, QStringLiteral("А"));
-    game.g.click([&] { game.s.SlovoButtonClick(); });
-    EXPECT_TRUE(game.s.Edit1.visible);
-    EXPECT_FALSE(game.s.KrutButton.enabled || game.s.SlovoButton.enabled);
+    game.g.click([&] { game.s.wordClicked(); });
+    EXPECT_TRUE(game.s.wordBox.visible);
+    EXPECT_FALSE(game.s.spinButton.enabled || game.s.wordButton.enabled);
     for (int n = 1; n <= 33; ++n)
-        EXPECT_TRUE(game.s.SpeedButton[n].visible && game.s.SpeedButton[n].enabled);
+        EXPECT_TRUE(game.s.letterButtons[n].visible && game.s.letterButtons[n].enabled);
 
-    game.g.click([&] { game.s.Edit1Edited(QStringLiteral("караВа")); });  // typed letters become capitals
-    EXPECT_EQ(game.s.Edit1.text, QStringLiteral("КАРАВА"));
-    EXPECT_TRUE(game.s.Edit1.visible);
+    game.g.click([&] { game.s.wordEdited(QStringLiteral("караВа")); });  // typed letters become capitals
+    EXPECT_EQ(game.s.wordBox.text, QStringLiteral("КАРАВА"));
+    EXPECT_TRUE(game.s.wordBox.visible);
     Play::letter(game.g, QStringLiteral("Н"));  // the letter buttons type too
-    EXPECT_FALSE(game.s.Edit1.visible);
-    EXPECT_TRUE(game.s.Edit1.text.isEmpty());
+    EXPECT_FALSE(game.s.wordBox.visible);
+    EXPECT_TRUE(game.s.wordBox.text.isEmpty());
     EXPECT_EQ(host(game.g), QStringLiteral("!!!!Правильно!!!!"));
     EXPECT_EQ(game.s.player(1).roundScore, 300 + 2000);
     for (int i = 1; i <= 12; ++i)
-        EXPECT_FALSE(game.s.Zas[i].visible);
+        EXPECT_FALSE(game.s.tiles[i].visible);
     EXPECT_TRUE(game.s.banner.visible);
     EXPECT_EQ(game.s.banner.text, QStringLiteral("Следующий раунд!"));
-    EXPECT_FALSE(game.s.SpeedButton[1].visible);  // "А" was used before the entry opened
-    EXPECT_TRUE(game.s.SpeedButton[15].visible);   // "Н" was only typed
+    EXPECT_FALSE(game.s.letterButtons[1].visible);  // "А" was used before the entry opened
+    EXPECT_TRUE(game.s.letterButtons[15].visible);   // "Н" was only typed
     for (int n = 1; n <= 33; ++n)
-        EXPECT_FALSE(game.s.SpeedButton[n].enabled);
+        EXPECT_FALSE(game.s.letterButtons[n].enabled);
     game.g.advance(5000);
-    EXPECT_EQ(game.s.RoundNumber, 2);
+    EXPECT_EQ(game.s.roundNumber, 2);
 }
 
 // A wrong word puts the player out; his points stay; the used letters disappear again.
@@ -51,11 +51,11 @@ TEST(Word, WrongWordPutsThePlayerOut)
     EXPECT_EQ(game.s.player(1).roundScore, 450);
     EXPECT_EQ(game.s.currentSlot(), 2);
     EXPECT_EQ(host(game.g), QStringLiteral("Сейчас ходит Боря"));
-    EXPECT_FALSE(game.s.Edit1.visible);
-    EXPECT_FALSE(game.s.SpeedButton[16].visible);
-    EXPECT_TRUE(game.s.SpeedButton[1].visible);
-    EXPECT_FALSE(game.s.SpeedButton[1].enabled);
-    EXPECT_TRUE(game.s.Zas[1].visible);
+    EXPECT_FALSE(game.s.wordBox.visible);
+    EXPECT_FALSE(game.s.letterButtons[16].visible);
+    EXPECT_TRUE(game.s.letterButtons[1].visible);
+    EXPECT_FALSE(game.s.letterButtons[1].enabled);
+    EXPECT_TRUE(game.s.tiles[1].visible);
     game.g.advance(5000);
     EXPECT_EQ(game.s.player(1).totalScore, 0);
 }
@@ -67,9 +67,9 @@ TEST(Word, LookAlikeCharactersAreWrong)
     Play::nameWord(game.g, QStringLiteral("TУ154"));  // Latin T
     EXPECT_EQ(host(game.g), QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
     for (int i = 1; i <= 12; ++i)
-        EXPECT_FALSE(game.s.Zas[i].visible);
-    EXPECT_TRUE(game.s.Timer4.isRunning());
-    EXPECT_FALSE(game.s.Timer3.isRunning());
+        EXPECT_FALSE(game.s.tiles[i].visible);
+    EXPECT_TRUE(game.s.roundLostTimer.isRunning());
+    EXPECT_FALSE(game.s.nextRoundTimer.isRunning());
 }
 
 // The last round's right word shows "Игра окончена!", and the game ends 5 s later.

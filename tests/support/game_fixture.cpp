@@ -16,16 +16,16 @@ GameFixture::GameFixture(const std::vector<std::pair<QString, QString>>& base)
 
 void GameFixture::startGame(const QStringList& names, int rounds)
 {
-    click([&] { screens->menu.BitBtn1Click(); });
+    click([&] { screens->menu.newGameClicked(); });
     SetupForm& setup = screens->setup;
     click([&] {
-        setup.Edit1.text = names.value(0);
-        setup.Edit2.text = names.value(1);
-        setup.Edit3.text = names.value(2);
-        setup.LevelChange(rounds - 1);
-        setup.BitBtn1Click();
+        setup.nameBox1.text = names.value(0);
+        setup.nameBox2.text = names.value(1);
+        setup.nameBox3.text = names.value(2);
+        setup.roundsSliderMoved(rounds - 1);
+        setup.okClicked();
     });
-    click([&] { studio().SpeedButton34Click(); });
+    click([&] { studio().newGameClicked(); });
 }
 
 std::vector<std::pair<QString, QString>> sampleBase()
