@@ -25,24 +25,8 @@ void MenuForm::link(StudioForm& studio, EditorForm& editor, SetupForm& setup, Ru
 
 void MenuForm::newGameClicked()
 {
-    StudioForm& s = *m_studio;
-    s.wordBox.hide();
-    s.spinButton.disable();
-    s.wordButton.disable();
-    s.hostSpeech.text = QStringLiteral("Добро пожаловать на Словодром!");
-    for (int n = 1; n <= 12; ++n) {
-        s.tiles[n].hide();
-        s.letters[n].text.clear();
-    }
-    s.banner.hide();
-    s.takePrizeButton.hide();
-    s.roundBox.text = QStringLiteral("1");
+    m_studio->clearForNewPlayers();
     switchTo(*m_setup);
-    for (int slot = 1; slot <= 3; ++slot) {
-        s.player(slot).nameLabel.text.clear();
-        s.player(slot).roundLabel.text = QStringLiteral("0");
-        s.player(slot).panel.hide();
-    }
 }
 
 void MenuForm::editorClicked()

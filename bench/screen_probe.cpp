@@ -239,7 +239,7 @@ public:
         // The wheel: the click, then a few of its steps.
         measure("studio_spin_click", st, click(st, st.spinButton.text));
         for (int step = 0; step < 6; ++step)
-            measure("studio_spin_step", st, [this, &st] { m_app.wheelStep = &st.wheelStep; });
+            measure("studio_spin_step", st, [this, &st] { m_app.wheelStep = &st.wheel.stepsIntoTurn(); });
         stopStudioTimers();
 
         // A letter that opens tiles.

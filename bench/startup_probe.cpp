@@ -149,8 +149,8 @@ int main(int argc, char** argv)
                     return;
                 *done = true;
                 // The wheel's own formula: 16w steps of 150 ms, then 150 + 25j ms for j = 1..16+d.
-                const int w = studio.wheelSlowTurn;
-                const int d = 16 * studio.wheelTurns + studio.wheelStep - 16 * (w + 1);
+                const int w = studio.wheel.fullTurns();
+                const int d = 16 * studio.wheel.turns() + studio.wheel.stepsIntoTurn() - 16 * (w + 1);
                 double formula = 16 * w * 0.150;
                 for (int j = 1; j <= 16 + d; ++j)
                     formula += 0.150 + 0.025 * j;

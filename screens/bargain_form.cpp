@@ -127,7 +127,7 @@ void BargainForm::writeCarriers(int points)
     if (!m_studio)
         return;
     const int current = m_studio->currentSlot();
-    for (int slot = 1; slot <= 3; ++slot)
+    for (int slot = 1; slot <= Player::Slots; ++slot)
         m_studio->player(slot).prizeCarrier.text = QString::number(slot == current ? points : 0);
 }
 

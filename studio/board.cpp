@@ -1,37 +1,89 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "+" sector: opening any covered letter by clicking its tile.
-#include "studio_form.h"
+#include "board.h"
 
-#include "alphabet.h"
-
-void StudioForm::tileClicked(int n)
+Board::Board()
 {
-    if (n < 1 || n > 12 || !tiles[n].visible || !tiles[n].enabled)
-        return;
-    const int coveredBefore = coveredTiles();
-    tiles[n].hide();
-    hostSpeech.text = QStringLiteral("Теперь вы можете крутить барабан или назвать слово!");
-    enableTurnButtons(true);
-    for (int j = 1; j <= 12; ++j)
-        tiles[j].disable();
-    const QString chosen = letters[n].text;
-    for (int j = 1; j <= 12; ++j)
-        if (!chosen.isEmpty() && letters[j].text == chosen)
-            tiles[j].hide();
-    if (chosen.size() == 1) {
-        if (const int letter = Alphabet::indexOf(chosen.at(0)))
-            letterButtons[letter].hide();
+    for (int n = 1; n <= Tiles; ++n) {
+        tile(n) = Control{true, false, {}, 0};
+        letter(n) = Control{false, true, QStringLiteral("Ю"), Colors::Black};
     }
-    soundOfOpenedTiles(coveredBefore - coveredTiles());
-    if (allTilesHidden()) {
-        hostSpeech.text = QStringLiteral("Все буквы открыты!");
-        showRoundBanner();
-        enableTurnButtons(false);
-        lastPlayerWatch.stop();
-        nextRoundTimer.start();
+}
+
+void Board::setWord(const QString& word)
+{
+    for (int n = 1; n <= Tiles; ++n) {
+        letter(n).text.clear();
+        letter(n).hide();
+        tile(n).hide();
     }
-    if (lastPlayerMoves == 3) {
-        spinButton.disable();
-        lastPlayerMoves = 4;
+    for (int n = 1; n <= word.size() && n <= Tiles; ++n) {
+        tile(n).show();
+        letter(n).show();
+        letter(n).text = word.at(n - 1);
     }
+}
+
+void Board::hideLetters()
+{
+    for (int n = 1; n <= Tiles; ++n)
+        letter(n).hide();
+}
+
+void Board::wipe()
+{
+    for (int n = 1; n <= Tiles; ++n) {
+        tile(n).hide();
+        letter(n).text.clear();
+    }
+}
+
+int Board::open(QChar wanted)
+{
+    int count = 0;
+    for (int n = 1; n <= Tiles; ++n) {
+        if (letter(n).text.size() == 1 && letter(n).text.at(0) == wanted) {
+            tile(n).hide();
+            ++count;
+        }
+    }
+    return count;
+}
+
+int Board::openLike(int n)
+{
+    const int before = covered();
+    tile(n).hide();
+    const QString chosen = letter(n).text;
+    for (int j = 1; j <= Tiles; ++j)
+        if (!chosen.isEmpty() && letter(j).text == chosen)
+            tile(j).hide();
+    return before - covered();
+}
+
+void Board::reveal()
+{
+    for (int n = 1; n <= Tiles; ++n)
+        tile(n).hide();
+}
+
+void Board::setTilesEnabled(bool enabled)
+{
+    for (int n = 1; n <= Tiles; ++n)
+        tile(n).enabled = enabled;
+}
+
+int Board::covered() const
+{
+    int count = 0;
+    for (int n = 1; n <= Tiles; ++n)
+        count += tiles[static_cast<std::size_t>(n)].visible ? 1 : 0;
+    return count;
+}
+
+QString Board::word() const
+{
+    QString spelled;
+    for (int n = 1; n <= Tiles; ++n)
+        spelled += letters[static_cast<std::size_t>(n)].text;
+    return spelled;
 }

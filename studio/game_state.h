@@ -4,8 +4,22 @@
 #include <QChar>
 #include <QString>
 
+#include "alphabet.h"
+#include "question_choice.h"
+
 #include <array>
 #include <cstdint>
+
+// When one player is left in a round he has three moves that count (a spin,
+// a "+" tile); then he must name the word.
+enum class LastPlayerMoves {
+    Off,            // more than one player in the round
+    FirstTaken,
+    SecondTaken,
+    ThirdTaken,
+    UsedUp,         // the word entry is forced
+    UsedUpAtBonus,  // used up while the two boxes were on; back to UsedUp on return
+};
 
 // Everything the studio remembers about a game beyond its controls. Who is in
 // the round and whose turn it is live in the controls themselves (a visible
@@ -16,14 +30,15 @@ struct GameState {
     int playerCount = 0;
     int roundCount = 0;
     int roundNumber = 0;  // 0 before the first round, roundCount + 1 once the game is over
-    std::array<std::int64_t, 11> pickedRecords{};
-    std::array<QString, 11> roundQuestions;
-    std::array<QString, 11> roundAnswers;
+    // Rounds 1..GameQuestions::Slots.
+    std::array<std::int64_t, GameQuestions::Slots + 1> pickedRecords{};
+    std::array<QString, GameQuestions::Slots + 1> roundQuestions;
+    std::array<QString, GameQuestions::Slots + 1> roundAnswers;
 
     // The round.
     QString answer;
-    std::array<int, 34> letterFree{};  // 1: the letter was not used before the word entry opened
-    int lastPlayerMoves = 0;        // the last player's three moves: 0 off, 1..3 taken, 4 used up, 5 used up, bonus first
+    std::array<int, Alphabet::Size + 1> letterFree{};  // 1: the letter was not used before the word entry opened
+    LastPlayerMoves lastPlayerMoves = LastPlayerMoves::Off;
     bool firstTurnPending = false;
 
     // The turn.
@@ -35,10 +50,6 @@ struct GameState {
     bool wordEntryOpen = false;
     bool wordSolvedAtBonus = false;
 
-    // The wheel's animation.
-    int wheelTurns = 0;
-    int wheelStep = 0;
-    int wheelSlowTurn = 0;
 };
 
 // Scores are 32-bit; they stop at the limit rather than wrap, and never fall below 0.

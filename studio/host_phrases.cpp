@@ -81,4 +81,19 @@ QString threeInRow(int r)
     return QString::fromUtf8(phrases[r]);
 }
 
+QString tileOpened()
+{
+    return QStringLiteral("Теперь вы можете крутить барабан или назвать слово!");
+}
+
+QString wordGuessed()
+{
+    return QStringLiteral("Вы отгадали слово!");
+}
+
+QString nextRoundBanner()
+{
+    return QStringLiteral("Следующий раунд!");
+}
+
 }

@@ -13,4 +13,12 @@ QString correctLetter(int r);
 QString manyLetters(int r, int count);
 // The third correct letter in a row: the two boxes.
 QString threeInRow(int r);
+
+// Fixed lines said in more than one place.
+// A tile of the "+" sector is open: the player goes on.
+QString tileOpened();
+// The whole word is open, by letters or by the two boxes' last letter.
+QString wordGuessed();
+// The banner between rounds.
+QString nextRoundBanner();
 }

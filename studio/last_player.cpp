@@ -2,12 +2,14 @@
 // The last player left in a round: three effective moves, then the word.
 #include "studio_form.h"
 
+#include "host_phrases.h"
+
 void StudioForm::lastPlayerAfterLetter(int count)
 {
-    if (lastPlayerMoves > 0) {
-        if (count >= 1 && lastPlayerMoves < 3)
+    if (lastPlayerMoves != LastPlayerMoves::Off) {
+        if (count >= 1 && lastPlayerMoves < LastPlayerMoves::ThirdTaken)
             hostSpeech.text = QStringLiteral("Правильно! Назовём слово?");
-        if (count == 0 && lastPlayerMoves < 3)
+        if (count == 0 && lastPlayerMoves < LastPlayerMoves::ThirdTaken)
             hostSpeech.text = QStringLiteral("Нет такой буквы в этом слове. Что будем делать?");
         if (banner.visible) {
             hostSpeech.text = QStringLiteral("!!!Правильно!!!");
@@ -15,11 +17,11 @@ void StudioForm::lastPlayerAfterLetter(int count)
             enableTurnButtons(false);
         }
     }
-    if (lastPlayerMoves == 3) {
+    if (lastPlayerMoves == LastPlayerMoves::ThirdTaken) {
         hostSpeech.text = QStringLiteral("Три хода истекли. Назовите слово.");
-        lastPlayerMoves = 4;
+        lastPlayerMoves = LastPlayerMoves::UsedUp;
     }
-    if (banner.visible && lastPlayerMoves != 0) {
+    if (banner.visible && lastPlayerMoves != LastPlayerMoves::Off) {
         hostSpeech.text = QStringLiteral("!!!Правильно!!!");
         lastPlayerWatch.stop();
         enableTurnButtons(false);
@@ -28,13 +30,13 @@ void StudioForm::lastPlayerAfterLetter(int count)
 
 void StudioForm::watchLastPlayer()
 {
-    if (hostSpeech.text == QStringLiteral("Теперь вы можете крутить барабан или назвать слово!"))
+    if (hostSpeech.text == HostPhrases::tileOpened())
         hostSpeech.text = QStringLiteral("Буква открыта!");
-    if (lastPlayerMoves == 4 && lettersInRow == 3) {
-        lastPlayerMoves = 5;
+    if (lastPlayerMoves == LastPlayerMoves::UsedUp && lettersInRow == 3) {
+        lastPlayerMoves = LastPlayerMoves::UsedUpAtBonus;
         spinButton.disable();
     }
-    if (lastPlayerMoves == 4) {
+    if (lastPlayerMoves == LastPlayerMoves::UsedUp) {
         hostSpeech.text = QStringLiteral("Три хода истекли. Назовите слово.");
         lastPlayerWatch.stop();
         enableTurnButtons(false);

@@ -6,13 +6,6 @@
 #include "host_phrases.h"
 #include "runtime.h"
 
-int StudioForm::sectorPoints(const QString& sector)
-{
-    bool ok = false;
-    const int points = sector.toInt(&ok);
-    return ok ? points : 0;
-}
-
 void StudioForm::letterClicked(int n)
 {
     if (n < 1 || n > Alphabet::Size)
@@ -40,14 +33,7 @@ void StudioForm::evaluate()
 
 void StudioForm::judgeLetter()
 {
-    const int points = sectorPoints(sector);
-    int count = 0;
-    for (int i = 1; i <= answer.size() && i <= 12; ++i) {
-        if (answer.at(i - 1) == namedLetter) {
-            ++count;
-            tiles[i].hide();
-        }
-    }
+    const int count = board.open(namedLetter);
     soundOfOpenedTiles(count);
 
     if (count >= 1) {
@@ -58,29 +44,24 @@ void StudioForm::judgeLetter()
             if (sector == QLatin1String("x2"))
                 score = clampedScore(2LL * score);
             else
-                score = clampedScore(static_cast<long long>(score) + static_cast<long long>(points) * count);
+                score = clampedScore(static_cast<long long>(score) + static_cast<long long>(Wheel::points(sector)) * count);
         }
         hostSpeech.text = HostPhrases::correctLetter(m_runtime.random.below(3));
         if (count >= 2)
             hostSpeech.text = HostPhrases::manyLetters(m_runtime.random.below(3), count);
-
-        QString boardWord;
-        if (allTilesHidden())
-            for (int n = 1; n <= 12; ++n)
-                boardWord += letters[n].text;
 
         bool bonusStarted = false;
         if (lettersInRow == 3) {
             bonusStarted = true;
             enableTurnButtons(false);
             disableLetters();
-            if (allTilesHidden())
+            if (board.allOpen())
                 wordSolvedAtBonus = true;
             hostSpeech.text = HostPhrases::threeInRow(m_runtime.random.below(3));
             toBoxesTimer.start();
         }
-        if (boardWord == answer && allTilesHidden() && !bonusStarted) {
-            hostSpeech.text = QStringLiteral("Вы отгадали слово!");
+        if (board.allOpen() && board.word() == answer && !bonusStarted) {
+            hostSpeech.text = HostPhrases::wordGuessed();
             showRoundBanner();
             nextRoundTimer.start();
         }

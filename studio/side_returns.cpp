@@ -3,6 +3,7 @@
 #include "studio_form.h"
 
 #include "bargain_form.h"
+#include "host_phrases.h"
 #include "two_boxes_form.h"
 
 namespace {
@@ -34,7 +35,7 @@ void StudioForm::takePrizeClicked()
 void StudioForm::prizeReturnTimeout()
 {
     prizeReturnTimer.stop();
-    for (int slot = 1; slot <= 3; ++slot)
+    for (int slot = 1; slot <= Player::Slots; ++slot)
         player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + carriedPoints(player(slot).prizeCarrier));
     if (const int slot = currentSlot())
         player(slot).panel.hide();
@@ -42,7 +43,7 @@ void StudioForm::prizeReturnTimeout()
         nextTurn();
     } else {
         hostSpeech.text = QStringLiteral("Как я вижу у нас не осталось игроков! Переходим в следующий раунд!");
-        hideAllTiles();
+        board.reveal();
         showRoundBanner();
         nextRoundTimer.start();
     }
@@ -67,16 +68,16 @@ void StudioForm::boxesReturnTimeout()
     if (const int slot = currentSlot())
         player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + carriedPoints(boxPointsCarrier));
     enableTurnButtons(true);
-    if (lastPlayerMoves == 4)
+    if (lastPlayerMoves == LastPlayerMoves::UsedUp)
         enableTurnButtons(false);
     else
         hostSpeech.text = QStringLiteral("А теперь вы можете крутить барабан, либо назвать слово!");
-    if (lastPlayerMoves == 5)
-        lastPlayerMoves = 4;
+    if (lastPlayerMoves == LastPlayerMoves::UsedUpAtBonus)
+        lastPlayerMoves = LastPlayerMoves::UsedUp;
     if (wordSolvedAtBonus) {
         enableTurnButtons(false);
         lastPlayerWatch.stop();
-        hostSpeech.text = QStringLiteral("Вы отгадали слово!");
+        hostSpeech.text = HostPhrases::wordGuessed();
         showRoundBanner();
         nextRoundTimer.start();
     }

@@ -2,20 +2,11 @@
 #include "studio_form.h"
 
 #include "alphabet.h"
+#include "host_phrases.h"
 #include "runtime.h"
 
 namespace {
 constexpr int Interval1ms = 1;
-}
-
-const std::array<QString, 16>& StudioForm::sectors()
-{
-    static const std::array<QString, 16> all = {
-        QStringLiteral("750"), QStringLiteral("П"),   QStringLiteral("100"), QStringLiteral("Б"),
-        QStringLiteral("50"),  QStringLiteral("+"),   QStringLiteral("250"), QStringLiteral("0"),
-        QStringLiteral("500"), QStringLiteral("x2"),  QStringLiteral("150"), QStringLiteral("300"),
-        QStringLiteral("200"), QStringLiteral("450"), QStringLiteral("350"), QStringLiteral("400")};
-    return all;
 }
 
 StudioForm::StudioForm(Runtime& runtime)
@@ -37,21 +28,14 @@ StudioForm::StudioForm(Runtime& runtime)
                  Timer::Mode::AfterEvent),
       m_runtime(runtime)
 {
-    for (int n = 1; n <= 12; ++n) {
-        tiles[n] = Control{true, false, {}, 0};
-        letters[n] = Control{false, true, QStringLiteral("Ю"), Colors::Black};
-    }
-    for (int slot = 1; slot <= 3; ++slot) {
+    for (int slot = 1; slot <= Player::Slots; ++slot) {
         player(slot).nameLabel.text = QStringLiteral("ИМЯ");
         player(slot).roundLabel.text = QStringLiteral("ОЧКИ");
         player(slot).totalLabel.text = QStringLiteral("ОЧКИ");
         player(slot).panel = Control{false, true, QStringLiteral("Игрок %1:").arg(slot), 0};
         player(slot).prizeCarrier = Control{false, true, {}, 0};
     }
-    banner = Control{false, true, QStringLiteral("Следующий раунд!"), 0};
-    for (int k = 1; k <= 16; ++k)
-        sectorLabels[k].text = sectors()[k - 1];
-    drawnSector.text = sectors()[0];
+    banner = Control{false, true, HostPhrases::nextRoundBanner(), 0};
     for (int n = 1; n <= Alphabet::Size; ++n)
         letterButtons[n] = Control{true, false, QString(Alphabet::letter(n)), 0};
     newGameButton.text = QStringLiteral("Новая игра");
@@ -78,7 +62,7 @@ void StudioForm::link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, 
 
 int StudioForm::currentSlot() const
 {
-    for (int slot = 1; slot <= 3; ++slot)
+    for (int slot = 1; slot <= Player::Slots; ++slot)
         if (player(slot).nameLabel.fontColor == Colors::Red)
             return slot;
     return 0;
@@ -87,7 +71,7 @@ int StudioForm::currentSlot() const
 int StudioForm::visiblePanels() const
 {
     int n = 0;
-    for (int slot = 1; slot <= 3; ++slot)
+    for (int slot = 1; slot <= Player::Slots; ++slot)
         n += player(slot).panel.visible ? 1 : 0;
     return n;
 }
@@ -95,14 +79,6 @@ int StudioForm::visiblePanels() const
 bool StudioForm::onePlayerLeft() const
 {
     return playerCount != 1 && visiblePanels() == 1;
-}
-
-bool StudioForm::allTilesHidden() const
-{
-    for (int n = 1; n <= 12; ++n)
-        if (tiles[n].visible)
-            return false;
-    return true;
 }
 
 bool StudioForm::anyLetterLeft() const
@@ -113,15 +89,9 @@ bool StudioForm::anyLetterLeft() const
     return false;
 }
 
-void StudioForm::hideAllTiles()
-{
-    for (int n = 1; n <= 12; ++n)
-        tiles[n].hide();
-}
-
 void StudioForm::setRed(int slot)
 {
-    for (int s = 1; s <= 3; ++s)
+    for (int s = 1; s <= Player::Slots; ++s)
         player(s).nameLabel.fontColor = s == slot ? Colors::Red : Colors::Black;
 }
 
@@ -149,7 +119,7 @@ void StudioForm::showRoundBanner()
 
 void StudioForm::refreshScores()
 {
-    for (int slot = 1; slot <= 3; ++slot) {
+    for (int slot = 1; slot <= Player::Slots; ++slot) {
         player(slot).roundLabel.text = QString::number(player(slot).roundScore);
         player(slot).totalLabel.text = QString::number(player(slot).totalScore);
     }

@@ -3,10 +3,13 @@
 
 #include "control.h"
 #include "form.h"
+#include "alphabet.h"
+#include "board.h"
 #include "game_state.h"
 #include "player.h"
 #include "sound.h"
 #include "timer.h"
+#include "wheel.h"
 
 #include <array>
 
@@ -22,31 +25,42 @@ class EndForm;
 // The controls carry part of the game state:
 //   a player is in the round     <=> his panel is visible
 //   the current player           <=> his name label is red
-//   letter i of the answer open  <=> tile tiles[i] is hidden
-//   a letter is used this round  <=> its button letterButtons[n] is hidden
+//   letter i of the answer open  <=> the board's tile i is hidden
+//   a letter is used this round  <=> its button is hidden
 // Arrays of controls are indexed by the things' own numbers (tile 1..12,
-// sector 1..16, letter 1..33); entry 0 is unused.
+// sector 1..16, letter 1..33, player 1..3); entry 0 is unused.
 class StudioForm : public Form, public GameState {
 public:
     explicit StudioForm(Runtime& runtime);
     void link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, EndForm& end);
 
     // --- controls ---
-    std::array<Control, 13> tiles;           // board tiles
-    std::array<Control, 13> letters;       // the answer's letters under the tiles
-    Control banner;                        // "Следующий раунд!" / "Игра окончена!"
-    std::array<Control, 17> sectorLabels;             // wheel sector labels, sectorLabels[1] at the pointer
-    std::array<Control, 34> letterButtons;   // letters
-    Control newGameButton;
+    Board board;
+    Wheel wheel;
     Players players;
-    Control drawnSector, hostSpeech, theme, roundBox;
-    Control spinButton, wordButton, wordBox, takePrizeButton, exitButton;
-    Control roundCountCarrier, boxPointsCarrier;  // hidden carriers of numbers between screens
-    Control soundButton;                   // the speaker in the picture's corner: sound on or off
+    std::array<Control, Alphabet::Size + 1> letterButtons;
+    Control banner;  // "Следующий раунд!" / "Игра окончена!"
+    Control hostSpeech, theme, roundBox;
+    Control newGameButton, spinButton, wordButton, takePrizeButton, exitButton;
+    Control wordBox;
+    Control soundButton;  // the speaker in the picture's corner: sound on or off
+    // Hidden carriers of numbers between screens: the rounds chosen at set-up,
+    // the points won in the two boxes.
+    Control roundCountCarrier, boxPointsCarrier;
 
-    // --- timers ---
-    Timer firstTurnTimer, promptTimer, nextRoundTimer, roundLostTimer, prizeReturnTimer, wheelStepTimer, sectorMoveTimer, missedLetterTimer, boxesReturnTimer, toBoxesTimer, lastPlayerWatch;
-    Timer scoreRefresh;
+    // --- timers, named for what their tick does ---
+    Timer firstTurnTimer;     // a round's first turn, after its theme is read
+    Timer promptTimer;        // the host asks to spin or name the word
+    Timer nextRoundTimer;     // the banner goes, the next round begins
+    Timer roundLostTimer;     // nobody named the word: the next round begins
+    Timer prizeReturnTimer;   // back from the bargaining: its points are credited
+    Timer wheelStepTimer;     // one step of the turning wheel
+    Timer sectorMoveTimer;    // the drawn sector takes effect
+    Timer missedLetterTimer;  // after a missed letter the turn passes
+    Timer boxesReturnTimer;   // back from the two boxes: their points are credited
+    Timer toBoxesTimer;       // three letters in a row: off to the two boxes
+    Timer lastPlayerWatch;    // after every event: the last player's moves run out
+    Timer scoreRefresh;       // after every event: the scores on show follow the points
 
     Player& player(int slot) { return players[static_cast<std::size_t>(slot)]; }
     const Player& player(int slot) const { return players[static_cast<std::size_t>(slot)]; }
@@ -58,6 +72,8 @@ public:
     void newGameClicked();  // "Новая игра"
     void exitClicked();        // "Выход"
     void startRound();
+    // The menu's new game: an empty studio waits while the set-up names the players.
+    void clearForNewPlayers();
     void nextTurn();
     void disableLetters();
     void firstTurnTimeout();
@@ -97,13 +113,6 @@ public:
     void soundClicked();  // the speaker button or the key M: sound off, or on again
     bool soundOn() const;
 
-    // Points per tile a letter opens on `sector`; 0 for "x2" (it doubles
-    // instead) and for the sectors without points.
-    static int sectorPoints(const QString& sector);
-
-    // The sixteen sectors in the wheel's initial order.
-    static const std::array<QString, 16>& sectors();
-
 private:
     void setWordText(const QString& text);
     void judgeLetter();
@@ -113,17 +122,14 @@ private:
     void openWordEntry();
     void enableTurnButtons(bool enabled);
     void turnGoesOnWithoutALetter();
-    bool allTilesHidden() const;
     bool onePlayerLeft() const;
     bool anyLetterLeft() const;
-    void hideAllTiles();
     void setRed(int slot);
     void endOfGame();
     void stopGameTimers();
     void sound(Sound s);
     void soundOfSector();
     void soundOfOpenedTiles(int count);
-    int coveredTiles() const;
 
     Runtime& m_runtime;
     Form* m_menu = nullptr;

@@ -37,11 +37,3 @@ void StudioForm::soundOfOpenedTiles(int count)
     for (int k = 0; k < count; ++k)
         sound(Sound::Chime);
 }
-
-int StudioForm::coveredTiles() const
-{
-    int n = 0;
-    for (int i = 1; i <= 12; ++i)
-        n += tiles[i].visible ? 1 : 0;
-    return n;
-}

@@ -43,24 +43,24 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         QLabel* l = Kit::label(this, p.x, p.y, p.w, 21, Fonts::font(Face::Serif, 19), odd ? Qt::white : Qt::black,
                                odd ? Qt::black : Qt::white);
         m_sectorLabels[static_cast<std::size_t>(k)] = l;
-        m_binder.label(f.sectorLabels[k], l);
+        m_binder.label(f.wheel.labels[k], l);
     }
     m_sectorDisplay = Kit::label(this, 717, 231, 18, 15, Fonts::font(Face::Serif, 12, true), Qt::white, Qt::black);
-    m_binder.label(f.drawnSector, m_sectorDisplay);
+    m_binder.label(f.wheel.pointer, m_sectorDisplay);
 
     // The board: the letters lie under their tiles.
     for (int n = 1; n <= 12; ++n) {
         QLabel* l = Kit::label(this, 428 + 21 * (n - 1), 102, 20, 21, Fonts::font(Face::Serif, 19), Qt::black, Qt::white);
         l->setAlignment(Qt::AlignCenter);
         l->setObjectName(QStringLiteral("letter%1").arg(n));
-        m_binder.label(f.letters[n], l);
+        m_binder.label(f.board.letters[n], l);
     }
     for (int n = 1; n <= 12; ++n) {
         auto* tile = new BoardTile(this);
         tile->setGeometry(426 + 21 * (n - 1), 100, 21, 25);
         tile->setAccessibleName(QStringLiteral("Закрытая буква %1").arg(n));
-        connect(tile, &QAbstractButton::clicked, this, [this, n] { press(m_studio.tiles[n], [this, n] { m_studio.tileClicked(n); }); });
-        m_binder.plain(f.tiles[n], tile);
+        connect(tile, &QAbstractButton::clicked, this, [this, n] { press(m_studio.board.tiles[n], [this, n] { m_studio.tileClicked(n); }); });
+        m_binder.plain(f.board.tiles[n], tile);
     }
 
     QLabel* banner = Kit::label(this, 134, 221, 508, 73, Fonts::font(Face::Serif, 64, false, true), QColor(0, 0, 128), SkyBlue);

@@ -4,6 +4,7 @@
 
 #include "alphabet.h"
 #include "end_form.h"
+#include "host_phrases.h"
 #include "question_choice.h"
 #include "question_file.h"
 #include "runtime.h"
@@ -30,19 +31,18 @@ void StudioForm::stopGameTimers()
 
 void StudioForm::newGameClicked()
 {
-    for (int n = 1; n <= 12; ++n)
-        letters[n].hide();
+    board.hideLetters();
     stopGameTimers();
     // The banner of a round that was ending goes too: nextRoundTimer would have hidden
     // it, and a banner left on view reads as a solved word to the letter rules.
-    banner.text = QStringLiteral("Следующий раунд!");
+    banner.text = HostPhrases::nextRoundBanner();
     banner.hide();
 
-    lastPlayerMoves = 0;
+    lastPlayerMoves = LastPlayerMoves::Off;
     for (Player& p : players)
         p.totalScore = 0;
     lettersInRow = 0;
-    wheelTurns = wheelStep = wheelSlowTurn = 0;
+    wheel.rest();
     sectorNumber = 0;
     roundCount = 0;
     playerCount = 0;
@@ -75,27 +75,38 @@ void StudioForm::newGameClicked()
     // The players are those the set-up screen named, whether or not they are
     // still in the round that was going on.
     playerCount = 0;
-    for (int slot = 3; slot >= 1 && playerCount == 0; --slot)
+    for (int slot = Player::Slots; slot >= 1 && playerCount == 0; --slot)
         if (!player(slot).nameLabel.text.isEmpty())
             playerCount = slot;
     startRound();
 }
 
+void StudioForm::clearForNewPlayers()
+{
+    wordBox.hide();
+    spinButton.disable();
+    wordButton.disable();
+    hostSpeech.text = QStringLiteral("Добро пожаловать на Словодром!");
+    board.wipe();
+    banner.hide();
+    takePrizeButton.hide();
+    roundBox.text = QStringLiteral("1");
+    for (int slot = 1; slot <= Player::Slots; ++slot) {
+        player(slot).nameLabel.text.clear();
+        player(slot).roundLabel.text = QStringLiteral("0");
+        player(slot).panel.hide();
+    }
+}
+
 void StudioForm::startRound()
 {
-    lastPlayerMoves = 0;
-    for (int n = 1; n <= 12; ++n)
-        tiles[n].disable();
+    lastPlayerMoves = LastPlayerMoves::Off;
+    board.setTilesEnabled(false);
     lastPlayerWatch.stop();
     enableTurnButtons(false);
     setRed(1);
     for (int n = 1; n <= Alphabet::Size; ++n)
         letterFree[static_cast<std::size_t>(n)] = 1;
-    for (int n = 1; n <= 12; ++n) {
-        letters[n].text.clear();
-        letters[n].hide();
-        tiles[n].hide();
-    }
     for (int n = 1; n <= Alphabet::Size; ++n) {
         letterButtons[n].disable();
         letterButtons[n].show();
@@ -107,21 +118,18 @@ void StudioForm::startRound()
     setWordText(QString());
     hostSpeech.show();
     theme.show();
-    const QString question = roundNumber >= 1 && roundNumber <= 10 ? roundQuestions[static_cast<std::size_t>(roundNumber)] : QString();
+    const bool drawn = roundNumber >= 1 && roundNumber <= GameQuestions::Slots;
+    const QString question = drawn ? roundQuestions[static_cast<std::size_t>(roundNumber)] : QString();
     hostSpeech.text = question;
     theme.text = question;
-    answer = roundNumber >= 1 && roundNumber <= 10 ? roundAnswers[static_cast<std::size_t>(roundNumber)] : QString();
+    answer = drawn ? roundAnswers[static_cast<std::size_t>(roundNumber)] : QString();
     wordEntryOpen = false;
     for (int slot = 1; slot <= playerCount; ++slot)
         player(slot).panel.show();
-    for (int i = 1; i <= answer.size() && i <= 12; ++i) {
-        tiles[i].show();
-        letters[i].show();
-        letters[i].text = answer.at(i - 1);
-    }
+    board.setWord(answer);
     roundBox.text = QString::number(roundNumber);
     firstTurnPending = true;
-    for (int slot = 1; slot <= 3; ++slot) {
+    for (int slot = 1; slot <= Player::Slots; ++slot) {
         player(slot).totalScore = clampedScore(static_cast<long long>(player(slot).totalScore) + player(slot).roundScore);
         player(slot).roundScore = 0;
     }
@@ -153,8 +161,7 @@ void StudioForm::endOfGame()
 void StudioForm::nextTurn()
 {
     lettersInRow = 0;
-    for (int n = 1; n <= 12; ++n)
-        tiles[n].disable();
+    board.setTilesEnabled(false);
     disableLetters();
     wordEntryOpen = false;
 
@@ -202,10 +209,10 @@ void StudioForm::nextTurn()
     if (onePlayerLeft()) {
         lastPlayerWatch.start();
         enableTurnButtons(true);
-        if (lastPlayerMoves == 0)
+        if (lastPlayerMoves == LastPlayerMoves::Off)
             hostSpeech.text = QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!");
-        if (lastPlayerMoves == 3)
-            lastPlayerMoves = 4;
+        if (lastPlayerMoves == LastPlayerMoves::ThirdTaken)
+            lastPlayerMoves = LastPlayerMoves::UsedUp;
     }
     promptTimer.start();
 }
@@ -220,7 +227,7 @@ void StudioForm::promptTimeout()
 {
     promptTimer.stop();
     const int r = m_runtime.random.below(3);
-    if (lastPlayerMoves == 0 && !lastPlayerWatch.isRunning()) {
+    if (lastPlayerMoves == LastPlayerMoves::Off && !lastPlayerWatch.isRunning()) {
         hostSpeech.text = promptText(r);
         spinButton.show();
         wordButton.show();
@@ -249,8 +256,7 @@ void StudioForm::exitClicked()
     wordBox.hide();
     wordEntryOpen = false;
     disableLetters();
-    for (int n = 1; n <= 12; ++n)
-        tiles[n].disable();
+    board.setTilesEnabled(false);
     enableTurnButtons(false);
     takePrizeButton.hide();
     if (m_menu)

@@ -75,7 +75,7 @@ void StudioForm::judgeWord()
         } else {
             hostSpeech.text = QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!");
             disableLetters();
-            hideAllTiles();
+            board.reveal();
             roundLostTimer.start();
         }
     } else {
@@ -85,7 +85,7 @@ void StudioForm::judgeWord()
         if (slot)
             player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + 2000);
         showRoundBanner();
-        hideAllTiles();
+        board.reveal();
         nextRoundTimer.start();
     }
     for (int n = 1; n <= Alphabet::Size; ++n)

@@ -203,8 +203,8 @@ TEST(Menu, NewGameClearsTheStudio)
     EXPECT_FALSE(g.screens->menu.isVisible());
     EXPECT_FALSE(s.banner.visible);
     for (int i = 1; i <= 12; ++i) {
-        EXPECT_FALSE(s.tiles[i].visible);
-        EXPECT_TRUE(s.letters[i].text.isEmpty());
+        EXPECT_FALSE(s.board.tiles[i].visible);
+        EXPECT_TRUE(s.board.letters[i].text.isEmpty());
     }
     for (int slot = 1; slot <= 3; ++slot) {
         EXPECT_FALSE(s.player(slot).panel.visible);

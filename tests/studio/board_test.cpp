@@ -23,17 +23,17 @@ TEST(Board, TileOpensEveryPlaceOfItsLetter)
     Play::spin(game.g, QStringLiteral("+"));
     game.g.click([&] { game.s.tileClicked(4); });
     for (int i : {2, 4, 6})
-        EXPECT_FALSE(game.s.tiles[i].visible);
-    EXPECT_TRUE(game.s.tiles[1].visible);
+        EXPECT_FALSE(game.s.board.tiles[i].visible);
+    EXPECT_TRUE(game.s.board.tiles[1].visible);
     EXPECT_FALSE(game.s.letterButtons[1].visible);
     EXPECT_EQ(game.s.player(1).roundScore, 0);
     EXPECT_EQ(game.s.lettersInRow, 2);
     EXPECT_EQ(host(game.g), QStringLiteral("Теперь вы можете крутить барабан или назвать слово!"));
     EXPECT_TRUE(game.s.spinButton.enabled && game.s.wordButton.enabled);
     for (int i = 1; i <= 12; ++i)
-        EXPECT_FALSE(game.s.tiles[i].enabled);
+        EXPECT_FALSE(game.s.board.tiles[i].enabled);
     game.g.click([&] { game.s.tileClicked(1); });  // one letter per "+"
-    EXPECT_TRUE(game.s.tiles[1].visible);
+    EXPECT_TRUE(game.s.board.tiles[1].visible);
 }
 
 // A hyphen or digit opens in all its places and uses no letter button.
@@ -42,9 +42,9 @@ TEST(Board, TileOfAHyphenHidesNoLetter)
     Game game({QStringLiteral("Ф-1-Ф")});
     Play::spin(game.g, QStringLiteral("+"));
     game.g.click([&] { game.s.tileClicked(2); });
-    EXPECT_FALSE(game.s.tiles[2].visible);
-    EXPECT_FALSE(game.s.tiles[4].visible);
-    EXPECT_TRUE(game.s.tiles[3].visible);
+    EXPECT_FALSE(game.s.board.tiles[2].visible);
+    EXPECT_FALSE(game.s.board.tiles[4].visible);
+    EXPECT_TRUE(game.s.board.tiles[3].visible);
     for (int n = 1; n <= 33; ++n)
         EXPECT_TRUE(game.s.letterButtons[n].visible);
 }
@@ -56,7 +56,7 @@ TEST(Board, LastTileCompletesTheBoard)
         Game game({QStringLiteral("ДОМ"), QStringLiteral("КОТ")}, tile == 1 ? 1 : 2);
         for (int other = 1; other <= 3; ++other)
             if (other != tile)
-                game.s.tiles[other].hide();
+                game.s.board.tiles[other].hide();
         Play::spin(game.g, QStringLiteral("+"));
         game.g.click([&] { game.s.tileClicked(tile); });
         EXPECT_EQ(host(game.g), QStringLiteral("Все буквы открыты!")) << tile;

@@ -56,14 +56,14 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
     p.g.advance(3000);
     EXPECT_EQ(p.s.currentSlot(), 2);
     EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря"));  // the entry message is given once only
-    EXPECT_EQ(p.s.lastPlayerMoves, 2);
+    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::SecondTaken);
     p.g.advance(3000);  // the prompt stays silent while the rule drives the turn
     EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря"));
 
     p.spin(QStringLiteral("100"), QStringLiteral("Это ваш последний ход."));
     Play::letter(p.g, QStringLiteral("К"));
     EXPECT_EQ(host(p.g), TimeUp);
-    EXPECT_EQ(p.s.lastPlayerMoves, 4);
+    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
     EXPECT_TRUE(p.s.wordBox.visible);
     EXPECT_TRUE(p.s.wordEntryOpen);
@@ -73,7 +73,7 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
     EXPECT_EQ(p.s.player(2).roundScore, 400 + 2000);
     EXPECT_TRUE(p.s.nextRoundTimer.isRunning());
     p.g.advance(5000);
-    EXPECT_EQ(p.s.lastPlayerMoves, 0);  // every round starts without the rule
+    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::Off);  // every round starts without the rule
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
 }
 
@@ -81,14 +81,14 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
 TEST(LastPlayer, ThirdMoveSolvingTheWordEndsTheRound)
 {
     LastPlayer p(QStringLiteral("КОТ"));
-    p.s.tiles[1].hide();
-    p.s.tiles[2].hide();
+    p.s.board.tiles[1].hide();
+    p.s.board.tiles[2].hide();
     p.spin(QStringLiteral("0"));
     p.g.advance(3000);
     p.spin(QStringLiteral("Б"));
     p.g.advance(3000);
     p.spin(QStringLiteral("200"));
-    EXPECT_EQ(p.s.lastPlayerMoves, 3);
+    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::ThirdTaken);
     Play::letter(p.g, QStringLiteral("Т"));
     EXPECT_EQ(host(p.g), QStringLiteral("!!!Правильно!!!"));
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
@@ -108,7 +108,7 @@ TEST(LastPlayer, ThirdMoveOnZeroForcesTheWordWhenTheTurnComesBack)
     p.spin(QStringLiteral("0"));
     p.g.advance(3000);
     p.spin(QStringLiteral("0"));
-    EXPECT_EQ(p.s.lastPlayerMoves, 4);
+    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
     EXPECT_EQ(host(p.g), TimeUp);
     EXPECT_TRUE(p.s.wordBox.visible);
     Play::nameWord(p.g, QStringLiteral("КИТ"));
@@ -127,13 +127,13 @@ TEST(LastPlayer, PlusDuringTheMoves)
         p.spin(QStringLiteral("+"));
         p.g.click([&] { p.s.tileClicked(1); });
         EXPECT_EQ(host(p.g), QStringLiteral("Буква открыта!"));
-        EXPECT_EQ(p.s.lastPlayerMoves, 1);
+        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::FirstTaken);
         p.spin(QStringLiteral("+"));
         p.g.click([&] { p.s.tileClicked(3); });
         p.spin(QStringLiteral("+"));
-        EXPECT_EQ(p.s.lastPlayerMoves, 3);
+        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::ThirdTaken);
         p.g.click([&] { p.s.tileClicked(last); });
-        EXPECT_EQ(p.s.lastPlayerMoves, 4) << last;
+        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp) << last;
         EXPECT_EQ(host(p.g), TimeUp);
         EXPECT_FALSE(p.s.spinButton.enabled);
         EXPECT_TRUE(p.s.wordBox.visible);
@@ -149,8 +149,8 @@ TEST(LastPlayer, PlusCompletingTheBoardOnTheThirdMoveOpensNoEntry)
     p.g.advance(3000);
     p.spin(QStringLiteral("0"));
     p.g.advance(3000);
-    p.s.tiles[1].hide();
-    p.s.tiles[2].hide();
+    p.s.board.tiles[1].hide();
+    p.s.board.tiles[2].hide();
     p.spin(QStringLiteral("+"));
     p.g.click([&] { p.s.tileClicked(3); });
     EXPECT_EQ(host(p.g), QStringLiteral("Все буквы открыты!"));
@@ -171,7 +171,7 @@ TEST(LastPlayer, BonusOnTheThirdMoveComesBeforeTheWord)
     Play::letter(p.g, QStringLiteral("Р"));
     p.spin(QStringLiteral("50"));
     Play::letter(p.g, QStringLiteral("В"));
-    EXPECT_EQ(p.s.lastPlayerMoves, 5);
+    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUpAtBonus);
     EXPECT_FALSE(p.s.wordBox.visible);
     EXPECT_FALSE(p.s.spinButton.enabled);
     p.g.random.push(1);
@@ -180,7 +180,7 @@ TEST(LastPlayer, BonusOnTheThirdMoveComesBeforeTheWord)
     p.g.click([&] { p.g.screens->twoBoxes.rightBoxClicked(); });
     p.g.advance(3001);
     EXPECT_EQ(p.s.player(2).roundScore, 150 + 1500);
-    EXPECT_EQ(p.s.lastPlayerMoves, 4);
+    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
     EXPECT_EQ(host(p.g), TimeUp);
     EXPECT_TRUE(p.s.wordBox.visible);
     EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled);
@@ -230,7 +230,7 @@ TEST(LastPlayer, WordDuringThePauseAfterTheLastMissEndsEverything)
         EXPECT_EQ(host(p.g), verdict);
         EXPECT_FALSE(p.s.wordBox.visible);
         EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
-        EXPECT_EQ(p.s.lastPlayerMoves, 4);
+        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
         p.g.advance(10000);
         EXPECT_EQ(p.s.roundNumber, 2);
         EXPECT_EQ(p.s.player(2).totalScore, right ? 2000 : 0);
@@ -293,7 +293,7 @@ TEST(LastPlayer, TakingThePrizeEndsTheRound)
     EXPECT_FALSE(p.s.player(2).panel.visible);
     EXPECT_TRUE(p.s.banner.visible);
     for (int i = 1; i <= 12; ++i)
-        EXPECT_FALSE(p.s.tiles[i].visible);
+        EXPECT_FALSE(p.s.board.tiles[i].visible);
     p.g.advance(5000);
     EXPECT_EQ(p.s.roundNumber, 2);
     EXPECT_EQ(p.s.player(2).totalScore, 15);
@@ -311,7 +311,7 @@ TEST(LastPlayer, SpinsWithNoLetterLeftCountAsMoves)
         p.spin(QStringLiteral("400"));
         ASSERT_TRUE(p.s.spinButton.enabled);
         p.spin(last, QStringLiteral("Это ваш последний ход."));
-        EXPECT_EQ(p.s.lastPlayerMoves, 4);
+        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
         EXPECT_EQ(host(p.g), TimeUp);
         EXPECT_TRUE(p.s.wordBox.visible && p.s.wordEntryOpen);
         EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled || p.s.takePrizeButton.visible);

@@ -20,9 +20,9 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
     // A chime per opened tile, nothing else.
     EXPECT_EQ(game.g.sounds.played, std::vector<Sound>(3, Sound::Chime));
     for (int i : {2, 4, 6})
-        EXPECT_FALSE(game.s.tiles[i].visible);
+        EXPECT_FALSE(game.s.board.tiles[i].visible);
     for (int i : {1, 3, 5, 7})
-        EXPECT_TRUE(game.s.tiles[i].visible);
+        EXPECT_TRUE(game.s.board.tiles[i].visible);
     EXPECT_EQ(host(game.g), QStringLiteral("Таких букв здесь 3. Знаете слово? Нет - крутите барабан!"));
     EXPECT_FALSE(game.s.letterButtons[1].visible);
     EXPECT_TRUE(game.s.spinButton.enabled && game.s.wordButton.enabled);
@@ -67,12 +67,12 @@ TEST(Letters, YeAndYoAreDifferentLetters)
     Play::spin(game.g, QStringLiteral("500"));
     Play::letter(game.g, QStringLiteral("Е"));
     EXPECT_EQ(host(game.g), QStringLiteral("Увы, такой буквы в этом слове нет. Ход переходит другому."));
-    EXPECT_TRUE(game.s.tiles[1].visible);
+    EXPECT_TRUE(game.s.board.tiles[1].visible);
     EXPECT_TRUE(game.s.letterButtons[7].visible);
     game.g.advance(6000);
     Play::spin(game.g, QStringLiteral("500"));
     Play::letter(game.g, QStringLiteral("Ё"));
-    EXPECT_FALSE(game.s.tiles[1].visible);
+    EXPECT_FALSE(game.s.board.tiles[1].visible);
     EXPECT_EQ(game.s.player(2).roundScore, 500);
 }
 

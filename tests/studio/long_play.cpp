@@ -81,7 +81,7 @@ private:
         StudioForm& st = s();
         QString covered;
         for (int i = 1; i <= 12; ++i)
-            covered += st.tiles[i].visible ? QStringLiteral("#") : (st.letters[i].text.isEmpty() ? QStringLiteral(".") : st.letters[i].text);
+            covered += st.board.tiles[i].visible ? QStringLiteral("#") : (st.board.letters[i].text.isEmpty() ? QStringLiteral(".") : st.board.letters[i].text);
         QString timers;
         for (const Timer* t : {&st.firstTurnTimer, &st.promptTimer, &st.nextRoundTimer, &st.roundLostTimer, &st.prizeReturnTimer, &st.wheelStepTimer, &st.sectorMoveTimer,
                                &st.missedLetterTimer, &st.boxesReturnTimer, &st.toBoxesTimer, &st.lastPlayerWatch})
@@ -102,7 +102,7 @@ private:
             .arg(int(st.player(3).panel.visible))
             .arg(st.currentSlot())
             .arg(st.sector)
-            .arg(st.lastPlayerMoves)
+            .arg(static_cast<int>(st.lastPlayerMoves))
             .arg(st.lettersInRow)
             .arg(int(st.wordEntryOpen))
             .arg(int(st.wordBox.visible))
@@ -120,7 +120,7 @@ private:
             snap.total[slot] = s().player(slot).totalScore;
         }
         for (int i = 1; i <= 12; ++i)
-            snap.covered[i] = s().tiles[i].visible;
+            snap.covered[i] = s().board.tiles[i].visible;
         snap.roundNumber = s().roundNumber;
         snap.current = s().currentSlot();
         snap.wordEntry = s().wordEntryOpen;
@@ -128,7 +128,7 @@ private:
         snap.word = s().wordButton.enabled;
         snap.sector = s().sector;
         snap.typed = s().wordBox.text;
-        snap.atPointer = s().sectorLabels[1].text;
+        snap.atPointer = s().wheel.labels[1].text;
         snap.spinning = s().wheelStepTimer.isRunning();
         snap.banner = s().banner.visible;
         snap.sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
@@ -185,13 +185,13 @@ private:
             if (heard.count(sound) != n)
                 fail(QStringLiteral("%1 %2 sounds, not %3, at %4").arg(heard.count(sound)).arg(soundName(sound)).arg(n).arg(QString::fromUtf8(moment)));
         };
-        expect(Sound::WheelTick, s().sectorLabels[1].text != before.atPointer ? 1 : 0, "a step of the wheel");
+        expect(Sound::WheelTick, s().wheel.labels[1].text != before.atPointer ? 1 : 0, "a step of the wheel");
         const bool stopped = kind == Kind::Tick && before.spinning && !s().wheelStepTimer.isRunning();
         const QString& sector = s().sector;
         const bool bright = sector == QLatin1String("+") || sector == QStringLiteral("П");
         expect(Sound::Bankrupt, stopped && sector == QStringLiteral("Б") ? 1 : 0, "the wheel's stop");
         expect(Sound::Miss, stopped && sector == QLatin1String("0") ? 1 : 0, "the wheel's stop");
-        expect(Sound::SectorPoints, stopped && StudioForm::sectorPoints(sector) + (sector == QLatin1String("x2")) > 0 ? 1 : 0, "the wheel's stop");
+        expect(Sound::SectorPoints, stopped && Wheel::points(sector) + (sector == QLatin1String("x2")) > 0 ? 1 : 0, "the wheel's stop");
         const bool sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
         expect(Sound::Sting, (stopped && bright ? 1 : 0) + (sideScreen && !before.sideScreen ? 1 : 0), "a sting");
         expect(Sound::Applause, s().banner.visible && !before.banner ? 1 : 0, "the round's banner");
@@ -208,7 +208,7 @@ private:
             return;
         int opened = 0;
         for (int i = 1; i <= 12; ++i)
-            opened += before.covered[i] && !s().tiles[i].visible ? 1 : 0;
+            opened += before.covered[i] && !s().board.tiles[i].visible ? 1 : 0;
         // A verdict on the word uncovers the whole board at once, without chimes.
         const bool verdict = heard.count(Sound::Fanfare) + heard.count(Sound::WrongWord) > 0 ||
                              (kind == Kind::Tick && heard.count(Sound::Applause) > 0);
@@ -262,9 +262,9 @@ private:
                 const QString& answer = s().answer;
                 for (int i = 1; i <= 12; ++i) {
                     if (i <= answer.size()) {
-                        if (s().letters[i].text != QString(answer.at(i - 1)))
+                        if (s().board.letters[i].text != QString(answer.at(i - 1)))
                             return fail(QStringLiteral("board letter %1 is not the answer's").arg(i));
-                    } else if (s().tiles[i].visible || !s().letters[i].text.isEmpty()) {
+                    } else if (s().board.tiles[i].visible || !s().board.letters[i].text.isEmpty()) {
                         return fail(QStringLiteral("tile %1 beyond the answer is shown").arg(i));
                     }
                 }
@@ -295,10 +295,10 @@ private:
             return fail(QStringLiteral("a turn button is enabled while the wheel turns")), false;
         if (st.wheelStepTimer.isRunning() && st.wordBox.visible)
             return fail(QStringLiteral("the word box is open while the wheel turns")), false;
-        if (st.lastPlayerMoves < 0 || st.lastPlayerMoves > 5)
+        if (static_cast<int>(st.lastPlayerMoves) < 0 || st.lastPlayerMoves > LastPlayerMoves::UsedUpAtBonus)
             return fail(QStringLiteral("the move counter went past its last state")), false;
         const bool lastPlayer = st.playerCount != 1 && st.visiblePanels() == 1;
-        if (lastPlayer && st.spinButton.enabled && st.lastPlayerMoves > 2)
+        if (lastPlayer && st.spinButton.enabled && st.lastPlayerMoves > LastPlayerMoves::SecondTaken)
             return fail(QStringLiteral("the last player may spin after his three moves")), false;
         return true;
     }
@@ -340,11 +340,11 @@ private:
                 }
                 int opened = 0;
                 for (int i = 1; i <= 12; ++i)
-                    opened += before.covered[i] && !s().tiles[i].visible ? 1 : 0;
+                    opened += before.covered[i] && !s().board.tiles[i].visible ? 1 : 0;
                 if (before.sector == QLatin1String("x2"))
                     allowed = opened >= 1 && now == clampedScore(2 * was);
                 else
-                    allowed = now == clampedScore(was + static_cast<long long>(StudioForm::sectorPoints(before.sector)) * opened);
+                    allowed = now == clampedScore(was + static_cast<long long>(Wheel::points(before.sector)) * opened);
                 break;
             }
             case Kind::Typing:
@@ -463,7 +463,7 @@ private:
                 }
             }
             for (int i = 1; i <= 12; ++i)
-                if (st.tiles[i].visible && st.tiles[i].enabled)
+                if (st.board.tiles[i].visible && st.board.tiles[i].enabled)
                     c.push_back({Kind::Other, QStringLiteral("tile %1").arg(i), [this, i] { s().tileClicked(i); }, 2});
             if (withEscapes || !m_gameOn) {
                 c.push_back({Kind::NewGame, QStringLiteral("Новая игра"), [this] { s().newGameClicked(); }, m_gameOn ? 1 : 20});

@@ -23,7 +23,7 @@ void start(GameFixture& g, const QStringList& names, int rounds)
 
 int sectorNumber(const QString& label)
 {
-    const auto& all = StudioForm::sectors();
+    const auto& all = Wheel::sectors();
     for (int k = 0; k < 16; ++k)
         if (all[static_cast<std::size_t>(k)] == label)
             return k + 1;

@@ -75,7 +75,7 @@ TEST(Turns, OnePlayerGameKeepsTheTurnAndEndsTheRoundOnAWrongWord)
     Play::nameWord(g, QStringLiteral("КИТ"));
     EXPECT_EQ(host(g), QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
     EXPECT_FALSE(s.lastPlayerWatch.isRunning());
-    EXPECT_EQ(s.lastPlayerMoves, 0);
+    EXPECT_EQ(s.lastPlayerMoves, LastPlayerMoves::Off);
     EXPECT_FALSE(s.banner.visible);
     g.advance(4000);
     EXPECT_EQ(s.roundNumber, 2);
@@ -199,14 +199,14 @@ TEST(Turns, NewGameStopsTheOldChainAndClosesTheWordBox)
     g.random.push({0, 0});
     g.click([&] { s.spinClicked(); });
     ASSERT_TRUE(s.wheelStepTimer.isRunning());
-    const QString wheelAt = s.sectorLabels[1].text;
+    const QString wheelAt = s.wheel.labels[1].text;
     g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     g.click([&] { s.newGameClicked(); });
     for (Timer* t : {&s.promptTimer, &s.nextRoundTimer, &s.roundLostTimer, &s.prizeReturnTimer, &s.wheelStepTimer, &s.sectorMoveTimer, &s.missedLetterTimer, &s.boxesReturnTimer,
                      &s.toBoxesTimer, &s.lastPlayerWatch})
         EXPECT_FALSE(t->isRunning()) << t->name().toStdString();
     EXPECT_TRUE(s.firstTurnTimer.isRunning());
-    EXPECT_EQ(s.sectorLabels[1].text, wheelAt);  // the wheel stays where it was
+    EXPECT_EQ(s.wheel.labels[1].text, wheelAt);  // the wheel stays where it was
     EXPECT_EQ(s.roundNumber, 1);
     g.advance(2000);
     EXPECT_EQ(host(g), QStringLiteral("Первым ходит Аня."));

@@ -45,7 +45,7 @@ TEST(Wheel, SpinLastsAsTheSlowDownGives)
     const Draw draws[] = {{"750", 0}, {"П", 2}, {"П", 1}, {"400", 0}, {"0", 2}, {"x2", 1}, {"0", 0}};
     for (const Draw& d : draws) {
         const QString sector = QString::fromUtf8(d.sector);
-        const int from = wheelIndex(f.s.sectorLabels[1].text);
+        const int from = wheelIndex(f.s.wheel.labels[1].text);
         const int extra = ((from - wheelIndex(sector)) % 16 + 16) % 16;
         // Back to a state where the spin button can be pressed.
         f.s.spinButton.enable();
@@ -68,8 +68,8 @@ TEST(Wheel, SpinLastsAsTheSlowDownGives)
         EXPECT_EQ(f.g.sounds.count(Sound::WheelTick), steps);
         EXPECT_EQ(f.g.sounds.played.size(), static_cast<std::size_t>(steps) + 1);
         EXPECT_EQ(f.g.sounds.played.back(), sector == QStringLiteral("П") ? Sound::Sting : sectorSound) << d.sector;
-        EXPECT_EQ(f.s.sectorLabels[1].text, sector);
-        EXPECT_EQ(f.s.drawnSector.text, sector);
+        EXPECT_EQ(f.s.wheel.labels[1].text, sector);
+        EXPECT_EQ(f.s.wheel.pointer.text, sector);
         EXPECT_TRUE(f.s.sectorMoveTimer.isRunning());
         f.g.click([&] {
             f.s.sectorMoveTimer.stop();
@@ -139,7 +139,7 @@ TEST(Wheel, PlusEnablesTheTiles)
     Fixture f;
     Play::spin(f.g, QStringLiteral("+"));
     for (int n = 1; n <= 3; ++n)
-        EXPECT_TRUE(f.s.tiles[n].enabled && f.s.tiles[n].visible);
+        EXPECT_TRUE(f.s.board.tiles[n].enabled && f.s.board.tiles[n].visible);
     for (int n = 1; n <= 33; ++n)
         EXPECT_FALSE(f.s.letterButtons[n].enabled);
     EXPECT_FALSE(f.s.spinButton.enabled);

@@ -29,7 +29,7 @@ TEST(Word, RightWordWinsTheRound)
     EXPECT_EQ(host(game.g), QStringLiteral("!!!!Правильно!!!!"));
     EXPECT_EQ(game.s.player(1).roundScore, 300 + 2000);
     for (int i = 1; i <= 12; ++i)
-        EXPECT_FALSE(game.s.tiles[i].visible);
+        EXPECT_FALSE(game.s.board.tiles[i].visible);
     EXPECT_TRUE(game.s.banner.visible);
     EXPECT_EQ(game.s.banner.text, QStringLiteral("Следующий раунд!"));
     EXPECT_FALSE(game.s.letterButtons[1].visible);  // "А" was used before the entry opened
@@ -55,7 +55,7 @@ TEST(Word, WrongWordPutsThePlayerOut)
     EXPECT_FALSE(game.s.letterButtons[16].visible);
     EXPECT_TRUE(game.s.letterButtons[1].visible);
     EXPECT_FALSE(game.s.letterButtons[1].enabled);
-    EXPECT_TRUE(game.s.tiles[1].visible);
+    EXPECT_TRUE(game.s.board.tiles[1].visible);
     game.g.advance(5000);
     EXPECT_EQ(game.s.player(1).totalScore, 0);
 }
@@ -67,7 +67,7 @@ TEST(Word, LookAlikeCharactersAreWrong)
     Play::nameWord(game.g, QStringLiteral("TУ154"));  // Latin T
     EXPECT_EQ(host(game.g), QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
     for (int i = 1; i <= 12; ++i)
-        EXPECT_FALSE(game.s.tiles[i].visible);
+        EXPECT_FALSE(game.s.board.tiles[i].visible);
     EXPECT_TRUE(game.s.roundLostTimer.isRunning());
     EXPECT_FALSE(game.s.nextRoundTimer.isRunning());
 }
