@@ -46,10 +46,12 @@ void Dispatcher::run(const std::function<void()>& handler)
         report(error + QLatin1Char('.'));
 }
 
-void Dispatcher::press(const Form& form, const Control& control, const std::function<void()>& handler)
+bool Dispatcher::press(const Form& form, const Control& control, const std::function<void()>& handler)
 {
-    if (form.isVisible() && form.isEnabled() && control.visible && control.enabled)
-        run(handler);
+    if (!form.isVisible() || !form.isEnabled() || !control.visible || !control.enabled)
+        return false;
+    run(handler);
+    return true;
 }
 
 void Dispatcher::report(const QString& message)

@@ -27,8 +27,8 @@ public:
     void run(const std::function<void()>& handler);
     // A click or typing on `control` of `form`, run as one event only while
     // both can be used: a hidden or disabled control never acts, whatever a
-    // window, the keyboard or a stale widget sends.
-    void press(const Form& form, const Control& control, const std::function<void()>& handler);
+    // window, the keyboard or a stale widget sends. Returns whether it acted.
+    bool press(const Form& form, const Control& control, const std::function<void()>& handler);
 
 private:
     void report(const QString& message);

@@ -24,7 +24,7 @@ void start(GameFixture& g, const QStringList& names, int rounds)
 int sectorNumber(const QString& label)
 {
     const auto& all = Wheel::sectors();
-    for (int k = 0; k < 16; ++k)
+    for (int k = 0; k < Wheel::Sectors; ++k)
         if (all[static_cast<std::size_t>(k)] == label)
             return k + 1;
     throw std::logic_error("no such sector");
@@ -33,10 +33,9 @@ int sectorNumber(const QString& label)
 void spin(GameFixture& g, const QString& sector, int slowTurn)
 {
     StudioForm& s = g.studio();
-    if (!s.spinButton.enabled || !s.spinButton.visible)
-        throw std::logic_error("the spin button cannot be pressed");
     g.random.push({sectorNumber(sector) - 1, slowTurn});
-    g.click([&] { s.spinClicked(); });
+    if (!g.press(s, s.spinButton, [&] { s.spinClicked(); }))
+        throw std::logic_error("the spin button cannot be pressed");
     while (s.wheelStepTimer.isRunning() || s.sectorMoveTimer.isRunning())
         g.clock.fireNext();
 }
@@ -45,19 +44,15 @@ void letter(GameFixture& g, const QString& letter)
 {
     const int n = Alphabet::indexOf(letter.at(0));
     StudioForm& s = g.studio();
-    if (!s.letterButtons[n].enabled || !s.letterButtons[n].visible)
+    if (!g.press(s, s.letterButtons[static_cast<std::size_t>(n)], [&] { s.letterClicked(n); }))
         throw std::logic_error("the letter button cannot be pressed");
-    g.click([&] { s.letterClicked(n); });
 }
 
 void nameWord(GameFixture& g, const QString& word)
 {
     StudioForm& s = g.studio();
-    if (!s.wordBox.visible) {
-        if (!s.wordButton.enabled)
-            throw std::logic_error("the word button cannot be pressed");
-        g.click([&] { s.wordClicked(); });
-    }
+    if (!s.wordBox.visible && !g.press(s, s.wordButton, [&] { s.wordClicked(); }))
+        throw std::logic_error("the word button cannot be pressed");
     g.click([&] { s.wordEdited(word); });
 }
 

@@ -23,9 +23,10 @@ struct GameFixture {
     // Runs a handler as one event, like a click.
     void click(const std::function<void()>& handler) { runtime.dispatcher.run(handler); }
     // A click or typing on a control, through the guard every window uses.
-    void press(const Form& form, const Control& control, const std::function<void()>& handler)
+    // Whether it got through: a hidden or disabled control takes no clicks.
+    bool press(const Form& form, const Control& control, const std::function<void()>& handler)
     {
-        runtime.dispatcher.press(form, control, handler);
+        return runtime.dispatcher.press(form, control, handler);
     }
     void advance(std::int64_t ms) { clock.advance(ms); }
     // Menu "Новая Игра", names, "OK" with the slider at `rounds` - 1, then studio "Новая игра".
