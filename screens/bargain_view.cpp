@@ -11,7 +11,7 @@
 
 BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher, true)
 {
-    (new SvgPicture(QStringLiteral(":/assets/bargain.svg"), this))->setGeometry(0, 0, 592, 468);
+    (new SvgPicture(QStringLiteral(":/assets/bargain.svg"), this))->setGeometry(rect());
     auto* words = Kit::textBox(this, 36, 186, 142, 77, Fonts::standard(), Qt::white, Qt::black, true);
     m_binder.textBox(f.hostSpeech, words);
 

@@ -15,7 +15,7 @@
 EndView::EndView(EndForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
 {
     using Fonts::Face;
-    (new SvgPicture(QStringLiteral(":/assets/endgame.svg"), this))->setGeometry(0, 0, 684, 497);
+    (new SvgPicture(QStringLiteral(":/assets/endgame.svg"), this))->setGeometry(rect());
     for (const auto& [control, picture] : {std::pair<const Control&, const char*>{f.winnerLettering, ":/assets/overlays/end-winner.svg"},
                                            std::pair<const Control&, const char*>{f.drawLettering, ":/assets/overlays/end-draw.svg"}}) {
         auto* lettering = new SvgPicture(QString::fromLatin1(picture), this);

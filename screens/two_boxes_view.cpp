@@ -11,7 +11,7 @@
 
 TwoBoxesView::TwoBoxesView(TwoBoxesForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
 {
-    (new SvgPicture(QStringLiteral(":/assets/twoboxes.svg"), this))->setGeometry(0, 0, 521, 313);
+    (new SvgPicture(QStringLiteral(":/assets/twoboxes.svg"), this))->setGeometry(rect());
     // The open boxes lie over the shut ones, under the clickable areas.
     const struct {
         const Control& control;

@@ -34,7 +34,7 @@ constexpr SectorPlace sectorPlaces[16] = {
 StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher), m_studio(f)
 {
     using Fonts::Face;
-    (new SvgPicture(QStringLiteral(":/assets/studio.svg"), this))->setGeometry(0, 0, 793, 565);
+    (new SvgPicture(QStringLiteral(":/assets/studio.svg"), this))->setGeometry(rect());
 
     // Wheel labels; they size themselves to their caption as the wheel turns.
     for (int k = 1; k <= 16; ++k) {

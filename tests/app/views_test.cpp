@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
+#include <QSvgRenderer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -315,6 +316,16 @@ TEST(Views, WindowsMadeAheadAndReleasedShowTheirPicturesExactly)
         EXPECT_FALSE(f.window(*form)->isVisible()) << form->caption().toStdString();
     }
     EXPECT_TRUE(f.window(f.screens->menu)->isVisible());
+    // One size per picture screen: the form's, the window's and the SVG's own.
+    const std::pair<Form*, const char*> pictures[] = {{&f.screens->studio, ":/assets/studio.svg"},
+                                                      {&f.screens->bargain, ":/assets/bargain.svg"},
+                                                      {&f.screens->twoBoxes, ":/assets/twoboxes.svg"},
+                                                      {&f.screens->endOfGame, ":/assets/endgame.svg"}};
+    for (const auto& [form, svg] : pictures) {
+        const QSize size(form->clientWidth(), form->clientHeight());
+        EXPECT_EQ(QSvgRenderer(QString::fromLatin1(svg)).defaultSize(), size) << svg;
+        EXPECT_EQ(f.window(*form)->size(), size) << svg;
+    }
 
     // The end screen's picture, above the lettering where no other widget lies.
     QWidget* end = f.window(f.screens->endOfGame);
