@@ -57,8 +57,8 @@ CASES = {
                              [LOAD, NEXT, PREVIOUS, NEW, SAVE, EXIT, CHOOSE, 0, LOAD, DELETE, EXIT]),
     "empty_answers_game": case(0, b"".join(record("Без ответа", "") for _ in range(6)) + ten[:3 * 134],
                                [CHOOSE, 2, CHOOSE, 3, CHOOSE, 8, LOAD, NEW, SAVE, CHOOSE, 4]),
-    # Two hundred and twenty-four more copies of an unplayable first record in
-    # front of two playable ones: a game's random draws can miss one of them.
+    # Sixty-four more copies of an unplayable first record in front of two
+    # playable ones: a game's random draws now and then miss one of them.
     "sparse_big_base": case(7 << 2, record("Без ответа", "") + ten[:2 * 134],
                             [CHOOSE, 0] * 6 + [LOAD, DELETE, EXIT, CHOOSE, 1]),
     # Another program cuts the base under the open editor, then adds to it.

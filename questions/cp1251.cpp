@@ -6,6 +6,7 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cerrno>
 #include <vector>
 
@@ -79,11 +80,17 @@ QString decode(const char* bytes, std::size_t length)
     if (length == 0)
         return QString();
     iconv_t cd = converter(false);
-    std::vector<char> buffer(length * 3 + 4);
+    // A record's texts fit on the stack; only a longer run needs the heap.
+    std::array<char, 512> small;
+    std::vector<char> large;
+    const std::size_t capacity = length * 3 + 4;
+    if (capacity > small.size())
+        large.resize(capacity);
+    char* const start = large.empty() ? small.data() : large.data();
     char* in = const_cast<char*>(bytes);
     std::size_t inLeft = length;
-    char* out = buffer.data();
-    std::size_t outLeft = buffer.size();
+    char* out = start;
+    std::size_t outLeft = capacity;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     while (inLeft > 0) {
         if (iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1))
@@ -99,7 +106,7 @@ QString decode(const char* bytes, std::size_t length)
         ++in;
         --inLeft;
     }
-    return QString::fromUtf8(buffer.data(), static_cast<qsizetype>(buffer.size() - outLeft));
+    return QString::fromUtf8(start, static_cast<qsizetype>(capacity - outLeft));
 }
 
 void closeConverters()
