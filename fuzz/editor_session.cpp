@@ -27,7 +27,7 @@ void EditorSession::open()
         return;
     click([&] {
         m_menu.switchTo(m_editor);
-        m_editor.Timer1.start();
+        m_editor.loadTimer.start();
     });
     m_clock.advance(1);
     model.exists = true;
@@ -41,18 +41,18 @@ void EditorSession::open()
 
 void EditorSession::next()
 {
-    if (!model.loaded || !m_editor.Next.enabled)
+    if (!model.loaded || !m_editor.nextButton.enabled)
         return;
-    click([&] { m_editor.NextClick(); });
+    click([&] { m_editor.nextClicked(); });
     if (model.read(model.current + 1))
         ++model.current;
 }
 
 void EditorSession::previous()
 {
-    if (!model.loaded || !m_editor.Previous.enabled)
+    if (!model.loaded || !m_editor.previousButton.enabled)
         return;
-    click([&] { m_editor.PreviousClick(); });
+    click([&] { m_editor.previousClicked(); });
     const int k = std::max(0, model.current - 1);
     if (model.read(k))
         model.current = k;
@@ -62,29 +62,29 @@ void EditorSession::startNew()
 {
     if (!model.loaded)
         return;
-    click([&] { m_editor.NewClick(); });
+    click([&] { m_editor.newClicked(); });
     model.entering = true;
     model.current = model.count();
-    FUZZ_CHECK(m_editor.Edit1.text.isEmpty() && m_editor.Edit2.text.isEmpty(), "Новый left text in the boxes");
+    FUZZ_CHECK(m_editor.questionBox.text.isEmpty() && m_editor.answerBox.text.isEmpty(), "Новый left text in the boxes");
 }
 
 void EditorSession::typeQuestion(const QString& text)
 {
     if (!model.loaded)
         return;
-    click([&] { m_editor.Edit1Edited(text); });
+    click([&] { m_editor.questionEdited(text); });
     model.typed = true;
-    FUZZ_CHECK(m_editor.Edit1.text.size() <= QuestionRecord::QuestionCapacity, "question box over 120 characters");
-    FUZZ_CHECK(Cp1251::canEncode(m_editor.Edit1.text), "question box holds what the base cannot store");
+    FUZZ_CHECK(m_editor.questionBox.text.size() <= QuestionRecord::QuestionCapacity, "question box over 120 characters");
+    FUZZ_CHECK(Cp1251::canEncode(m_editor.questionBox.text), "question box holds what the base cannot store");
 }
 
 void EditorSession::typeAnswer(const QString& text)
 {
     if (!model.loaded)
         return;
-    click([&] { m_editor.Edit2Edited(text); });
+    click([&] { m_editor.answerEdited(text); });
     model.typed = true;
-    const QString& answer = m_editor.Edit2.text;
+    const QString& answer = m_editor.answerBox.text;
     FUZZ_CHECK(answer.size() <= QuestionRecord::AnswerCapacity, "answer box over 12 characters");
     FUZZ_CHECK(Cp1251::canEncode(answer), "answer box holds what the base cannot store");
     for (QChar c : answer)
@@ -93,11 +93,11 @@ void EditorSession::typeAnswer(const QString& text)
 
 void EditorSession::save()
 {
-    if (!model.loaded || !m_editor.Save.enabled)
+    if (!model.loaded || !m_editor.saveButton.enabled)
         return;
-    const QString question = m_editor.Edit1.text;
-    const QString answer = m_editor.Edit2.text;
-    click([&] { m_editor.SaveClick(); });
+    const QString question = m_editor.questionBox.text;
+    const QString answer = m_editor.answerBox.text;
+    click([&] { m_editor.saveClicked(); });
     std::string q, a;
     FUZZ_CHECK(Cp1251::encode(question, q) && Cp1251::encode(answer, a), "an unstorable text reached Save");
     // To the end of the base as it is now.
@@ -106,16 +106,16 @@ void EditorSession::save()
 
 void EditorSession::remove()
 {
-    if (!model.loaded || !m_editor.Delete.enabled)
+    if (!model.loaded || !m_editor.deleteButton.enabled)
         return;
-    click([&] { m_editor.DeleteClick(); });
+    click([&] { m_editor.deleteClicked(); });
     const int n = model.count();
     // A record the base no longer holds is refused, and nothing changes.
     if (!model.removeCurrent())
         return;
     if (model.current == n - 1) {
         if (model.current == 0) {
-            FUZZ_CHECK(m_editor.Edit1.text.isEmpty() && m_editor.Edit2.text.isEmpty(),
+            FUZZ_CHECK(m_editor.questionBox.text.isEmpty() && m_editor.answerBox.text.isEmpty(),
                        "boxes not cleared after the only record went");
             return;
         }
@@ -128,7 +128,7 @@ void EditorSession::exit()
 {
     if (!m_editor.isVisible())
         return;
-    click([&] { m_editor.BitBtn1Click(); });
+    click([&] { m_editor.exitClicked(); });
     FUZZ_CHECK(m_menu.isVisible() && !m_editor.isVisible(), "Выход did not lead back to the menu");
     model.loaded = false;
     model.entering = false;

@@ -50,27 +50,27 @@ void EditorSession::checkEditor()
 {
     const EditorForm& e = m_editor;
     const int n = model.count();
-    FUZZ_CHECK(e.isVisible() && e.Timer2.isRunning(), "the editor is not open");
-    FUZZ_CHECK(e.CurrentRecord == model.current, "CurrentRecord went astray");
-    FUZZ_CHECK(shows(e.Kolvo.text, n), "Kolvo disagrees with the file");
-    FUZZ_CHECK(e.New.enabled && e.BitBtn1.enabled, "New or Выход disabled");
+    FUZZ_CHECK(e.isVisible() && e.countRefresh.isRunning(), "the editor is not open");
+    FUZZ_CHECK(e.currentRecord == model.current, "CurrentRecord went astray");
+    FUZZ_CHECK(shows(e.recordCount.text, n), "the record count on show disagrees with the file");
+    FUZZ_CHECK(e.newButton.enabled && e.exitButton.enabled, "New or Выход disabled");
     // After another program's change a read that fails ends its handler
     // before Num and the buttons are set: only the above holds until a load.
     if (model.disturbed)
         return;
-    FUZZ_CHECK(shows(e.Num.text, model.current + 1), "Num disagrees with CurrentRecord");
-    FUZZ_CHECK(e.Save.enabled == model.entering, "Save enabled out of place");
+    FUZZ_CHECK(shows(e.recordNumber.text, model.current + 1), "Num disagrees with CurrentRecord");
+    FUZZ_CHECK(e.saveButton.enabled == model.entering, "Save enabled out of place");
     if (model.entering) {
-        FUZZ_CHECK(!e.Delete.enabled && !e.Previous.enabled && !e.Next.enabled, "browsing while a new record is entered");
+        FUZZ_CHECK(!e.deleteButton.enabled && !e.previousButton.enabled && !e.nextButton.enabled, "browsing while a new record is entered");
         return;
     }
-    FUZZ_CHECK(e.Delete.enabled == (n > 0), "Delete enabled without a record, or disabled with one");
-    FUZZ_CHECK(e.Previous.enabled == (n > 0 && model.current > 0), "Previous in the wrong state");
-    FUZZ_CHECK(e.Next.enabled == (model.current < n - 1), "Next in the wrong state");
+    FUZZ_CHECK(e.deleteButton.enabled == (n > 0), "Delete enabled without a record, or disabled with one");
+    FUZZ_CHECK(e.previousButton.enabled == (n > 0 && model.current > 0), "Previous in the wrong state");
+    FUZZ_CHECK(e.nextButton.enabled == (model.current < n - 1), "Next in the wrong state");
     FUZZ_CHECK(n == 0 || model.current < n, "the record on show is past the end");
     if (n > 0 && !model.typed) {
         const QuestionRecord shown = recordAt(model.bytes, model.current);
-        FUZZ_CHECK(e.Edit1.text == shown.questionText() && e.Edit2.text == shown.answerText(),
+        FUZZ_CHECK(e.questionBox.text == shown.questionText() && e.answerBox.text == shown.answerText(),
                    "the boxes do not show the record on show");
     }
 }
