@@ -24,21 +24,31 @@ const QColor SkyBlue(166, 202, 240);
 struct SectorPlace {
     int x, y, w;
 };
-constexpr SectorPlace sectorPlaces[16] = {
+constexpr std::array<SectorPlace, Wheel::Sectors> sectorPlaces = {{
     {688, 328, 27}, {639, 348, 13}, {584, 368, 27}, {504, 376, 11}, {424, 376, 18}, {344, 376, 11},
     {248, 368, 27}, {192, 348, 9},  {158, 324, 27}, {194, 301, 18}, {262, 284, 27}, {339, 274, 27},
-    {427, 272, 27}, {511, 275, 27}, {595, 289, 27}, {655, 307, 27}};
+    {427, 272, 27}, {511, 275, 27}, {595, 289, 27}, {655, 307, 27}}};
 
 }
 
 StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher), m_studio(f)
 {
-    using Fonts::Face;
     (new SvgPicture(QStringLiteral(":/assets/studio.svg"), this))->setGeometry(rect());
+    addWheel(f);
+    addBoard(f);
+    addHost(f);
+    addControlPanel(f);
+    addPlayerPanels(f);
+    addLetterRow(f);
+}
 
+// The wheel's labels over the drawn sectors, and the sector beside the pointer.
+void StudioView::addWheel(StudioForm& f)
+{
+    using Fonts::Face;
     // Wheel labels; they size themselves to their caption as the wheel turns.
-    for (int k = 1; k <= 16; ++k) {
-        const SectorPlace& p = sectorPlaces[k - 1];
+    for (int k = 1; k <= Wheel::Sectors; ++k) {
+        const SectorPlace& p = sectorPlaces[static_cast<std::size_t>(k - 1)];
         const bool odd = k % 2 == 1;
         QLabel* l = Kit::label(this, p.x, p.y, p.w, 21, Fonts::font(Face::Serif, 19), odd ? Qt::white : Qt::black,
                                odd ? Qt::black : Qt::white);
@@ -47,22 +57,32 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     }
     m_sectorDisplay = Kit::label(this, 717, 231, 18, 15, Fonts::font(Face::Serif, 12, true), Qt::white, Qt::black);
     m_binder.label(f.wheel.pointer, m_sectorDisplay);
+}
 
+// The board: twelve tiles over the letters of the answer.
+void StudioView::addBoard(StudioForm& f)
+{
+    using Fonts::Face;
     // The board: the letters lie under their tiles.
-    for (int n = 1; n <= 12; ++n) {
+    for (int n = 1; n <= Board::Tiles; ++n) {
         QLabel* l = Kit::label(this, 428 + 21 * (n - 1), 102, 20, 21, Fonts::font(Face::Serif, 19), Qt::black, Qt::white);
         l->setAlignment(Qt::AlignCenter);
         l->setObjectName(QStringLiteral("letter%1").arg(n));
         m_binder.label(f.board.letters[n], l);
     }
-    for (int n = 1; n <= 12; ++n) {
+    for (int n = 1; n <= Board::Tiles; ++n) {
         auto* tile = new BoardTile(this);
         tile->setGeometry(426 + 21 * (n - 1), 100, 21, 25);
         tile->setAccessibleName(QStringLiteral("Закрытая буква %1").arg(n));
         connect(tile, &QAbstractButton::clicked, this, [this, n] { press(m_studio.board.tiles[n], [this, n] { m_studio.tileClicked(n); }); });
         m_binder.plain(f.board.tiles[n], tile);
     }
+}
 
+// The banner between rounds, the host's speech, the round's theme and its number.
+void StudioView::addHost(StudioForm& f)
+{
+    using Fonts::Face;
     QLabel* banner = Kit::label(this, 134, 221, 508, 73, Fonts::font(Face::Serif, 64, false, true), QColor(0, 0, 128), SkyBlue);
     banner->setAlignment(Qt::AlignCenter);
     m_binder.label(f.banner, banner);
@@ -83,7 +103,12 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     round->setAccessibleDescription(QStringLiteral("Номер раунда"));
     round->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7a7a7a; padding: 0px; background: white; }"));
     m_binder.lineEdit(f.roundBox, round);
+}
 
+// The spin and word buttons, the word box, the prize, "Новая игра", "Выход" and the speaker.
+void StudioView::addControlPanel(StudioForm& f)
+{
+    using Fonts::Face;
     // The control panel.
     QPushButton* spin = Kit::button(this, 16, 471, 105, 25);
     connect(spin, &QPushButton::clicked, this, [this] { press(m_studio.spinButton, [this] { m_studio.spinClicked(); }); });
@@ -131,9 +156,14 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     m_speaker->setToolTip(QStringLiteral("Звук (M)"));
     connect(m_speaker, &QAbstractButton::clicked, this, [this] { press(m_studio.soundButton, [this] { m_studio.soundClicked(); }); });
     m_binder.plain(f.soundButton, m_speaker);
+}
 
+// The three player panels: name, this round's points, the earlier rounds'.
+void StudioView::addPlayerPanels(StudioForm& f)
+{
+    using Fonts::Face;
     // The player panels.
-    for (int slot = 1; slot <= 3; ++slot) {
+    for (int slot = 1; slot <= Player::Slots; ++slot) {
         auto* panel = new QGroupBox(this);
         panel->setGeometry(453 + 78 * (slot - 1), 471, 70, 55);
         Kit::setColours(panel, Qt::black, SkyBlue);
@@ -152,7 +182,12 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
         total->setAccessibleDescription(QStringLiteral("Очки игрока %1 за прошлые раунды").arg(slot));
         m_binder.label(f.player(slot).totalLabel, total);
     }
+}
 
+// The row of letter buttons at the window's foot.
+void StudioView::addLetterRow(StudioForm& f)
+{
+    using Fonts::Face;
     // The letter row.
     for (int n = 1; n <= Alphabet::Size; ++n) {
         QPushButton* b = Kit::button(this, 24 * (n - 1), 539, 25, 25);
@@ -176,7 +211,7 @@ void StudioView::sync()
     }
     fitThemeToOneLine();
     // Labels that size themselves to their caption.
-    for (int k = 1; k <= 16; ++k)
+    for (int k = 1; k <= Wheel::Sectors; ++k)
         m_sectorLabels[static_cast<std::size_t>(k)]->adjustSize();
     m_sectorDisplay->adjustSize();
     if (m_speaker->isChecked() != m_studio.soundOn() || m_speaker->accessibleDescription().isEmpty()) {
@@ -185,7 +220,7 @@ void StudioView::sync()
                                                                  : QStringLiteral("Звук выключен"));
         m_speaker->update();
     }
-    for (int slot = 1; slot <= 3; ++slot) {
+    for (int slot = 1; slot <= Player::Slots; ++slot) {
         QLabel* name = m_nameLabels[static_cast<std::size_t>(slot)];
         name->adjustSize();
         // The red name is the one whose turn it is; say so to a screen reader too.

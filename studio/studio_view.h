@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "player.h"
 #include "screen_view.h"
+#include "wheel.h"
 
 #include <array>
 
@@ -24,9 +26,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void addWheel(StudioForm& f);
+    void addBoard(StudioForm& f);
+    void addHost(StudioForm& f);
+    void addControlPanel(StudioForm& f);
+    void addPlayerPanels(StudioForm& f);
+    void addLetterRow(StudioForm& f);
+
     StudioForm& m_studio;
-    std::array<QLabel*, 17> m_sectorLabels{};
-    std::array<QLabel*, 4> m_nameLabels{};
+    std::array<QLabel*, Wheel::Sectors + 1> m_sectorLabels{};
+    std::array<QLabel*, Player::Slots + 1> m_nameLabels{};
     QLabel* m_sectorDisplay = nullptr;
     QWidget* m_wordBox = nullptr;
     QPlainTextEdit* m_theme = nullptr;
