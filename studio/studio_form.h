@@ -114,6 +114,7 @@ public:
     bool soundOn() const;
 
 private:
+    void passTurn();
     void setWordText(const QString& text);
     void judgeLetter();
     void judgeWord();

@@ -9,6 +9,8 @@
 #include "question_file.h"
 #include "runtime.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString& promptText(int r)
@@ -158,6 +160,23 @@ void StudioForm::endOfGame()
     sound(Sound::Finale);
 }
 
+// The turn goes round to the next player still in the round; with nobody
+// else left it stays.
+void StudioForm::passTurn()
+{
+    const int from = std::max(1, currentSlot());
+    for (int step = 1; step < Player::Slots; ++step) {
+        const int slot = (from - 1 + step) % Player::Slots + 1;
+        if (player(slot).panel.visible) {
+            setRed(slot);
+            hostSpeech.text = QStringLiteral("Сейчас ходит ") + player(slot).nameLabel.text;
+            return;
+        }
+    }
+    setRed(from);
+    hostSpeech.text = QStringLiteral("Опять ходит ") + player(from).nameLabel.text;
+}
+
 void StudioForm::nextTurn()
 {
     lettersInRow = 0;
@@ -169,41 +188,12 @@ void StudioForm::nextTurn()
         setRed(1);
         firstTurnPending = false;
         hostSpeech.text = QStringLiteral("И снова ходит ") + player(1).nameLabel.text + QStringLiteral(".");
+    } else if (firstTurnPending && currentSlot() <= 1) {
+        setRed(1);
+        hostSpeech.text = QStringLiteral("Первым ходит ") + player(1).nameLabel.text + QStringLiteral(".");
+        firstTurnPending = false;
     } else {
-        const int red = currentSlot();
-        const bool p1 = player(1).panel.visible, p2 = player(2).panel.visible, p3 = player(3).panel.visible;
-        auto moveTo = [this](int slot, const QString& lead) {
-            setRed(slot);
-            hostSpeech.text = lead + player(slot).nameLabel.text;
-        };
-        const QString now = QStringLiteral("Сейчас ходит "), again = QStringLiteral("Опять ходит ");
-        if (red == 1 || red == 0) {
-            if (firstTurnPending) {
-                setRed(1);
-                hostSpeech.text = QStringLiteral("Первым ходит ") + player(1).nameLabel.text + QStringLiteral(".");
-                firstTurnPending = false;
-            } else if (p2) {
-                moveTo(2, now);
-            } else if (p3) {
-                moveTo(3, now);
-            } else {
-                moveTo(1, again);
-            }
-        } else if (red == 2) {
-            if (p3)
-                moveTo(3, now);
-            else if (p1)
-                moveTo(1, now);
-            else
-                moveTo(2, again);
-        } else {
-            if (p1)
-                moveTo(1, now);
-            else if (p2)
-                moveTo(2, now);
-            else
-                moveTo(3, again);
-        }
+        passTurn();
     }
 
     if (onePlayerLeft()) {
