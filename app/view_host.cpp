@@ -6,7 +6,12 @@
 #include "screen_view.h"
 
 #include <QEvent>
+#include <QPixmapCache>
 #include <QTimer>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 ViewHost::ViewHost(Dispatcher& dispatcher)
 {
@@ -22,12 +27,18 @@ void ViewHost::add(Form& form, std::function<std::unique_ptr<ScreenView>()> make
 
 void ViewHost::sync()
 {
+    bool changed = false;
     for (Entry& e : m_entries) {
         if (!e.view && e.form->isVisible())
             e.view = e.make();
-        if (e.view)
+        if (e.view) {
+            const bool shown = e.view->isVisible();
             e.view->sync();
+            changed = changed || shown != e.view->isVisible();
+        }
     }
+    if (changed)
+        trimSoon();
 }
 
 ScreenView* ViewHost::view(const Form& form) const
@@ -87,8 +98,30 @@ void ViewHost::prepareNext()
         m_madeNext = false;
         ++m_next;
     }
-    if (m_next < m_entries.size())
+    if (m_next < m_entries.size()) {
         QTimer::singleShot(0, this, [this] { prepareNext(); });
-    else
+    } else {
         m_preparing = false;
+        trimSoon();
+    }
+}
+
+void ViewHost::trimSoon()
+{
+    // Making, preparing and hiding windows fills the style's pixmap cache with
+    // pieces of windows no longer on screen and leaves the heap with free room
+    // in small pieces that the allocator would keep. Once the change is on
+    // screen, off the path of its first frame, drop the one (the window on
+    // screen draws again what it needs, in a fraction of a millisecond) and
+    // give the other back. It runs once per change: nothing ticks at rest.
+    if (!m_trimPending) {
+        m_trimPending = true;
+        QTimer::singleShot(TrimDelayMs, this, [this] {
+            m_trimPending = false;
+            QPixmapCache::clear();
+#ifdef __GLIBC__
+            malloc_trim(0);
+#endif
+        });
+    }
 }

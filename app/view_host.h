@@ -37,6 +37,10 @@ protected:
 
 private:
     void prepareNext();
+    // A moment after a window is shown or hidden: drop cached pieces of
+    // windows and give the allocator's free room back to the system.
+    void trimSoon();
+    static constexpr int TrimDelayMs = 300;
 
     struct Entry {
         Form* form;
@@ -47,4 +51,5 @@ private:
     bool m_preparing = false;
     std::size_t m_next = 0;    // the entry prepareNext() looks at
     bool m_madeNext = false;   // it has made that entry's window and will prepare it next
+    bool m_trimPending = false;
 };
