@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Long play's checks after every event: the sounds, the turn, the scores,
+// the last player's moves and the bargaining.
+#include "long_play_player.h"
+
+#include "alphabet.h"
+
+#include <algorithm>
+
+namespace LongPlay {
+
+// The sounds of an event match what it showed the player.
+void RandomPlayer::checkSounds(Kind kind, const QString& what, const Snapshot& before)
+{
+    const RecordedSounds& heard = m_g.sounds;
+    if (!s().soundOn() || what == QStringLiteral("speaker")) {
+        if (!heard.played.empty())
+            fail(QStringLiteral("%1 sounds with the sound switched off").arg(heard.played.size()));
+        return;
+    }
+    auto expect = [&](Sound sound, int n, const char* moment) {
+        if (heard.count(sound) != n)
+            fail(QStringLiteral("%1 %2 sounds, not %3, at %4").arg(heard.count(sound)).arg(soundName(sound)).arg(n).arg(QString::fromUtf8(moment)));
+    };
+    expect(Sound::WheelTick, s().wheel.labels[1].text != before.atPointer ? 1 : 0, "a step of the wheel");
+    const bool stopped = kind == Kind::Tick && before.spinning && !s().wheelStepTimer.isRunning();
+    const QString& sector = s().sector;
+    const bool bright = sector == QLatin1String("+") || sector == QStringLiteral("П");
+    expect(Sound::Bankrupt, stopped && sector == QStringLiteral("Б") ? 1 : 0, "the wheel's stop");
+    expect(Sound::Miss, stopped && sector == QLatin1String("0") ? 1 : 0, "the wheel's stop");
+    expect(Sound::SectorPoints, stopped && Wheel::points(sector) + (sector == QLatin1String("x2")) > 0 ? 1 : 0, "the wheel's stop");
+    const bool sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
+    expect(Sound::Sting, (stopped && bright ? 1 : 0) + (sideScreen && !before.sideScreen ? 1 : 0), "a sting");
+    expect(Sound::Applause, s().banner.visible && !before.banner ? 1 : 0, "the round's banner");
+    expect(Sound::Finale, m_g.screens->endOfGame.isVisible() && !before.endScreen ? 1 : 0, "the end of the game");
+    // A box opens: one of the two boxes, or the prize box once the bargaining is settled.
+    const BargainForm& bargain = m_g.screens->bargain;
+    const TwoBoxesForm& boxes = m_g.screens->twoBoxes;
+    const bool chosen = what.startsWith(QStringLiteral("boxes: "));
+    const bool settled = what.startsWith(QStringLiteral("bargain: ")) && !bargain.blackBox.enabled &&
+                         !bargain.money.enabled;
+    expect(Sound::Win, (chosen && boxes.chosenBox == boxes.luckyBox) || (settled && heard.count(Sound::Lose) == 0) ? 1 : 0, "an opened box");
+    expect(Sound::Lose, (chosen && boxes.chosenBox != boxes.luckyBox) || (settled && heard.count(Sound::Win) == 0) ? 1 : 0, "an opened box");
+    if (!m_gameOn || kind == Kind::NewGame || s().roundNumber != before.roundNumber)
+        return;
+    int opened = 0;
+    for (int i = 1; i <= 12; ++i)
+        opened += before.covered[i] && !s().board.tiles[i].visible ? 1 : 0;
+    // A verdict on the word uncovers the whole board at once, without chimes.
+    const bool verdict = heard.count(Sound::Fanfare) + heard.count(Sound::WrongWord) > 0 ||
+                         (kind == Kind::Tick && heard.count(Sound::Applause) > 0);
+    if (!verdict)
+        expect(Sound::Chime, opened, "opened tiles");
+    if (kind == Kind::Letter && !before.wordEntry)
+        expect(Sound::Buzz, opened == 0 ? 1 : 0, "a letter");
+}
+
+// What the game has done: counters for the report, and whether a game is on.
+void RandomPlayer::follow(Kind kind, const Snapshot& before)
+{
+    const auto& f = *m_g.screens;
+    if (s().hostSpeech.text == QStringLiteral("!!!!Правильно!!!!") && before.wordEntry && !s().wordBox.visible &&
+        (kind == Kind::Typing || kind == Kind::Letter))
+        ++m_report.wordsRight;
+    if ((kind == Kind::Typing || kind == Kind::Letter) && before.wordEntry && before.current &&
+        !s().player(before.current).panel.visible)
+        ++m_report.wordsWrong;
+    if (s().roundNumber != before.roundNumber && s().roundNumber > 1)
+        ++m_report.roundsPlayed;
+    if (m_gameOn && f.endOfGame.isVisible()) {
+        m_gameOn = false;
+        ++m_report.gamesFinished;
+    }
+}
+
+void RandomPlayer::check(Kind kind, const Snapshot& before)
+{
+    auto& f = *m_g.screens;
+    int screens = 0;
+    for (const Form* form : std::initializer_list<const Form*>{&f.menu, &f.studio, &f.editor, &f.setup, &f.bargain,
+                                                                &f.twoBoxes, &f.endOfGame, &f.rules})
+        screens += form->isVisible() ? 1 : 0;
+    if (screens != 1)
+        return fail(QStringLiteral("%1 screens on view").arg(screens));
+
+    for (int slot = 1; slot <= 3; ++slot)
+        if (s().player(slot).roundScore < 0 || s().player(slot).totalScore < 0)
+            return fail(QStringLiteral("negative score of player %1").arg(slot));
+
+    if (m_gameOn) {
+        int red = 0;
+        for (int slot = 1; slot <= 3; ++slot)
+            red += s().player(slot).nameLabel.fontColor == Colors::Red ? 1 : 0;
+        if (red != 1)
+            return fail(QStringLiteral("%1 red names").arg(red));
+        if (!s().player(s().currentSlot()).panel.visible && s().visiblePanels() > 0 && s().spinButton.enabled)
+            return fail(QStringLiteral("the player who is out of the round may spin"));
+        if (s().roundNumber >= 1 && s().roundNumber <= s().roundCount) {
+            const QString& answer = s().answer;
+            for (int i = 1; i <= 12; ++i) {
+                if (i <= answer.size()) {
+                    if (s().board.letters[i].text != QString(answer.at(i - 1)))
+                        return fail(QStringLiteral("board letter %1 is not the answer's").arg(i));
+                } else if (s().board.tiles[i].visible || !s().board.letters[i].text.isEmpty()) {
+                    return fail(QStringLiteral("tile %1 beyond the answer is shown").arg(i));
+                }
+            }
+        }
+    }
+
+    if (!checkLastPlayer())
+        return;
+    if (kind == Kind::StrayTyping) {
+        const Snapshot after = snapshot();
+        if (after.round != before.round || after.total != before.total || after.current != before.current ||
+            after.spin != before.spin || after.word != before.word || after.typed != before.typed ||
+            after.covered != before.covered)
+            return fail(QStringLiteral("text typed into the closed word box changed the game"));
+    }
+    if (!checkScores(kind, before))
+        return;
+    checkBargain();
+    if (!canGoOn())
+        fail(QStringLiteral("stuck: nothing to press and no timer pending"));
+}
+
+// The wheel and the last player's three moves.
+bool RandomPlayer::checkLastPlayer()
+{
+    StudioForm& st = s();
+    if (st.wheelStepTimer.isRunning() && (st.spinButton.enabled || st.wordButton.enabled))
+        return fail(QStringLiteral("a turn button is enabled while the wheel turns")), false;
+    if (st.wheelStepTimer.isRunning() && st.wordBox.visible)
+        return fail(QStringLiteral("the word box is open while the wheel turns")), false;
+    if (static_cast<int>(st.lastPlayerMoves) < 0 || st.lastPlayerMoves > LastPlayerMoves::UsedUpAtBonus)
+        return fail(QStringLiteral("the move counter went past its last state")), false;
+    const bool lastPlayer = st.playerCount != 1 && st.visiblePanels() == 1;
+    if (lastPlayer && st.spinButton.enabled && st.lastPlayerMoves > LastPlayerMoves::SecondTaken)
+        return fail(QStringLiteral("the last player may spin after his three moves")), false;
+    return true;
+}
+
+bool RandomPlayer::checkScores(Kind kind, const Snapshot& before)
+{
+    std::array<int, 4> round{}, total{};
+    for (int slot = 1; slot <= 3; ++slot) {
+        round[slot] = s().player(slot).roundScore;
+        total[slot] = s().player(slot).totalScore;
+    }
+    if (kind == Kind::NewGame) {
+        for (int slot = 1; slot <= 3; ++slot)
+            if (round[slot] != 0 || total[slot] != 0)
+                return fail(QStringLiteral("a new game starts with points")), false;
+        return true;
+    }
+    const bool roundChanged = s().roundNumber != before.roundNumber;
+    for (int slot = 1; slot <= 3; ++slot) {
+        const long long was = before.round[slot], now = round[slot];
+        if (roundChanged) {
+            if (now != 0 || total[slot] != clampedScore(static_cast<long long>(before.total[slot]) + was))
+                return fail(QStringLiteral("round points did not move to the total of player %1").arg(slot)), false;
+            continue;
+        }
+        if (total[slot] != before.total[slot])
+            return fail(QStringLiteral("total of player %1 changed inside a round").arg(slot)), false;
+        if (now == was)
+            continue;
+        if (slot != before.current)
+            return fail(QStringLiteral("player %1 scored out of turn").arg(slot)), false;
+        bool allowed = false;
+        const long long delta = now - was;
+        switch (kind) {
+        case Kind::Letter: {
+            if (before.wordEntry) {
+                allowed = delta == 2000 && s().namedWord == s().answer;
+                break;
+            }
+            int opened = 0;
+            for (int i = 1; i <= 12; ++i)
+                opened += before.covered[i] && !s().board.tiles[i].visible ? 1 : 0;
+            if (before.sector == QLatin1String("x2"))
+                allowed = opened >= 1 && now == clampedScore(2 * was);
+            else
+                allowed = now == clampedScore(was + static_cast<long long>(Wheel::points(before.sector)) * opened);
+            break;
+        }
+        case Kind::Typing:
+            allowed = delta == 2000 && s().namedWord == s().answer;
+            break;
+        case Kind::Tick: {
+            const int carried = s().player(slot).prizeCarrier.text.toInt();
+            allowed = (now == 0 && before.sector == QStringLiteral("Б")) ||
+                      (delta == 1500 && s().boxPointsCarrier.text == QLatin1String("1500")) ||
+                      (delta == carried && carried >= 10 && carried <= 3999 + 209);
+            break;
+        }
+        default:
+            break;
+        }
+        if (!allowed)
+            return fail(QStringLiteral("round score of player %1 went from %2 to %3 (sector %4)")
+                            .arg(slot).arg(was).arg(now).arg(before.sector)), false;
+    }
+    return true;
+}
+
+void RandomPlayer::checkBargain()
+{
+    const BargainForm& b = m_g.screens->bargain;
+    if (!b.isVisible() || b.offerStep < 1)
+        return;
+    if (b.offerLimit < 3 || b.offerLimit > 12)
+        return fail(QStringLiteral("offer limit %1").arg(b.offerLimit));
+    if (b.offerStep <= 12) {
+        const int base = BargainForm::offerBase(b.offerStep);
+        if (b.offerAmount < base || b.offerAmount >= base + BargainForm::offerSpread(b.offerStep) || b.offerAmount == 1000 || b.offerAmount == 1667 ||
+            b.offerAmount == 3000)
+            return fail(QStringLiteral("offer %1 at step %2").arg(b.offerAmount).arg(b.offerStep));
+        if (b.blackBoxPoints < 10 || b.blackBoxPoints > b.offerAmount + 209)
+            return fail(QStringLiteral("the box holds %1 at offer %2").arg(b.blackBoxPoints).arg(b.offerAmount));
+    }
+    if (b.offerStep > b.offerLimit + 1)
+        return fail(QStringLiteral("step %1 beyond the limit %2").arg(b.offerStep).arg(b.offerLimit));
+}
+}

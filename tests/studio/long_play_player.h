@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Long play's player: what he sees before an event, what he may press, and
+// the checks made after every event (long_play_checks.cpp).
+#pragma once
+
+#include "long_play.h"
+
+#include "game_fixture.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace LongPlay {
+
+enum class Kind { Tick, Letter, Typing, StrayTyping, NewGame, Other };
+
+struct Snapshot {
+    std::array<int, Player::Slots + 1> round{}, total{};
+    std::array<bool, Board::Tiles + 1> covered{};
+    int roundNumber = 0;
+    int current = 0;
+    bool wordEntry = false;
+    bool spin = false, word = false;
+    QString sector;
+    QString typed;
+    QString atPointer;   // the wheel's label at the pointer
+    bool spinning = false, banner = false, sideScreen = false, endScreen = false;
+};
+
+struct Choice {
+    Kind kind;
+    QString what;
+    std::function<void()> handler;
+    int weight;
+};
+
+// A player of random but legal clicks.
+class RandomPlayer {
+public:
+    explicit RandomPlayer(const Options& options);
+    Report run();
+
+private:
+    StudioForm& s() { return m_g.studio(); }
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
+
+    void fail(const QString& what);
+    QString describe();
+    Snapshot snapshot();
+    void act(Kind kind, const QString& what, const std::function<void()>& handler);
+
+    // The sounds of an event match what it showed the player.
+    void checkSounds(Kind kind, const QString& what, const Snapshot& before);
+
+    // What the game has done: counters for the report, and whether a game is on.
+    void follow(Kind kind, const Snapshot& before);
+    void check(Kind kind, const Snapshot& before);
+
+    // The wheel and the last player's three moves.
+    bool checkLastPlayer();
+    bool checkScores(Kind kind, const Snapshot& before);
+    void checkBargain();
+
+    // What the player could press on the screen on view. "Новая игра" and
+    // "Выход" of the studio count only when no game is on.
+    std::vector<Choice> choices(bool withEscapes);
+    void setupAndOk();
+    bool canGoOn();
+
+    // Keys into a closed box are no move a player can make.
+    static bool somethingToPress(const std::vector<Choice>& c);
+    void step();
+    void count(const Choice& x);
+    Options m_options;
+    GameFixture m_g;
+    std::mt19937 m_rng;
+    Report m_report;
+    std::deque<QString> m_log;
+    bool m_gameOn = false;
+    bool m_stopped = false;
+    int m_eventsThisGame = 0;
+};
+
+}
