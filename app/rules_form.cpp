@@ -57,7 +57,6 @@ QString reflow(const QString& text)
 RulesForm::RulesForm() : Form(QStringLiteral("Информация о Словодром"), 790, 565)
 {
     title.text = QStringLiteral("Правила игры");
-    title.fontColor = 0xFF0000;
     generalText.text = reflow(resourceText(QStringLiteral(":/rules/general.txt")));
     detailsText.text = reflow(resourceText(QStringLiteral(":/rules/details.txt")));
     noteText.text = reflow(resourceText(QStringLiteral(":/rules/note.txt")));

@@ -9,7 +9,7 @@ struct Control {
     bool visible = true;
     bool enabled = true;
     QString text;
-    int fontColor = 0;  // 0xRRGGBB
+    int fontColor = 0;  // 0xRRGGBB, where the colour tells something (whose turn it is); fixed colours are the view's
 
     void show() { visible = true; }
     void hide() { visible = false; }

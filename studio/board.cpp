@@ -5,7 +5,7 @@ Board::Board()
 {
     for (int n = 1; n <= Tiles; ++n) {
         tile(n) = Control{true, false, {}, 0};
-        letter(n) = Control{false, true, QStringLiteral("Ю"), Colors::Black};
+        letter(n) = Control{false, true, QStringLiteral("Ю"), 0};
     }
 }
 
