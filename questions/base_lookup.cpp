@@ -12,7 +12,7 @@
 #include <cstring>
 #include <strings.h>
 
-namespace filecalls {
+namespace filelayer {
 
 namespace {
 

@@ -10,8 +10,9 @@
 
 #include <string>
 
-namespace filecalls {
+namespace filelayer {
 
+// The working folder as a path: "." for an empty one.
 std::string rootPath(const QString& root);
 
 // The folder Data below `root`, open, and the name of the base in it. For the

@@ -7,7 +7,7 @@
 
 #include <fcntl.h>
 
-namespace filecalls {
+namespace filelayer {
 
 [[noreturn]] void fail(int error)
 {

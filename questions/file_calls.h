@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace filecalls {
+namespace filelayer {
 
 constexpr int RecordSize = QuestionRecord::Size;
 constexpr std::int64_t MaxRecord = std::numeric_limits<off_t>::max() / RecordSize - 1;

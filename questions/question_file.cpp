@@ -13,7 +13,7 @@
 
 #include <cerrno>
 
-using namespace filecalls;
+using namespace filelayer;
 
 QuestionFile::~QuestionFile()
 {

@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <limits>
 
-using namespace filecalls;
+using namespace filelayer;
 
 std::int64_t QuestionFile::count() const
 {

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-using namespace filecalls;
+using namespace filelayer;
 
 namespace {
 
