@@ -119,12 +119,13 @@ void print(const Row& row, double copy)
         std::printf("   %5.2f × copy", row.seconds / copy);
     std::printf("\n");
 }
-}
 
-int main(int argc, char** argv)
+// The benchmark's folder: the one given, which must not hold a base yet, or a
+// temporary one of its own (`own`).
+fs::path benchFolder(int argc, char** argv, bool& own)
 {
     fs::path root;
-    bool own = false;
+    own = false;
     if (argc > 1) {
         root = argv[1];
     } else {
@@ -135,13 +136,19 @@ int main(int argc, char** argv)
         own = true;
     }
     fs::create_directories(root / "Data");
-    const fs::path base = root / "Data" / "Question.dat";
-    if (!own && fs::exists(base))
-        die(base.string() + " exists; give a folder without a question base");
-    std::printf("Making %d records (%.0f MB) in %s ...\n", Records, Records * double(QuestionRecord::Size) / 1e6,
-                base.c_str());
-    makeBase(base);
+    if (!own && fs::exists(root / "Data" / "Question.dat"))
+        die((root / "Data" / "Question.dat").string() + " exists; give a folder without a question base");
+    return root;
+}
 
+// Each action's times, one per run.
+struct Timings {
+    std::vector<double> load, next, previous, remove, save, newGame, copy;
+};
+
+// The editor's actions on the base, each one event as a click would run it.
+void timeEditor(const fs::path& root, Timings& t)
+{
     ManualClock clock;
     SeededRandom random(1);
     Runtime runtime(clock, random, QString::fromStdString(root.string()));
@@ -159,71 +166,90 @@ int main(int argc, char** argv)
         return s;
     };
 
-    std::vector<double> load, next, previous, remove, save, copy;
     for (int i = 0; i < Runs; ++i) {
         click([&] {
             menu.switchTo(editor);
             editor.loadTimer.start();
         });
-        load.push_back(secondsOf([&] { clock.advance(1); }));
+        t.load.push_back(secondsOf([&] { clock.advance(1); }));
         if (!error.isEmpty())
             die(error.toStdString());
         if (i < Runs - 1)
             click([&] { editor.exitClicked(); });
     }
     for (int i = 0; i < Runs; ++i)
-        next.push_back(click([&] { editor.nextClicked(); }));
+        t.next.push_back(click([&] { editor.nextClicked(); }));
     for (int i = 0; i < Runs; ++i)
-        previous.push_back(click([&] { editor.previousClicked(); }));
+        t.previous.push_back(click([&] { editor.previousClicked(); }));
     // The first record is on show; each deletion moves all the rest down.
     for (int i = 0; i < Runs; ++i)
-        remove.push_back(click([&] { editor.deleteClicked(); }));
+        t.remove.push_back(click([&] { editor.deleteClicked(); }));
     for (int i = 0; i < Runs; ++i) {
         click([&] { editor.newClicked(); });
         click([&] {
             editor.questionEdited(QStringLiteral("Новый вопрос"));
             editor.answerEdited(QStringLiteral("слово"));
         });
-        save.push_back(click([&] { editor.saveClicked(); }));
+        t.save.push_back(click([&] { editor.saveClicked(); }));
     }
     click([&] { editor.exitClicked(); });
+}
 
-    // "Новая игра" in the studio: opens the base and draws the game's questions.
-    std::vector<double> newGame;
-    {
-        ManualClock studioClock;
-        SeededRandom studioRandom(2);
-        Runtime studioRuntime(studioClock, studioRandom, QString::fromStdString(root.string()));
-        studioRuntime.dispatcher.setErrorReporter([&error](const QString& m) { error = m; });
-        GameScreens screens(studioRuntime);
-        StudioForm& studio = screens.studio;
-        studio.player(1).nameLabel.text = QStringLiteral("Анна");
-        studio.roundCountCarrier.text = QStringLiteral("9");
-        for (int i = 0; i < Runs; ++i) {
-            newGame.push_back(secondsOf([&] { studioRuntime.dispatcher.run([&] { studio.newGameClicked(); }); }));
-            if (!error.isEmpty())
-                die(error.toStdString());
-        }
-    }
-
-    const fs::path copied = root / "Data" / "copy.dat";
+// "Новая игра" in the studio: opens the base and draws the game's questions.
+void timeNewGame(const fs::path& root, Timings& t)
+{
+    QString error;
+    ManualClock studioClock;
+    SeededRandom studioRandom(2);
+    Runtime studioRuntime(studioClock, studioRandom, QString::fromStdString(root.string()));
+    studioRuntime.dispatcher.setErrorReporter([&error](const QString& m) { error = m; });
+    GameScreens screens(studioRuntime);
+    StudioForm& studio = screens.studio;
+    studio.player(1).nameLabel.text = QStringLiteral("Анна");
+    studio.roundCountCarrier.text = QStringLiteral("9");
     for (int i = 0; i < Runs; ++i) {
-        copy.push_back(secondsOf([&] { plainCopy(base, copied); }));
-        fs::remove(copied);
+        t.newGame.push_back(secondsOf([&] { studioRuntime.dispatcher.run([&] { studio.newGameClicked(); }); }));
+        if (!error.isEmpty())
+            die(error.toStdString());
     }
+}
 
-    const double copyTime = median(copy);
+void report(const Timings& t)
+{
+    const double copyTime = median(t.copy);
     std::printf("\nMedian of %d runs, base of %d records:\n", Runs, Records);
     std::printf("  %s %17s\n", QStringLiteral("action").leftJustified(26).toUtf8().constData(), "time");
-    print({"load", median(load)}, 0);
-    print({"\"Следующий >\"", median(next)}, 0);
-    print({"\"< Предыдущий\"", median(previous)}, 0);
-    print({"\"Удалить\" first record", median(remove)}, copyTime);
-    print({"\"Сохранить\"", median(save)}, 0);
-    print({"\"Новая игра\" (questions)", median(newGame)}, 0);
+    print({"load", median(t.load)}, 0);
+    print({"\"Следующий >\"", median(t.next)}, 0);
+    print({"\"< Предыдущий\"", median(t.previous)}, 0);
+    print({"\"Удалить\" first record", median(t.remove)}, copyTime);
+    print({"\"Сохранить\"", median(t.save)}, 0);
+    print({"\"Новая игра\" (questions)", median(t.newGame)}, 0);
     print({"plain copy of the base", copyTime}, copyTime);
     std::printf("\n\"Удалить\" of the first record is %.2f times the plain copy (goal: at most 1.5).\n",
-                median(remove) / copyTime);
+                median(t.remove) / copyTime);
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    bool own = false;
+    const fs::path root = benchFolder(argc, argv, own);
+    const fs::path base = root / "Data" / "Question.dat";
+    std::printf("Making %d records (%.0f MB) in %s ...\n", Records, Records * double(QuestionRecord::Size) / 1e6,
+                base.c_str());
+    makeBase(base);
+
+    Timings t;
+    timeEditor(root, t);
+    timeNewGame(root, t);
+    const fs::path copied = root / "Data" / "copy.dat";
+    for (int i = 0; i < Runs; ++i) {
+        t.copy.push_back(secondsOf([&] { plainCopy(base, copied); }));
+        fs::remove(copied);
+    }
+    report(t);
 
     if (own)
         fs::remove_all(root);

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The dispatcher: runs each event to completion, then the after-event timers
+// and the views' refresh, and turns a GameError into the error box's text.
 #include "dispatcher.h"
 
 #include "control.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The tests' virtual clock: due ticks fired one at a time, in time order.
 #include "manual_clock.h"
 
 #include "dispatcher.h"

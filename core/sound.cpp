@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The names of the game's sounds, as their files are called.
 #include "sound.h"
 
 const char* soundName(Sound sound)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A screen's timers: started, stopped and ticking on the runtime's clock.
 #include "timer.h"
 
 #include "runtime.h"

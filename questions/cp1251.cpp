@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Code page 1251 to and from Unicode through the system's iconv.
 #include "cp1251.h"
 
 #include "game_error.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reading and writing the two texts of a 134-byte question record.
 #include "question_record.h"
 
 #include "cp1251.h"

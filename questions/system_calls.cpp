@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The table of the system's own calls, and the game's I/O codes for errno values.
 #include "system_calls.h"
 
 #include "game_error.h"

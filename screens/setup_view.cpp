@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The set-up screen's widgets: the name boxes, the rounds box and slider, "OK".
 #include "setup_view.h"
 
 #include "fonts.h"
@@ -23,7 +24,21 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
     connect(ok, &QPushButton::clicked, this, [this, &f] { press(f.okButton, [&f] { f.okClicked(); }); });
     m_binder.button(f.okButton, ok);
 
-    QLineEdit* names[3];
+    const std::array<QLineEdit*, 3> names = addNameBoxes(f, ok);
+    QLineEdit* rounds = addRoundsBox(f, ok);
+    QSlider* level = addRoundsSlider(f);
+
+    setTabOrder(names[0], ok);
+    setTabOrder(ok, names[1]);
+    setTabOrder(names[1], names[2]);
+    setTabOrder(names[2], rounds);
+    setTabOrder(rounds, level);
+    names[0]->setFocus();
+}
+
+std::array<QLineEdit*, 3> SetupView::addNameBoxes(SetupForm& f, QPushButton* ok)
+{
+    std::array<QLineEdit*, 3> names{};
     Control* controls[3] = {&f.nameBox1, &f.nameBox2, &f.nameBox3};
     for (int i = 0; i < 3; ++i) {
         auto* e = new QLineEdit(this);
@@ -34,9 +49,13 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
         connect(e, &QLineEdit::textEdited, this, [this, c](const QString& t) { press(*c, [c, t] { c->text = t; }); });
         connect(e, &QLineEdit::returnPressed, ok, &QPushButton::click);
         m_binder.lineEdit(*c, e);
-        names[i] = e;
+        names[static_cast<std::size_t>(i)] = e;
     }
+    return names;
+}
 
+QLineEdit* SetupView::addRoundsBox(SetupForm& f, QPushButton* ok)
+{
     auto* rounds = new QLineEdit(this);
     rounds->setGeometry(170, 81, 17, 24);
     rounds->setReadOnly(true);
@@ -44,7 +63,11 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
     rounds->setTextMargins(0, 0, 0, 0);
     connect(rounds, &QLineEdit::returnPressed, ok, &QPushButton::click);
     m_binder.lineEdit(f.roundsBox, rounds);
+    return rounds;
+}
 
+QSlider* SetupView::addRoundsSlider(SetupForm& f)
+{
     auto* level = new QSlider(Qt::Horizontal, this);
     level->setGeometry(105, 112, 150, 28);
     level->setRange(0, SetupForm::RoundsSliderMax);
@@ -55,11 +78,5 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
     level->setAccessibleName(QStringLiteral("Количество раундов"));
     // The slider has no state of its own in the screen: it can be used whenever the screen can.
     connect(level, &QSlider::valueChanged, this, [this, &f](int v) { press(f.window, [&f, v] { f.roundsSliderMoved(v); }); });
-
-    setTabOrder(names[0], ok);
-    setTabOrder(ok, names[1]);
-    setTabOrder(names[1], names[2]);
-    setTabOrder(names[2], rounds);
-    setTabOrder(rounds, level);
-    names[0]->setFocus();
+    return level;
 }

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The set-up screen's window.
 #pragma once
 
 #include "screen_view.h"
 
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QSlider;
 class SetupForm;
 
 // The set-up screen's window: three name boxes, the rounds slider and "OK",
@@ -10,4 +16,9 @@ class SetupForm;
 class SetupView : public ScreenView {
 public:
     SetupView(SetupForm& form, Dispatcher& dispatcher);
+
+private:
+    std::array<QLineEdit*, 3> addNameBoxes(SetupForm& form, QPushButton* ok);
+    QLineEdit* addRoundsBox(SetupForm& form, QPushButton* ok);
+    QSlider* addRoundsSlider(SetupForm& form);
 };

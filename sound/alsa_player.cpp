@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The ALSA player: sounds batched per event and mixed, played by a worker
+// thread that loads ALSA on the first sound and stops once all is quiet.
 #include "alsa_player.h"
 
 #include "wav.h"
@@ -227,6 +229,24 @@ const std::vector<std::int16_t>& AlsaPlayer::samples(Sound sound)
     return m_samples[i];
 }
 
+std::vector<float> AlsaPlayer::mix(const std::vector<Sound>& batch)
+{
+    // Repeats of one sound follow each other.
+    std::vector<float> out;
+    std::array<int, SoundCount> repeats{};
+    for (Sound sound : batch) {
+        const auto& pcm = samples(sound);
+        const auto offset = static_cast<std::size_t>(repeats[static_cast<std::size_t>(sound)]++) * RunGapMs *
+                            Wav::SampleRate / 1000;
+        if (pcm.empty())
+            continue;
+        out.resize(std::max(out.size(), offset + pcm.size()), 0.0f);
+        for (std::size_t i = 0; i < pcm.size(); ++i)
+            out[offset + i] += static_cast<float>(pcm[i]) / 32768.0f;
+    }
+    return out;
+}
+
 void AlsaPlayer::flush()
 {
     if (m_batch.empty())
@@ -239,31 +259,26 @@ void AlsaPlayer::flush()
         if (s.giveUp || (s.status.failed && Clock::now() < s.retryAt))
             return;
     }
-    // The event's sounds, mixed: repeats of one sound follow each other.
-    std::vector<float> mix;
-    std::array<int, SoundCount> repeats{};
-    for (Sound sound : batch) {
-        const auto& pcm = samples(sound);
-        const auto offset = static_cast<std::size_t>(repeats[static_cast<std::size_t>(sound)]++) * RunGapMs *
-                            Wav::SampleRate / 1000;
-        if (pcm.empty())
-            continue;
-        mix.resize(std::max(mix.size(), offset + pcm.size()), 0.0f);
-        for (std::size_t i = 0; i < pcm.size(); ++i)
-            mix[offset + i] += static_cast<float>(pcm[i]) / 32768.0f;
-    }
-    if (mix.empty())
+    // The event's sounds, mixed.
+    const std::vector<float> mixed = mix(batch);
+    if (mixed.empty())
         return;
 
     std::lock_guard lock(s.mutex);
-    if (s.pending.size() < mix.size())
-        s.pending.resize(mix.size(), 0.0f);
-    for (std::size_t i = 0; i < mix.size(); ++i)
-        s.pending[i] += mix[i];
+    if (s.pending.size() < mixed.size())
+        s.pending.resize(mixed.size(), 0.0f);
+    for (std::size_t i = 0; i < mixed.size(); ++i)
+        s.pending[i] += mixed[i];
     if (s.running) {
         s.wake.notify_all();
         return;
     }
+    startWorker();
+}
+
+void AlsaPlayer::startWorker()
+{
+    Shared& s = *m_shared;
     s.running = true;
     s.status.workerRunning = true;
     s.status.failed = false;

@@ -59,6 +59,10 @@ public:
 private:
     struct Shared;
     const std::vector<std::int16_t>& samples(Sound sound);
+    // The batch's sounds added up into one run of samples.
+    std::vector<float> mix(const std::vector<Sound>& batch);
+    // Starts the thread that plays what is pending; called with the lock held.
+    void startWorker();
 
     Options m_options;
     std::shared_ptr<Shared> m_shared;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The game's sounds synthesized from partials, envelopes and noise.
 #include "synth.h"
 
 #include "wav.h"

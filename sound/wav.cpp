@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Writing and reading the game's 16-bit mono WAV files.
 #include "wav.h"
 
 #include <cstring>

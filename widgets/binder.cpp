@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Mirroring controls onto their widgets, touching only what changed.
 #include "binder.h"
 
 #include <QAbstractButton>

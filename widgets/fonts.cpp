@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The free stand-ins for the screens' fonts, at fixed pixel sizes.
 #include "fonts.h"
 
 #include <QStringList>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program's clock: a QTimer per armed timer, each tick through the dispatcher.
 #include "qt_clock.h"
 
 #include "dispatcher.h"

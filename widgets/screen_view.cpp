@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A screen's window: its size, caption and place on the desktop, and the path
+// from a widget's event to the form's handler.
 #include "screen_view.h"
 
 #include "dispatcher.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Painting the speaker button from its SVG glyphs.
 #include "speaker_button.h"
 
 #include "svg_picture.h"

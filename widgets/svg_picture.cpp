@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// An SVG picture rendered once per pixel ratio and kept as compressed bands.
 #include "svg_picture.h"
 
 #include <QImage>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Makers of labels, buttons and text boxes at a parent's pixel positions.
 #include "widget_kit.h"
 
 #include <QIcon>

@@ -31,6 +31,140 @@ bool save(ViewHost& views, Form& form, const QString& folder, const QString& nam
     return true;
 }
 
+// The game with its windows, and every screen taken so far.
+struct Shooter {
+    GameFixture& game;
+    GameScreens& s;
+    ViewHost& views;
+    QString folder;
+    bool ok = true;
+
+    void take(Form& form, const QString& name) { ok &= save(views, form, folder, name); }
+};
+
+// The menu, the rules, the editor, the set-up and the studio before a game.
+void sideScreens(Shooter& shot)
+{
+    GameFixture& game = shot.game;
+    GameScreens& s = shot.s;
+    shot.take(s.menu, QStringLiteral("menu"));
+    game.click([&] { s.menu.rulesClicked(); });
+    shot.take(s.rules, QStringLiteral("rules"));
+    game.click([&] { s.rules.exitClicked(); });
+
+    game.click([&] { s.menu.editorClicked(); });
+    game.advance(1);
+    shot.take(s.editor, QStringLiteral("editor"));
+    game.click([&] { s.editor.exitClicked(); });
+
+    game.click([&] { s.menu.newGameClicked(); });
+    game.click([&] {
+        s.setup.nameBox1.text = QStringLiteral("Анна");
+        s.setup.nameBox2.text = QStringLiteral("Борис");
+        s.setup.nameBox3.text = QStringLiteral("Вера");
+    });
+    shot.take(s.setup, QStringLiteral("setup"));
+    game.click([&] { s.setup.okClicked(); });
+    shot.take(s.studio, QStringLiteral("studio-start"));
+}
+
+// A game: the first two records, in order; the wheel stops on "П".
+void studioPlay(Shooter& shot)
+{
+    GameFixture& game = shot.game;
+    GameScreens& s = shot.s;
+    StudioForm& st = s.studio;
+    game.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    game.click([&] { st.newGameClicked(); });
+    game.advance(2000 + 3000);
+    game.random.push({0});  // the prompt
+    game.random.push({1, 0});  // sector "П", slow turn 2
+    game.click([&] { st.spinClicked(); });
+    game.advance(200);
+    shot.take(s.studio, QStringLiteral("studio-spinning"));
+    game.random.push({1});  // the announcement
+    game.advance(30000);
+    game.click([&] { st.letterClicked(16); });  // "О"
+    game.random.push({9, 0});  // "x2"? no: sector 10, slow turn 2
+    game.click([&] { st.spinClicked(); });
+    game.random.push({0});
+    game.advance(30000);
+    game.click([&] { st.letterClicked(18); });  // "Р"
+    shot.take(s.studio, QStringLiteral("studio-play"));
+
+    game.random.push({5, 0, 0});  // "+"
+    game.click([&] { st.spinClicked(); });
+    game.advance(30000);
+    shot.take(s.studio, QStringLiteral("studio-plus"));
+    game.click([&] { st.tileClicked(1); });
+
+    game.random.push({1, 0, 2});  // "П" again
+    game.click([&] { st.spinClicked(); });
+    game.advance(30000);
+    game.click([&] { st.takePrizeClicked(); });
+    game.random.push({5});  // eight offers
+    game.advance(1000);
+    game.click([&] { s.bargain.blackBoxClicked(); });
+    shot.take(s.bargain, QStringLiteral("bargain"));
+    game.click([&] { s.bargain.moneyClicked(); });
+    game.click([&] { s.bargain.moneyClicked(); });
+    game.advance(3000);
+    game.advance(10);
+}
+
+// The two boxes, through the screen directly; the points lie in box 2.
+void twoBoxes(Shooter& shot)
+{
+    GameFixture& game = shot.game;
+    GameScreens& s = shot.s;
+    StudioForm& st = s.studio;
+    auto openBoxes = [&] {
+        game.click([&] {
+            st.hideScreen();
+            s.twoBoxes.showScreen();
+            s.twoBoxes.hidePointsTimer.start();
+        });
+        game.random.push({1});
+        game.advance(1);
+    };
+    openBoxes();
+    shot.take(s.twoBoxes, QStringLiteral("twoboxes"));
+    game.click([&] { s.twoBoxes.leftBoxClicked(); });
+    shot.take(s.twoBoxes, QStringLiteral("twoboxes-lost"));
+    game.advance(3000);
+    game.advance(10);
+    openBoxes();
+    game.click([&] { s.twoBoxes.rightBoxClicked(); });
+    shot.take(s.twoBoxes, QStringLiteral("twoboxes-won"));
+    game.advance(3000);
+    game.advance(10);
+}
+
+// The word, and the end screen with a winner, the widest name and a draw.
+void ending(Shooter& shot)
+{
+    GameFixture& game = shot.game;
+    GameScreens& s = shot.s;
+    StudioForm& st = s.studio;
+    game.click([&] { st.wordClicked(); });
+    game.click([&] { st.wordEdited(st.answer); });
+    shot.take(s.studio, QStringLiteral("studio-word"));
+
+    game.click([&] { s.endOfGame.showResult(st, QStringLiteral("Вера")); });
+    game.advance(5000);
+    shot.take(s.endOfGame, QStringLiteral("end"));
+    // The widest name the set-up screen takes, and a draw.
+    for (const auto& [result, name] : {std::pair{QStringLiteral("ЖЩШЮЖЩШЮ"), QStringLiteral("end-wide-name")},
+                                       std::pair{QStringLiteral("Ничья!"), QStringLiteral("end-draw")}}) {
+        game.click([&] { s.endOfGame.exitClicked(); });
+        game.click([&] { s.menu.newGameClicked(); });
+        game.click([&] { s.setup.okClicked(); });
+        game.click([&, result = result] { s.endOfGame.showResult(st, result); });
+        game.advance(5000);
+        shot.take(s.endOfGame, name);
+    }
+}
+
 }
 
 int main(int argc, char** argv)
@@ -51,107 +185,12 @@ int main(int argc, char** argv)
     GameScreens& s = *game.screens;
     ViewHost views(game.runtime.dispatcher);
     addGameViews(views, s, game.runtime.dispatcher);
-    bool ok = true;
-
-    ok &= save(views, s.menu, folder, QStringLiteral("menu"));
-    game.click([&] { s.menu.rulesClicked(); });
-    ok &= save(views, s.rules, folder, QStringLiteral("rules"));
-    game.click([&] { s.rules.exitClicked(); });
-
-    game.click([&] { s.menu.editorClicked(); });
-    game.advance(1);
-    ok &= save(views, s.editor, folder, QStringLiteral("editor"));
-    game.click([&] { s.editor.exitClicked(); });
-
-    game.click([&] { s.menu.newGameClicked(); });
-    game.click([&] {
-        s.setup.nameBox1.text = QStringLiteral("Анна");
-        s.setup.nameBox2.text = QStringLiteral("Борис");
-        s.setup.nameBox3.text = QStringLiteral("Вера");
-    });
-    ok &= save(views, s.setup, folder, QStringLiteral("setup"));
-    game.click([&] { s.setup.okClicked(); });
-    ok &= save(views, s.studio, folder, QStringLiteral("studio-start"));
-
-    // A game: the first two records, in order; the wheel stops on "П".
-    StudioForm& st = s.studio;
-    game.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    game.click([&] { st.newGameClicked(); });
-    game.advance(2000 + 3000);
-    game.random.push({0});  // the prompt
-    game.random.push({1, 0});  // sector "П", slow turn 2
-    game.click([&] { st.spinClicked(); });
-    game.advance(200);
-    ok &= save(views, s.studio, folder, QStringLiteral("studio-spinning"));
-    game.random.push({1});  // the announcement
-    game.advance(30000);
-    game.click([&] { st.letterClicked(16); });  // "О"
-    game.random.push({9, 0});  // "x2"? no: sector 10, slow turn 2
-    game.click([&] { st.spinClicked(); });
-    game.random.push({0});
-    game.advance(30000);
-    game.click([&] { st.letterClicked(18); });  // "Р"
-    ok &= save(views, s.studio, folder, QStringLiteral("studio-play"));
-
-    game.random.push({5, 0, 0});  // "+"
-    game.click([&] { st.spinClicked(); });
-    game.advance(30000);
-    ok &= save(views, s.studio, folder, QStringLiteral("studio-plus"));
-    game.click([&] { st.tileClicked(1); });
-
-    game.random.push({1, 0, 2});  // "П" again
-    game.click([&] { st.spinClicked(); });
-    game.advance(30000);
-    game.click([&] { st.takePrizeClicked(); });
-    game.random.push({5});  // eight offers
-    game.advance(1000);
-    game.click([&] { s.bargain.blackBoxClicked(); });
-    ok &= save(views, s.bargain, folder, QStringLiteral("bargain"));
-    game.click([&] { s.bargain.moneyClicked(); });
-    game.click([&] { s.bargain.moneyClicked(); });
-    game.advance(3000);
-    game.advance(10);
-
-    // The two boxes, through the screen directly; the points lie in box 2.
-    auto openBoxes = [&] {
-        game.click([&] {
-            st.hideScreen();
-            s.twoBoxes.showScreen();
-            s.twoBoxes.hidePointsTimer.start();
-        });
-        game.random.push({1});
-        game.advance(1);
-    };
-    openBoxes();
-    ok &= save(views, s.twoBoxes, folder, QStringLiteral("twoboxes"));
-    game.click([&] { s.twoBoxes.leftBoxClicked(); });
-    ok &= save(views, s.twoBoxes, folder, QStringLiteral("twoboxes-lost"));
-    game.advance(3000);
-    game.advance(10);
-    openBoxes();
-    game.click([&] { s.twoBoxes.rightBoxClicked(); });
-    ok &= save(views, s.twoBoxes, folder, QStringLiteral("twoboxes-won"));
-    game.advance(3000);
-    game.advance(10);
-
-    game.click([&] { st.wordClicked(); });
-    game.click([&] { st.wordEdited(st.answer); });
-    ok &= save(views, s.studio, folder, QStringLiteral("studio-word"));
-
-    game.click([&] { s.endOfGame.showResult(st, QStringLiteral("Вера")); });
-    game.advance(5000);
-    ok &= save(views, s.endOfGame, folder, QStringLiteral("end"));
-    // The widest name the set-up screen takes, and a draw.
-    for (const auto& [result, name] : {std::pair{QStringLiteral("ЖЩШЮЖЩШЮ"), QStringLiteral("end-wide-name")},
-                                       std::pair{QStringLiteral("Ничья!"), QStringLiteral("end-draw")}}) {
-        game.click([&] { s.endOfGame.exitClicked(); });
-        game.click([&] { s.menu.newGameClicked(); });
-        game.click([&] { s.setup.okClicked(); });
-        game.click([&, result = result] { s.endOfGame.showResult(st, result); });
-        game.advance(5000);
-        ok &= save(views, s.endOfGame, folder, name);
-    }
+    Shooter shot{game, s, views, folder};
+    sideScreens(shot);
+    studioPlay(shot);
+    twoBoxes(shot);
+    ending(shot);
     if (!game.errors.isEmpty())
         std::fprintf(stderr, "errors: %s\n", qPrintable(game.errors.join(QLatin1Char(' '))));
-    return ok && game.errors.isEmpty() ? 0 : 1;
+    return shot.ok && game.errors.isEmpty() ? 0 : 1;
 }

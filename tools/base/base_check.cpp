@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The check of a base: what the game will make of each record, read as the
+// game reads them.
 #include "base_check.h"
 
 #include "base_files.h"

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Question bases as text: the tab-separated reading, the writing of both
+// formats and the check that a record reads back the same; CSV reading is in
+// csv_reader.cpp.
 #include "base_text.h"
 
 #include "cp1251.h"
+#include "csv_reader.h"
 #include "game_error.h"
 
 #include <QStringDecoder>
@@ -52,6 +56,8 @@ bool fits(Parsed& out, int line, const QString& text, int capacity, bool isAnswe
     return true;
 }
 
+}
+
 void addRecord(Parsed& out, int line, const QString& answerAsWritten, const QString& question)
 {
     const QString answer = capitals(answerAsWritten);
@@ -73,6 +79,8 @@ void addRecord(Parsed& out, int line, const QString& answerAsWritten, const QStr
     }
     out.records.push_back(record);
 }
+
+namespace {
 
 // Calls `each` with every line of the text without its line end, numbered
 // from 1; a line that is not UTF-8 is a problem and comes as an empty line.
@@ -116,132 +124,6 @@ void parseTab(const QByteArray& text, Parsed& out)
         }
         addRecord(out, number, line.left(tab).trimmed(), line.mid(tab + 1).trimmed());
     });
-}
-
-struct CsvField {
-    QString text;
-    bool quoted = false;
-};
-
-bool isBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-// A carriage return before a line feed belongs to the line end (CSV lines
-// end in both).
-bool isLineEnd(const QString& text, qsizetype pos)
-{
-    return text[pos] == QLatin1Char('\r') && pos + 1 < text.size() && text[pos + 1] == QLatin1Char('\n');
-}
-
-bool isHeader(const std::vector<CsvField>& row)
-{
-    if (row.size() < 2 || row[0].quoted || row[1].quoted)
-        return false;
-    const QString answer = row[0].text.toLower(), question = row[1].text.toLower();
-    return (answer == QLatin1String("answer") || answer == QStringLiteral("ответ"))
-        && (question == QLatin1String("question") || question == QStringLiteral("вопрос"));
-}
-
-// Quoted fields keep their text exactly, line breaks and all; unquoted ones
-// lose the spaces around them.
-void parseCsv(const QString& text, Parsed& out)
-{
-    const qsizetype n = text.size();
-    qsizetype pos = 0;
-    int line = 1;
-    bool firstRow = true;
-    while (pos < n) {
-        const int rowLine = line;
-        std::vector<CsvField> row;
-        bool broken = false;
-        for (;;) {
-            qsizetype p = pos;
-            while (p < n && isBlank(text[p]))
-                ++p;
-            CsvField field;
-            if (p < n && text[p] == QLatin1Char('"')) {
-                field.quoted = true;
-                pos = p + 1;
-                bool closed = false;
-                while (pos < n) {
-                    const QChar c = text[pos];
-                    if (c == QLatin1Char('"')) {
-                        if (pos + 1 < n && text[pos + 1] == QLatin1Char('"')) {
-                            field.text += c;
-                            pos += 2;
-                            continue;
-                        }
-                        closed = true;
-                        ++pos;
-                        break;
-                    }
-                    if (c == QLatin1Char('\n'))
-                        ++line;
-                    if (!isLineEnd(text, pos))
-                        field.text += c;
-                    ++pos;
-                }
-                if (!closed) {
-                    out.problems.push_back({rowLine, QStringLiteral("кавычка не закрыта до конца файла")});
-                    return;
-                }
-                while (pos < n && (isBlank(text[pos]) || isLineEnd(text, pos)) && text[pos] != QLatin1Char('\n'))
-                    ++pos;
-                row.push_back(field);
-                if (pos < n && text[pos] == QLatin1Char(',')) {
-                    ++pos;
-                    continue;
-                }
-                if (pos < n && text[pos] != QLatin1Char('\n')) {
-                    out.problems.push_back({line, QStringLiteral("после закрывающей кавычки нужна запятая или конец строки")});
-                    broken = true;
-                    while (pos < n && text[pos] != QLatin1Char('\n'))
-                        ++pos;
-                }
-                break;
-            }
-            qsizetype end = pos;
-            while (end < n && text[end] != QLatin1Char(',') && text[end] != QLatin1Char('\n'))
-                ++end;
-            field.text = text.mid(pos, end - pos).trimmed();
-            row.push_back(field);
-            pos = end;
-            if (pos < n && text[pos] == QLatin1Char(',')) {
-                ++pos;
-                continue;
-            }
-            break;
-        }
-        if (pos < n) {  // the line end that closes the row
-            ++pos;
-            ++line;
-        }
-        if (broken)
-            continue;
-        bool empty = true;
-        for (const CsvField& f : row)
-            empty = empty && !f.quoted && f.text.isEmpty();
-        if (empty)
-            continue;
-        const bool header = firstRow && isHeader(row);
-        firstRow = false;
-        if (header)
-            continue;
-        if (row.size() < 2) {
-            out.problems.push_back({rowLine, QStringLiteral("нужны два поля через запятую: ответ и вопрос")});
-            continue;
-        }
-        bool extra = false;
-        for (std::size_t i = 2; i < row.size(); ++i)
-            extra = extra || !row[i].text.isEmpty();
-        if (extra) {
-            out.problems.push_back({rowLine, QStringLiteral("лишние поля: нужны только два, ответ и вопрос")});
-            continue;
-        }
-        addRecord(out, rowLine, row[0].text, row[1].text);
-    }
 }
 
 QString csvField(const QString& text)

@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -152,9 +153,10 @@ int append(const Arguments& a)
     return Done;
 }
 
-int run(const QStringList& args)
+// Reads the command line into `a`; an exit code when that already ends the
+// run (help, version, a wrong key), nothing otherwise.
+std::optional<int> parseArguments(const QStringList& args, Arguments& a)
 {
-    Arguments a;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
@@ -179,6 +181,12 @@ int run(const QStringList& args)
             a.files << arg;
         }
     }
+    return std::nullopt;
+}
+
+// Runs the named command after checking what it was given.
+int runCommand(Arguments& a)
+{
     struct Command {
         const char* name;
         int files;
@@ -214,6 +222,14 @@ int run(const QStringList& args)
         }
     }
     return complain(QStringLiteral("неизвестная команда «%1»: нужна import, export, check или append").arg(a.command));
+}
+
+int run(const QStringList& args)
+{
+    Arguments a;
+    if (const std::optional<int> ended = parseArguments(args, a))
+        return *ended;
+    return runCommand(a);
 }
 
 }
