@@ -147,8 +147,6 @@ void RandomPlayer::act(Kind kind, const QString& what, const std::function<void(
         checkSounds(kind, what, before);
 }
 
-// What the player could press on the screen on view. "Новая игра" and
-// "Выход" of the studio count only when no game is on.
 std::vector<Choice> RandomPlayer::choices(bool withEscapes)
 {
     std::vector<Choice> c;
@@ -257,7 +255,6 @@ bool RandomPlayer::canGoOn()
     return somethingToPress(choices(false));
 }
 
-// Keys into a closed box are no move a player can make.
 bool RandomPlayer::somethingToPress(const std::vector<Choice>& c)
 {
     return std::any_of(c.begin(), c.end(), [](const Choice& x) { return x.kind != Kind::StrayTyping; });

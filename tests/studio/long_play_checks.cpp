@@ -9,7 +9,6 @@
 
 namespace LongPlay {
 
-// The sounds of an event match what it showed the player.
 void RandomPlayer::checkSounds(Kind kind, const QString& what, const Snapshot& before)
 {
     const RecordedSounds& heard = m_g.sounds;
@@ -55,7 +54,6 @@ void RandomPlayer::checkSounds(Kind kind, const QString& what, const Snapshot& b
         expect(Sound::Buzz, opened == 0 ? 1 : 0, "a letter");
 }
 
-// What the game has done: counters for the report, and whether a game is on.
 void RandomPlayer::follow(Kind kind, const Snapshot& before)
 {
     const auto& f = *m_g.screens;
@@ -124,7 +122,6 @@ void RandomPlayer::check(Kind kind, const Snapshot& before)
         fail(QStringLiteral("stuck: nothing to press and no timer pending"));
 }
 
-// The wheel and the last player's three moves.
 bool RandomPlayer::checkLastPlayer()
 {
     StudioForm& st = s();
