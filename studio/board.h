@@ -3,13 +3,13 @@
 
 #include "control.h"
 
-#include <QChar>
-#include <QString>
-
 #include <array>
 
-// The board: twelve tiles with the answer's letters under them. A letter is
-// open when its tile is hidden; the rules decide when tiles may be clicked.
+class Round;
+
+// The board on screen: twelve tiles over the letters of the word on the
+// board. A tile shows while its letter is covered; the tiles take clicks
+// while the "+" sector waits for one.
 class Board {
 public:
     static constexpr int Tiles = 12;
@@ -20,27 +20,7 @@ public:
     std::array<Control, Tiles + 1> tiles;
     std::array<Control, Tiles + 1> letters;
 
-    // A new word: its letters under covered tiles, the places past its end empty.
-    void setWord(const QString& word);
-    // Every letter hidden, as between games.
-    void hideLetters();
-    // No tiles and no letters' text, before the players are named.
-    void wipe();
-    // Opens every place of `letter`; returns how many places it has.
-    int open(QChar letter);
-    // Opens `tile` and every other place of its letter; returns how many opened.
-    int openLike(int tile);
-    // Opens everything.
-    void reveal();
-    // Tiles clickable (the "+" sector) or not.
-    void setTilesEnabled(bool enabled);
-
-    int covered() const;
-    bool allOpen() const { return covered() == 0; }
-    // The letters in their places, as the board spells the word.
-    QString word() const;
-
-private:
-    Control& tile(int n) { return tiles[static_cast<std::size_t>(n)]; }
-    Control& letter(int n) { return letters[static_cast<std::size_t>(n)]; }
+    // The board of `round`, its first `letterPlaces` letter places on show
+    // (the places of the round's word; none between games).
+    void present(const Round& round, int letterPlaces);
 };

@@ -3,10 +3,12 @@
 
 #include <QString>
 
+#include "rules/sector.h"
+
 // The host's fixed words that come in three variants, chosen by r = 0, 1, 2.
 namespace HostPhrases {
-// The announcement of a sector (its label), or an empty text for an unknown label.
-QString sector(const QString& sector, int r);
+// The announcement of a sector, or an empty text for a sector the wheel does not have.
+QString sector(const Sector& sector, int r);
 // A correct letter.
 QString correctLetter(int r);
 // Two or more tiles opened: first half, the count, second half.

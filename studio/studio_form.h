@@ -3,50 +3,53 @@
 
 #include "control.h"
 #include "form.h"
-#include "alphabet.h"
 #include "board.h"
-#include "game_state.h"
-#include "player.h"
+#include "seat_panel.h"
 #include "sound.h"
 #include "timer.h"
 #include "wheel.h"
+#include "rules/alphabet.h"
+#include "rules/round.h"
+
+#include "question_choice.h"
+
+#include <QStringList>
 
 #include <array>
+#include <cstdint>
 
 class Runtime;
 class BargainForm;
 class TwoBoxesForm;
 class EndForm;
 
-// The game studio: the board, the wheel, the host, the player panels and the
-// letter row, and every rule of play. Driven only through its handlers (clicks
-// and timer ticks); a view mirrors the controls.
+// The game studio: presents the game in play (a Round) on the board, the
+// wheel, the host's box, the player panels and the letter row, and paces it
+// with its timers and the host's words. Driven only through its handlers
+// (clicks and timer ticks): each one drives the model, and present() then
+// derives every control from the model, once after every event. A view
+// mirrors the controls.
 //
-// The controls carry part of the game state:
-//   a player is in the round     <=> his panel is visible
-//   the current player           <=> his name label is red
-//   letter i of the answer open  <=> the board's tile i is hidden
-//   a letter is used this round  <=> its button is hidden
 // Arrays of controls are indexed by the things' own numbers (tile 1..12,
-// sector 1..16, letter 1..33, player 1..3); entry 0 is unused.
-class StudioForm : public Form, public GameState {
+// sector 1..16, letter 1..33, seat 1..3); entry 0 is unused.
+class StudioForm : public Form {
 public:
     explicit StudioForm(Runtime& runtime);
     void link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, EndForm& end);
 
+    // The game in play, for anyone who needs to know where it stands.
+    const Round& round() const { return m_round; }
+
     // --- controls ---
     Board board;
     Wheel wheel;
-    Players players;
+    SeatPanels panels;
     std::array<Control, Alphabet::Size + 1> letterButtons;
     Control banner;  // "Следующий раунд!" / "Игра окончена!"
     Control hostSpeech, theme, roundBox;
     Control newGameButton, spinButton, wordButton, takePrizeButton, exitButton;
     Control wordBox;
     Control soundButton;  // the speaker in the picture's corner: sound on or off
-    // Hidden carriers of numbers between screens: the rounds chosen at set-up,
-    // the points won in the two boxes.
-    Control roundCountCarrier, boxPointsCarrier;
 
     // --- timers, named for what their tick does ---
     Timer firstTurnTimer;     // a round's first turn, after its theme is read
@@ -60,42 +63,46 @@ public:
     Timer boxesReturnTimer;   // back from the two boxes: their points are credited
     Timer toBoxesTimer;       // three letters in a row: off to the two boxes
     Timer lastPlayerWatch;    // after every event: the last player's moves run out
-    Timer scoreRefresh;       // after every event: the scores on show follow the points
+    Timer presentTimer;       // after every event, last: the controls follow the model
 
-    Player& player(int slot) { return players[static_cast<std::size_t>(slot)]; }
-    const Player& player(int slot) const { return players[static_cast<std::size_t>(slot)]; }
-    // The slot whose name label is red, or 0 before the first game.
-    int currentSlot() const;
-    int visiblePanels() const;
+    const Player& player(int seat) const { return m_round.player(seat); }
+    SeatPanel& panel(int seat) { return panels[static_cast<std::size_t>(seat)]; }
+    const SeatPanel& panel(int seat) const { return panels[static_cast<std::size_t>(seat)]; }
+
+    // The game's questions, rounds 1..GameQuestions::Slots.
+    std::array<std::int64_t, GameQuestions::Slots + 1> pickedRecords{};
+    std::array<QString, GameQuestions::Slots + 1> roundQuestions;
+    std::array<QString, GameQuestions::Slots + 1> roundAnswers;
+
+    // --- hand-overs from the other screens ---
+    // The set-up named the players and chose the rounds.
+    void playersNamed(const QStringList& names, int rounds);
+    // The menu's new game: an empty studio waits while the set-up names the players.
+    void clearForNewPlayers();
+    // The bargaining is over: the points it won (the studio's prizeReturnTimer credits them).
+    void prizeSettled(int points);
+    // The two boxes are over: the points they won (credited by boxesReturnTimer).
+    void boxesSettled(int points);
 
     // --- turn and round flow ---
     void newGameClicked();  // "Новая игра"
-    void exitClicked();        // "Выход"
-    void startRound();
-    // The menu's new game: an empty studio waits while the set-up names the players.
-    void clearForNewPlayers();
-    void nextTurn();
-    void disableLetters();
+    void exitClicked();     // "Выход"
     void firstTurnTimeout();
     void promptTimeout();
     void nextRoundTimeout();
     void roundLostTimeout();
-    void refreshScores();
 
     // --- the wheel ---
     void spinClicked();
     void wheelStepTimeout();
-    void announceSector();
     void sectorMoveTimeout();
 
     // --- letters and words ---
     void letterClicked(int n);  // letter button 1..33
-    void evaluate();
     void missedLetterTimeout();
     void wordClicked();
     // The player typed into the word box (the view passes the whole new text).
     void wordEdited(const QString& text);
-    void wordChanged();
 
     // --- "+": a tile ---
     void tileClicked(int n);
@@ -103,7 +110,7 @@ public:
     // --- the last player's three moves ---
     void watchLastPlayer();
 
-    // --- hand-overs to and from the side screens ---
+    // --- to and from the side screens ---
     void takePrizeClicked();
     void prizeReturnTimeout();
     void toBoxesTimeout();
@@ -113,19 +120,21 @@ public:
     void soundClicked();  // the speaker button or the key M: sound off, or on again
     bool soundOn() const;
 
+    // Every control from the model: after every event, and whenever a test
+    // wants the screen as it stands.
+    void present();
+
 private:
-    void passTurn();
+    void startRound();
+    void nextTurn();
+    void announceSector();
     void setWordText(const QString& text);
-    void judgeLetter();
+    void wordChanged();
+    void judgeLetter(int n);
     void judgeWord();
-    void lastPlayerAfterLetter(int count);
-    void showRoundBanner();
     void openWordEntry();
-    void enableTurnButtons(bool enabled);
-    void turnGoesOnWithoutALetter();
-    bool onePlayerLeft() const;
-    bool anyLetterLeft() const;
-    void setRed(int slot);
+    void roundWon();
+    void showRoundBanner();
     void endOfGame();
     void stopGameTimers();
     void sound(Sound s);
@@ -133,6 +142,10 @@ private:
     void soundOfOpenedTiles(int count);
 
     Runtime& m_runtime;
+    Round m_round;
+    int m_letterPlaces = 0;  // the board's letter places on show
+    int m_prizePoints = 0;   // handed back by the bargaining
+    int m_boxPoints = 0;     // handed back by the two boxes
     Form* m_menu = nullptr;
     BargainForm* m_bargain = nullptr;
     TwoBoxesForm* m_twoBoxes = nullptr;

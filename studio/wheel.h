@@ -2,25 +2,18 @@
 #pragma once
 
 #include "control.h"
-
-#include <QString>
+#include "rules/sector.h"
 
 #include <array>
 
-// The wheel: sixteen sectors passing the pointer. A spin runs at full speed
-// for a few whole turns, then every step takes a little longer, and the wheel
-// stops when the sector drawn for the spin reaches the pointer.
+// The wheel on screen: sixteen sector labels passing the pointer. A spin runs
+// at full speed for a few whole turns, then every step takes a little longer,
+// and the wheel stops when the sector drawn for the spin reaches the pointer.
 class Wheel {
 public:
-    static constexpr int Sectors = 16;
+    static constexpr int Sectors = Sector::Count;
     static constexpr int FirstStepMs = 150;  // the delay between steps at full speed
     static constexpr int SlowDownMs = 25;    // added to it at every step once the wheel slows down
-
-    // The sectors in the wheel's first order, the first at the pointer.
-    static const std::array<QString, Sectors>& sectors();
-    // Points per tile a letter opens on `sector`; 0 for "x2" (it doubles
-    // instead) and for the sectors without points.
-    static int points(const QString& sector);
 
     Wheel();
 
@@ -29,8 +22,9 @@ public:
     Control pointer;  // the sector beside the pointer, shown small
 
     // A spin: `fullTurns` whole turns at full speed, then slower and slower
-    // until, a turn later at the least, `target` reaches the pointer.
-    void startSpin(const QString& target, int fullTurns);
+    // until, a turn later at the least, sector `target` (1..Sectors in the
+    // wheel's first order) reaches the pointer.
+    void startSpin(int target, int fullTurns);
     // One step: every sector moves on one place. Returns the delay before the
     // next step, given this one's, or 0 when the wheel has stopped.
     int step(int delayMs);
@@ -43,7 +37,12 @@ public:
     const int& stepsIntoTurn() const { return m_steps; }
 
 private:
-    QString m_target;
+    // The sector (1..Sectors) at label k.
+    int sectorAt(int k) const { return (k - 1 - m_shift + 2 * Sectors) % Sectors + 1; }
+    void showLabels();
+
+    int m_shift = 0;  // places the sectors moved on from the first order
+    int m_target = 0;
     int m_fullTurns = 0;
     int m_turns = 0;
     int m_steps = 0;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alphabet.h"
+#include "rules/alphabet.h"
 
 namespace Alphabet {
 
