@@ -63,7 +63,7 @@ Guess ComputerPlayer::guess(const TableView& view) const
     // One of the fitting words, each as likely; and less sure while much is
     // covered, since the word may be one it does not know at all.
     const int length = std::max(clues.length, 1);
-    guess.chancePercent = 100 * (2 * length - clues.covered) / (2 * length * guess.candidates);
+    guess.chancePercent = 100 * (3 * length - clues.covered) / (3 * length * guess.candidates);
     return guess;
 }
 
