@@ -98,11 +98,11 @@ Word nounOf(const char* begin, const char* end)
     return word;
 }
 
-bool sameLetters(const Word& a, const Word& b) { return a.letters == b.letters; }
+constexpr auto sameLetters = [](const Word& a, const Word& b) { return a.letters == b.letters; };
 // Alphabet order, as two whole numbers rather than twelve bytes: sorting is
 // most of the reading's time.
-bool beforeInLetters(const Word& a, const Word& b)
-{
+// A function object, so that the sort inlines it.
+constexpr auto beforeInLetters = [](const Word& a, const Word& b) {
     std::uint64_t a8, b8;
     std::uint32_t a4, b4;
     std::memcpy(&a8, a.letters.data(), 8);
@@ -116,7 +116,7 @@ bool beforeInLetters(const Word& a, const Word& b)
         b4 = __builtin_bswap32(b4);
     }
     return a8 != b8 ? a8 < b8 : a4 < b4;
-}
+};
 
 // Sorted, each word once, and the "е" spelling of a word dropped where the
 // dictionary also has it with "ё".
@@ -161,9 +161,12 @@ QString Vocabulary::systemDictionary()
 
 Vocabulary Vocabulary::fromHunspell(const QByteArray& dictionary)
 {
+    return fromBytes(dictionary.constData(), dictionary.constData() + dictionary.size());
+}
+
+Vocabulary Vocabulary::fromBytes(const char* p, const char* const end)
+{
     Vocabulary vocabulary;
-    const char* p = dictionary.constData();
-    const char* const end = p + dictionary.size();
     while (p < end) {
         const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
         if (!lineEnd)
@@ -183,6 +186,11 @@ Vocabulary Vocabulary::load(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
+    // Mapped rather than copied: a tenth of the time went to copying 3.4 MB.
+    if (const uchar* mapped = file.map(0, file.size())) {
+        const auto* bytes = reinterpret_cast<const char*>(mapped);
+        return fromBytes(bytes, bytes + file.size());
+    }
     return fromHunspell(file.readAll());
 }
 

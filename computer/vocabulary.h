@@ -48,6 +48,8 @@ public:
     bool contains(const QString& word) const;
 
 private:
+    static Vocabulary fromBytes(const char* begin, const char* end);
+
     std::array<std::vector<Word>, MaxWordLength + 1> m_byLength;
 };
 

@@ -3,6 +3,7 @@
 // the board leaves, its decisions, and that it is shown nothing but the table.
 #include "computer/candidates.h"
 #include "computer/computer_player.h"
+#include "computer/shared_vocabulary.h"
 #include "core/random.h"
 
 #include <gtest/gtest.h>
@@ -61,9 +62,12 @@ TEST(ComputerVocabulary, TakesTheNominativeNounsOfTheGamesLetters)
     EXPECT_TRUE(Vocabulary::load(QStringLiteral("/nonexistent/ru_RU.dic")).empty());
 
     // The system's dictionary, which the game depends on: read whole, in its
-    // own encoding and flags.
+    // own encoding and flags, once, on a thread of its own.
     ASSERT_TRUE(QFile::exists(Vocabulary::systemDictionary())) << "hunspell-ru is not installed";
-    const Vocabulary system = Vocabulary::load();
+    prepareVocabulary();
+    prepareVocabulary();
+    const Vocabulary& system = sharedVocabulary();
+    EXPECT_EQ(&system, &sharedVocabulary());
     EXPECT_GT(system.size(), 30000);
     for (const char* taken : {"ЖИРАФ", "СЛОН", "МОСКВА", "ЁЛКА", "НЕБО", "НЁБО", "ЧАЙ"})
         EXPECT_TRUE(system.contains(QString::fromUtf8(taken))) << taken;
