@@ -64,6 +64,8 @@ private:
     bool checkLastPlayer();
     bool checkScores(Kind kind, const Snapshot& before);
     void checkBargain();
+    // The host's words on every screen: punctuation, and each count agreeing with its noun.
+    void checkHostWords();
 
     // What the player could press on the screen on view. "Новая игра" and
     // "Выход" of the studio count only when no game is on.
