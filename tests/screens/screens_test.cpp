@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The side screens: set-up, bargaining, two boxes and the main menu.
+#include "host_phrases.h"
 #include "studio_play.h"
 
 #include "rule_numbers.h"
@@ -134,8 +135,8 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
             f.g.click([&] { f.b.blackBoxClicked(); });
         }
         const int box = f.b.blackBoxPoints;
-        EXPECT_EQ(f.b.hostSpeech.text, QStringLiteral("Вы выбрали приз и ваш выииграш состовляет - ") + QString::number(box) +
-                                      QStringLiteral(" очков!"));
+        EXPECT_EQ(f.b.hostSpeech.text, QStringLiteral("Вы выбрали приз, и ваш выигрыш составляет — ") + HostPhrases::points(box) +
+                                      QStringLiteral("!"));
         EXPECT_FALSE(f.b.blackBox.enabled || f.b.money.enabled);
         f.g.advance(3001);
         EXPECT_TRUE(f.s.isVisible());
@@ -194,7 +195,7 @@ TEST(Bargain, MoneyTakenOnTheSecondClick)
     f.g.click([&] { f.b.moneyClicked(); });
     const int amount = f.b.offerAmount;
     EXPECT_TRUE(f.b.hostSpeech.text.startsWith(QStringLiteral("Вы взяли деньги и тем самым заработали ") +
-                                          QString::number(amount) + QStringLiteral(" очков!А приз состовлял - ")));
+                                          HostPhrases::points(amount) + QStringLiteral("! А приз составлял — ")));
     EXPECT_EQ(f.s.player(1).prizeCarrier.text, QString::number(amount));
     EXPECT_EQ(f.s.player(2).prizeCarrier.text, QStringLiteral("0"));
     EXPECT_EQ(f.s.player(3).prizeCarrier.text, QStringLiteral("0"));

@@ -6,6 +6,8 @@
 #include "alphabet.h"
 #include "rule_numbers.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace LongPlay {
@@ -74,7 +76,7 @@ void RandomPlayer::follow(Kind kind, const QString& what, const Snapshot& before
         m_boxWon = f.twoBoxes.chosenBox == f.twoBoxes.luckyBox ? Rules::LuckyBoxPoints : 0;
     if (what == QStringLiteral("spin") && s().playerCount != 1 && s().visiblePanels() == 1)
         ++m_lastPlayerSpins;
-    if (s().hostSpeech.text == QStringLiteral("!!!!Правильно!!!!") && before.wordEntry && !s().wordBox.visible &&
+    if (s().hostSpeech.text == QStringLiteral("Правильно!!!!") && before.wordEntry && !s().wordBox.visible &&
         (kind == Kind::Typing || kind == Kind::Letter))
         ++m_report.wordsRight;
     if ((kind == Kind::Typing || kind == Kind::Letter) && before.wordEntry && before.current &&
@@ -135,6 +137,7 @@ void RandomPlayer::check(Kind kind, const QString& what, const Snapshot& before)
     if (!checkScores(kind, what, before))
         return;
     checkBargain();
+    checkHostWords();
     if (!canGoOn())
         fail(QStringLiteral("stuck: nothing to press and no timer pending"));
 }
@@ -272,5 +275,40 @@ void RandomPlayer::checkBargain()
     }
     if (b.offerStep > b.offerLimit + 1)
         return fail(QStringLiteral("step %1 beyond the limit %2").arg(b.offerStep).arg(b.offerLimit));
+}
+
+void RandomPlayer::checkHostWords()
+{
+    const auto& f = *m_g.screens;
+    for (const QString* said : std::initializer_list<const QString*>{&s().hostSpeech.text, &f.bargain.hostSpeech.text, &f.twoBoxes.hostSpeech.text}) {
+        const QString& text = *said;
+        // The question comes from the base as it was typed.
+        if (text.isEmpty() || text == s().theme.text)
+            continue;
+        // A turn's announcement ends in the name as it was typed, then a full stop.
+        bool turn = false;
+        for (const char* prefix : {"Первым ходит ", "И снова ходит ", "Сейчас ходит ", "Опять ходит "})
+            turn = turn || text.startsWith(QString::fromUtf8(prefix));
+        if (turn) {
+            if (!text.endsWith(QLatin1Char('.')))
+                return fail(QStringLiteral("the host says \"%1\" with no full stop").arg(text));
+            continue;
+        }
+        static const QRegularExpression misplaced(QStringLiteral(R"((\s[!?.,:]|\.\.|!\.|\?\?|\s-\s|\s\s|^[!?.,]|[^!?.]$))"));
+        const QRegularExpressionMatch bad = misplaced.match(QString(text).remove(QLatin1Char('\n')));
+        if (bad.hasMatch())
+            return fail(QStringLiteral("the host says \"%1\" (\"%2\")").arg(text, bad.captured()));
+        // 1, 21 очко; 2–4, 22–24 очка; 0, 5–20, 25… очков; and буква likewise.
+        static const QRegularExpression count(QStringLiteral(R"((\d+) (очк|букв)([а-яё]*))"));
+        for (auto it = count.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const long long n = m.captured(1).toLongLong();
+            const int form = n % 100 >= 11 && n % 100 <= 14 ? 2 : n % 10 == 1 ? 0 : n % 10 >= 2 && n % 10 <= 4 ? 1 : 2;
+            const bool points = m.captured(2) == QStringLiteral("очк");
+            const QString ending = QString::fromUtf8((points ? std::array{"о", "а", "ов"} : std::array{"а", "ы", ""})[form]);
+            if (m.captured(3) != ending)
+                return fail(QStringLiteral("the host says \"%1\"").arg(m.captured()));
+        }
+    }
 }
 }

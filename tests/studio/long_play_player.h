@@ -72,6 +72,8 @@ private:
     // The turn, the streak, the prize-taker, the winner.
     bool checkTurn(const Snapshot& before);
     void checkBargain();
+    // The host's words on every screen: punctuation, and each count agreeing with its noun.
+    void checkHostWords();
 
     // What the player could press on the screen on view. "Новая игра" and
     // "Выход" of the studio count only when no game is on.
