@@ -7,9 +7,7 @@ GameScreens::GameScreens(Runtime& runtime)
     menu.link(studio, editor, setup, rules);
     studio.link(menu, bargain, twoBoxes, endOfGame);
     editor.link(menu);
-    setup.link(studio);
-    bargain.link(studio);
-    twoBoxes.link(studio);
+    setup.link(studio, [this](const QStringList& names, int rounds) { studio.playersNamed(names, rounds); });
     endOfGame.link(menu);
     rules.link(menu);
 }

@@ -205,8 +205,7 @@ void timeNewGame(const fs::path& root, Timings& t)
     studioRuntime.dispatcher.setErrorReporter([&error](const QString& m) { error = m; });
     GameScreens screens(studioRuntime);
     StudioForm& studio = screens.studio;
-    studio.player(1).nameLabel.text = QStringLiteral("Анна");
-    studio.roundCountCarrier.text = QStringLiteral("9");
+    studio.playersNamed({QStringLiteral("Анна")}, 9);
     for (int i = 0; i < Runs; ++i) {
         t.newGame.push_back(secondsOf([&] { studioRuntime.dispatcher.run([&] { studio.newGameClicked(); }); }));
         if (!error.isEmpty())

@@ -22,6 +22,7 @@
 // at the end the CPU used over HOLD_MS at rest in the studio ("rest_cpu_ms"),
 // resident memory ("rss_kib", split into "rss_anon_kib",
 // "rss_file_kib", "rss_shmem_kib") and the allocator's "heap_*_kib".
+#include "test_access.h"
 #include "program.h"
 #include "screen_view.h"
 
@@ -215,8 +216,8 @@ public:
     {
         measure("menu_to_setup", s.setup, click(s.menu, s.menu.newGameButton.text));
         set([this] {
-            s.setup.nameBox1.text = QStringLiteral("Анна");
-            s.setup.nameBox2.text = QStringLiteral("Борис");
+            s.setup.nameBoxes[0].text = QStringLiteral("Анна");
+            s.setup.nameBoxes[1].text = QStringLiteral("Борис");
         });
         measure("setup_to_studio", s.studio, click(s.setup, s.setup.okButton.text));
     }
@@ -244,15 +245,15 @@ public:
 
         // A letter that opens tiles.
         set([&st] {
-            st.sector = QStringLiteral("100");
+            TestAccess::setSector(st, Sector{Sector::Kind::Points, 100});
             st.sectorMoveTimeout();
         });
-        measure("studio_letter", st, click(st, st.answer.left(1)));
+        measure("studio_letter", st, click(st, st.round().answer().left(1)));
         stopStudioTimers();
 
         // The prize.
         set([&st] {
-            st.sector = QStringLiteral("П");
+            TestAccess::setSector(st, Sector{Sector::Kind::Prize, 0});
             st.sectorMoveTimeout();
         });
         measure("studio_to_bargain", s.bargain, click(st, st.takePrizeButton.text));
@@ -273,7 +274,7 @@ public:
         stopStudioTimers();
 
         // The end of the game, and back to the menu.
-        set([&st] { st.roundNumber = st.roundCount; });
+        set([&st] { TestAccess::setRoundNumber(st, st.round().roundCount()); });
         measure("studio_to_end", s.endOfGame, tick([&st] { st.roundLostTimeout(); }));
         set([this] { s.endOfGame.exitTimeout(); });
         measure("end_to_menu", s.menu, click(s.endOfGame, s.endOfGame.exitButton.text));

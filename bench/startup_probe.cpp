@@ -91,8 +91,8 @@ void enterStudio(Program& p)
     GameScreens& s = p.screens;
     p.runtime.dispatcher.run([&] { s.menu.newGameClicked(); });
     p.runtime.dispatcher.run([&] {
-        s.setup.nameBox1.text = QStringLiteral("Анна");
-        s.setup.nameBox2.text = QStringLiteral("Борис");
+        s.setup.nameBoxes[0].text = QStringLiteral("Анна");
+        s.setup.nameBoxes[1].text = QStringLiteral("Борис");
         s.setup.okClicked();
     });
     p.runtime.dispatcher.run([&] { s.studio.newGameClicked(); });
@@ -155,7 +155,7 @@ int main(int argc, char** argv)
                 for (int j = 1; j <= 16 + d; ++j)
                     formula += 0.150 + 0.025 * j;
                 std::printf("spin_seconds %.3f\nspin_formula_seconds %.3f\nspin_cpu_seconds %.4f\nsector %s\n",
-                            monotonicSeconds() - t0, formula, cpuSeconds() - cpu0, studio.sector.toUtf8().constData());
+                            monotonicSeconds() - t0, formula, cpuSeconds() - cpu0, studio.round().sector().label().toUtf8().constData());
                 QApplication::exit(0);
             });
         });

@@ -128,6 +128,9 @@ public:
     int winner() const;
 
 private:
+    // Tests set up a position without playing up to it.
+    friend struct TestAccess;
+
     Player& seatAt(int seat) { return m_players[static_cast<std::size_t>(seat)]; }
     void credit(int seat, long long points);
     void endRound(RoundEnd end);

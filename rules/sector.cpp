@@ -2,7 +2,7 @@
 #include "rules/sector.h"
 
 namespace {
-constexpr Sector points(int n) { return Sector{Sector::Kind::Points, n}; }
+constexpr Sector pointsOf(int n) { return Sector{Sector::Kind::Points, n}; }
 constexpr Sector of(Sector::Kind kind) { return Sector{kind, 0}; }
 }
 
@@ -10,8 +10,8 @@ const std::array<Sector, Sector::Count>& Sector::wheel()
 {
     using K = Kind;
     static const std::array<Sector, Count> all = {
-        points(750), of(K::Prize), points(100), of(K::Bankrupt), points(50),  of(K::Plus),   points(250), of(K::Zero),
-        points(500), of(K::Double), points(150), points(300),   points(200), points(450),  points(350), points(400)};
+        pointsOf(750), of(K::Prize), pointsOf(100), of(K::Bankrupt), pointsOf(50),  of(K::Plus),   pointsOf(250), of(K::Zero),
+        pointsOf(500), of(K::Double), pointsOf(150), pointsOf(300),   pointsOf(200), pointsOf(450),  pointsOf(350), pointsOf(400)};
     return all;
 }
 

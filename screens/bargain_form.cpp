@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bargain_form.h"
 
-#include "host_phrases.h"
+#include "counts.h"
 #include "runtime.h"
-#include "studio_form.h"
 
 namespace {
 
@@ -76,7 +75,7 @@ void BargainForm::nextOffer()
         const OfferText& offer = offers[offerStep - 1];
         offerAmount = offer.base + m_runtime.random.below(offerSpread(offerStep));
         hostSpeech.text = QString::fromUtf8(offer.before) +
-                          (offer.counted ? HostPhrases::points(offerAmount) : QString::number(offerAmount)) +
+                          (offer.counted ? Counts::points(offerAmount) : QString::number(offerAmount)) +
                           QString::fromUtf8(offer.after);
         blackBoxPoints = 10 + m_runtime.random.below(offerAmount + 200);
     }
@@ -84,7 +83,7 @@ void BargainForm::nextOffer()
     money.enable();
     if (offerStep == offerLimit + 1) {
         hostSpeech.text = QStringLiteral("Вы выбрали приз, и ваш выигрыш составляет — ") +
-                          HostPhrases::points(blackBoxPoints) + QStringLiteral("!");
+                          Counts::points(blackBoxPoints) + QStringLiteral("!");
         blackBox.disable();
         money.disable();
         boxOpenedTimer.start();
@@ -118,9 +117,9 @@ void BargainForm::askAgain()
 
 void BargainForm::takeMoney()
 {
-    hostSpeech.text = QStringLiteral("Вы взяли деньги и тем самым заработали ") + HostPhrases::points(offerAmount) +
+    hostSpeech.text = QStringLiteral("Вы взяли деньги и тем самым заработали ") + Counts::points(offerAmount) +
                       QStringLiteral("! А приз составлял — ") + QString::number(blackBoxPoints) + QStringLiteral(".");
-    writeCarriers(offerAmount);
+    settle(offerAmount);
     // The prize is named: did taking the money pay?
     m_runtime.sound.play(offerAmount >= blackBoxPoints ? Sound::Win : Sound::Lose);
     blackBox.disable();
@@ -128,33 +127,29 @@ void BargainForm::takeMoney()
     moneyTakenTimer.start();
 }
 
-void BargainForm::writeCarriers(int points)
+void BargainForm::open()
 {
-    if (!m_studio)
-        return;
-    const int current = m_studio->currentSlot();
-    for (int slot = 1; slot <= Player::Slots; ++slot)
-        m_studio->player(slot).prizeCarrier.text = QString::number(slot == current ? points : 0);
+    hostSpeech.text.clear();
+    firstOfferTimer.start();
+    showScreen();
 }
 
-void BargainForm::backToStudio()
+void BargainForm::finish()
 {
-    if (!m_studio)
-        return;
     hideScreen();
-    m_studio->showScreen();
-    m_studio->prizeReturnTimer.start();
+    if (m_done)
+        m_done(m_settled);
 }
 
 void BargainForm::boxOpenedTimeout()
 {
     boxOpenedTimer.stop();
-    writeCarriers(blackBoxPoints);
-    backToStudio();
+    settle(blackBoxPoints);
+    finish();
 }
 
 void BargainForm::moneyTakenTimeout()
 {
     moneyTakenTimer.stop();
-    backToStudio();
+    finish();
 }

@@ -5,19 +5,25 @@
 #include "form.h"
 #include "timer.h"
 
-class Runtime;
-class StudioForm;
+#include <functional>
 
-// The bargaining over the prize. The studio shows it and starts firstOfferTimer; the
-// host then makes offerLimit offers, each larger than the last. Clicking the
-// black box (blackBox) refuses the offer; clicking the money
-// (money) twice at one step takes it. After the last offer the next
-// click on the black box opens it. Either way the points travel back to the
-// studio in its players' prize carriers and the studio's prizeReturnTimer credits them.
+class Runtime;
+
+// The bargaining over the prize. open() shows it and starts firstOfferTimer;
+// the host then makes offerLimit offers, each larger than the last. Clicking
+// the black box (blackBox) refuses the offer; clicking the money (money)
+// twice at one step takes it. After the last offer the next click on the
+// black box opens it. Either way the screen closes and hands the points won
+// to the callback given to onDone().
 class BargainForm : public Form {
 public:
     explicit BargainForm(Runtime& runtime);
-    void link(StudioForm& studio) { m_studio = &studio; }
+    // Called with the points won when the bargaining is over and its screen closed.
+    void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
+    // Shows the screen and starts the bargaining.
+    void open();
+    // The points the last bargaining won.
+    int settled() const { return m_settled; }
 
     Control hostSpeech, blackBox, money;
     Timer firstOfferTimer, boxOpenedTimer, moneyTakenTimer;
@@ -43,9 +49,11 @@ public:
     static int offerSpread(int step);
 
 private:
-    void writeCarriers(int points);
-    void backToStudio();
+    void settle(int points) { m_settled = points; }
+    // Hides the screen and hands the points over.
+    void finish();
 
     Runtime& m_runtime;
-    StudioForm* m_studio = nullptr;
+    std::function<void(int)> m_done;
+    int m_settled = 0;  // the points won, money or box
 };

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup_form.h"
 
-#include "studio_form.h"
-
 SetupForm::SetupForm() : Form(QStringLiteral("Введите имена игроков"), 369, 190)
 {
-    nameCaption1.text = QStringLiteral("Имя первого игрока:");
-    nameCaption2.text = QStringLiteral("Имя второго игрока:");
-    nameCaption3.text = QStringLiteral("Имя третьего игрока:");
+    nameCaptions[0].text = QStringLiteral("Имя первого игрока:");
+    nameCaptions[1].text = QStringLiteral("Имя второго игрока:");
+    nameCaptions[2].text = QStringLiteral("Имя третьего игрока:");
     roundsCaption.text = QStringLiteral("Кол-во раундов:");
     roundsBox.text = QStringLiteral("3");
     okButton.text = QStringLiteral("OK");
@@ -22,30 +20,22 @@ void SetupForm::roundsSliderMoved(int position)
 
 void SetupForm::okClicked()
 {
-    playerName1 = nameBox1.text;
-    playerName2 = nameBox2.text;
-    playerName3 = nameBox3.text;
-    int players = 0;
-    if (!playerName1.isEmpty()) {
-        if (playerName2.isEmpty() && playerName3.isEmpty())
-            players = 1;
-        else if (!playerName2.isEmpty() && playerName3.isEmpty())
-            players = 2;
-        else if (!playerName2.isEmpty() && !playerName3.isEmpty())
-            players = 3;
+    for (int i = 0; i < Seats; ++i)
+        playerNames[static_cast<std::size_t>(i)] = nameBoxes[static_cast<std::size_t>(i)].text;
+    // The players sit from the first seat on, without a gap.
+    QStringList names;
+    for (const QString& name : playerNames) {
+        if (name.isEmpty())
+            break;
+        names << name;
     }
-    if (m_studio && players > 0) {
-        const QString names[3] = {playerName1, playerName2, playerName3};
-        for (int slot = 1; slot <= players; ++slot) {
-            m_studio->player(slot).panel.show();
-            m_studio->player(slot).nameLabel.show();
-            m_studio->player(slot).nameLabel.text = names[slot - 1];
-            m_studio->player(slot).roundLabel.show();
-            m_studio->player(slot).roundLabel.text = QStringLiteral("0");
-        }
-        switchTo(*m_studio);
-    }
+    for (std::size_t i = static_cast<std::size_t>(names.size()); i < playerNames.size(); ++i)
+        if (!playerNames[i].isEmpty())
+            names.clear();
     roundCount = roundsBox.text.toInt();
-    if (m_studio)
-        m_studio->roundCountCarrier.text = QString::number(roundCount);
+    if (m_next && !names.isEmpty()) {
+        if (m_done)
+            m_done(names, roundCount);
+        switchTo(*m_next);
+    }
 }

@@ -4,25 +4,37 @@
 #include "control.h"
 #include "form.h"
 
-class StudioForm;
+#include <QStringList>
+
+#include <array>
+#include <functional>
 
 // Before a game: up to three names and the number of rounds. "OK" (okButton)
-// shows one studio panel per player, hands the number of rounds over in the
-// studio's nameBox2 and opens the studio. Keeps its contents between games.
+// hands the players and the rounds to the callback given to link() and opens
+// the next screen; names that leave a gap before a later one name nobody, and
+// then "OK" does nothing. Keeps its contents between games.
 class SetupForm : public Form {
 public:
-    SetupForm();
-    void link(StudioForm& studio) { m_studio = &studio; }
-
-    Control nameCaption1, nameCaption2, nameCaption3, roundsCaption;
-    Control nameBox1, nameBox2, nameBox3, roundsBox;
-    Control okButton;
-    // The slider: positions 0..8 for 1..9 rounds.
-    int roundsSlider = 3;
-    static constexpr int RoundsSliderMax = 8;
+    static constexpr int Seats = 3;
+    static constexpr int RoundsSliderMax = 8;  // the slider: positions 0..8 for 1..9 rounds
     static constexpr int NameLength = 8;
 
-    QString playerName1, playerName2, playerName3;
+    // What "OK" hands over: the players' names in seat order and the rounds.
+    using Done = std::function<void(const QStringList& names, int rounds)>;
+
+    SetupForm();
+    void link(Form& next, Done done)
+    {
+        m_next = &next;
+        m_done = std::move(done);
+    }
+
+    std::array<Control, Seats> nameCaptions, nameBoxes;
+    Control roundsCaption, roundsBox;
+    Control okButton;
+    int roundsSlider = 3;
+
+    std::array<QString, Seats> playerNames;
     int roundCount = 3;
 
     // The slider reports its position (also when it did not move).
@@ -30,5 +42,6 @@ public:
     void okClicked();
 
 private:
-    StudioForm* m_studio = nullptr;
+    Form* m_next = nullptr;
+    Done m_done;
 };

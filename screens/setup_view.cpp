@@ -14,9 +14,9 @@
 SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher, true)
 {
     const QColor text = palette().color(QPalette::WindowText);
-    m_binder.label(f.nameCaption1, Kit::label(this, 16, 16, 107, 13, Fonts::standard(), text));
-    m_binder.label(f.nameCaption2, Kit::label(this, 128, 16, 106, 13, Fonts::standard(), text));
-    m_binder.label(f.nameCaption3, Kit::label(this, 240, 16, 111, 13, Fonts::standard(), text));
+    m_binder.label(f.nameCaptions[0], Kit::label(this, 16, 16, 107, 13, Fonts::standard(), text));
+    m_binder.label(f.nameCaptions[1], Kit::label(this, 128, 16, 106, 13, Fonts::standard(), text));
+    m_binder.label(f.nameCaptions[2], Kit::label(this, 240, 16, 111, 13, Fonts::standard(), text));
     m_binder.label(f.roundsCaption, Kit::label(this, 138, 64, 81, 13, Fonts::standard(), text));
 
     QPushButton* ok = Kit::button(this, 136, 152, 89, 25, QStringLiteral(":/assets/icons/yes.svg"), true);
@@ -39,13 +39,12 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
 std::array<QLineEdit*, 3> SetupView::addNameBoxes(SetupForm& f, QPushButton* ok)
 {
     std::array<QLineEdit*, 3> names{};
-    Control* controls[3] = {&f.nameBox1, &f.nameBox2, &f.nameBox3};
     for (int i = 0; i < 3; ++i) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QStringLiteral("name%1").arg(i + 1));
         e->setGeometry(40 + 112 * i, 32, 57, 21);
         e->setMaxLength(SetupForm::NameLength);
-        Control* c = controls[i];
+        Control* c = &f.nameBoxes[static_cast<std::size_t>(i)];
         connect(e, &QLineEdit::textEdited, this, [this, c](const QString& t) { press(*c, [c, t] { c->text = t; }); });
         connect(e, &QLineEdit::returnPressed, ok, &QPushButton::click);
         m_binder.lineEdit(*c, e);

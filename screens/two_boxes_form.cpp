@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "two_boxes_form.h"
 
+#include "counts.h"
 #include "runtime.h"
-#include "studio_form.h"
 
 TwoBoxesForm::TwoBoxesForm(Runtime& runtime)
     : Form(QStringLiteral("Две шкатулки!"), 520, 312),
@@ -21,7 +21,7 @@ void TwoBoxesForm::hidePointsTimeout()
     for (Control* opened : {&leftBoxFull, &leftBoxEmpty, &rightBoxFull, &rightBoxEmpty})
         opened->hide();
     luckyBox = 1 + m_runtime.random.below(2);
-    boxPoints = 1500;
+    boxPoints = PrizePoints;
     hostSpeech.text = QStringLiteral("Выбирайте шкатулку!");
 }
 
@@ -34,19 +34,22 @@ void TwoBoxesForm::chooseBox(int n)
     chosenBox = n;
     const bool lucky = luckyBox == n;
     (n == 1 ? (lucky ? leftBoxFull : leftBoxEmpty) : (lucky ? rightBoxFull : rightBoxEmpty)).show();
-    hostSpeech.text = luckyBox == n ? QStringLiteral("Вы угадали! И заработали 1500 очков!")
+    hostSpeech.text = luckyBox == n ? QStringLiteral("Вы угадали! И заработали ") + Counts::points(boxPoints) + QStringLiteral("!")
                                : QStringLiteral("Увы, но вы не угадали!");
     m_runtime.sound.play(luckyBox == n ? Sound::Win : Sound::Lose);
     returnTimer.start();
 }
 
+void TwoBoxesForm::open()
+{
+    showScreen();
+    hidePointsTimer.start();
+}
+
 void TwoBoxesForm::returnTimeout()
 {
     returnTimer.stop();
-    if (!m_studio)
-        return;
-    m_studio->boxPointsCarrier.text = QString::number(luckyBox == chosenBox ? boxPoints : 0);
     hideScreen();
-    m_studio->showScreen();
-    m_studio->boxesReturnTimer.start();
+    if (m_done)
+        m_done(won());
 }

@@ -5,17 +5,23 @@
 #include "form.h"
 #include "timer.h"
 
-class Runtime;
-class StudioForm;
+#include <functional>
 
-// The two-boxes bonus. The studio shows it and starts hidePointsTimer, which hides the
-// points in one box at random; the player clicks a box (leftBox or 2);
-// 3 s later the points (or 0) travel back in the studio's boxPointsCarrier
-// and the studio's boxesReturnTimer credits them.
+class Runtime;
+
+// The two-boxes bonus. open() shows it and starts hidePointsTimer, which hides
+// the points in one box at random; the player clicks a box (leftBoxClicked or
+// rightBoxClicked); 3 s later the screen closes and hands the points won (or
+// 0) to the callback given to onDone().
 class TwoBoxesForm : public Form {
 public:
+    static constexpr int PrizePoints = 1500;  // what the lucky box holds
+
     explicit TwoBoxesForm(Runtime& runtime);
-    void link(StudioForm& studio) { m_studio = &studio; }
+    // Called with the points won when the boxes are over and their screen closed.
+    void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
+    // Shows the screen and hides the points.
+    void open();
 
     Control hostSpeech, leftBox, rightBox;
     // The chosen box opened in the picture, with the points or empty; the other stays shut.
@@ -24,17 +30,19 @@ public:
     Timer hidePointsTimer, returnTimer;
 
     int luckyBox = 1;
-    int boxPoints = 1500;
+    int boxPoints = PrizePoints;
     int chosenBox = 0;
 
     void hidePointsTimeout();
     void leftBoxClicked() { chooseBox(1); }
     void rightBoxClicked() { chooseBox(2); }
     void returnTimeout();
+    // The points the last choice won.
+    int won() const { return luckyBox == chosenBox ? boxPoints : 0; }
 
 private:
     void chooseBox(int n);
 
     Runtime& m_runtime;
-    StudioForm* m_studio = nullptr;
+    std::function<void(int)> m_done;
 };

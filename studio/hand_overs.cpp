@@ -6,80 +6,63 @@
 #include "host_phrases.h"
 #include "two_boxes_form.h"
 
-namespace {
-
-// A carrier's number; anything else counts as nothing.
-int carriedPoints(const Control& carrier)
-{
-    bool ok = false;
-    const int value = carrier.text.toInt(&ok);
-    return ok && value > 0 ? value : 0;
-}
-
-}
-
 void StudioForm::takePrizeClicked()
 {
-    takePrizeButton.hide();
-    disableLetters();
-    enableTurnButtons(false);
+    m_round.takePrize();
     if (!m_bargain)
         return;
-    m_bargain->hostSpeech.text.clear();
     hideScreen();
-    m_bargain->firstOfferTimer.start();
-    m_bargain->showScreen();
+    m_bargain->open();
     sound(Sound::Sting);
+}
+
+void StudioForm::prizeSettled(int points)
+{
+    m_prizePoints = points;
+    showScreen();
+    prizeReturnTimer.start();
 }
 
 void StudioForm::prizeReturnTimeout()
 {
     prizeReturnTimer.stop();
-    for (int slot = 1; slot <= Player::Slots; ++slot)
-        player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + carriedPoints(player(slot).prizeCarrier));
-    if (const int slot = currentSlot())
-        player(slot).panel.hide();
-    if (visiblePanels() > 0) {
+    // The player who took the prize leaves the round with its points.
+    m_round.returnFromPrize(m_prizePoints);
+    if (m_round.phase() != Phase::RoundOver) {
         nextTurn();
     } else {
         hostSpeech.text = QStringLiteral("Как я вижу, у нас не осталось игроков! Переходим в следующий раунд!");
-        board.reveal();
-        showRoundBanner();
-        nextRoundTimer.start();
+        roundWon();
     }
 }
 
 void StudioForm::toBoxesTimeout()
 {
     toBoxesTimer.stop();
-    enableTurnButtons(false);
     if (!m_twoBoxes)
         return;
     hideScreen();
-    m_twoBoxes->showScreen();
-    m_twoBoxes->hidePointsTimer.start();
+    m_twoBoxes->open();
     sound(Sound::Sting);
+}
+
+void StudioForm::boxesSettled(int points)
+{
+    m_boxPoints = points;
+    showScreen();
+    boxesReturnTimer.start();
 }
 
 void StudioForm::boxesReturnTimeout()
 {
     boxesReturnTimer.stop();
-    disableLetters();
-    if (const int slot = currentSlot())
-        player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + carriedPoints(boxPointsCarrier));
-    enableTurnButtons(true);
-    if (lastPlayerMoves == LastPlayerMoves::UsedUp)
-        enableTurnButtons(false);
-    else
+    const bool movesUsedUp = m_round.lastPlayerMoves() == LastPlayerMoves::UsedUp;
+    m_round.creditBonus(m_boxPoints);
+    if (!movesUsedUp)
         hostSpeech.text = QStringLiteral("А теперь вы можете крутить барабан либо назвать слово!");
-    if (lastPlayerMoves == LastPlayerMoves::UsedUpAtBonus)
-        lastPlayerMoves = LastPlayerMoves::UsedUp;
-    if (wordSolvedAtBonus) {
-        enableTurnButtons(false);
+    if (m_round.phase() == Phase::RoundOver) {
         lastPlayerWatch.stop();
         hostSpeech.text = HostPhrases::wordGuessed();
-        showRoundBanner();
-        nextRoundTimer.start();
+        roundWon();
     }
-    lettersInRow = 0;
 }

@@ -2,7 +2,6 @@
 // Naming a letter: the letter buttons and the judging of a letter.
 #include "studio_form.h"
 
-#include "alphabet.h"
 #include "host_phrases.h"
 #include "runtime.h"
 
@@ -10,83 +9,56 @@ void StudioForm::letterClicked(int n)
 {
     if (n < 1 || n > Alphabet::Size)
         return;
-    takePrizeButton.hide();
-    namedLetter = Alphabet::letter(n);
-    if (wordEntryOpen) {
-        setWordText(wordBox.text + namedLetter);
+    if (m_round.phase() == Phase::WordEntry) {
+        // In the word entry a letter is typed into the word.
+        setWordText(wordBox.text + Alphabet::letter(n));
         return;
     }
-    letterButtons[n].hide();
-    disableLetters();
-    evaluate();
-}
-
-void StudioForm::evaluate()
-{
-    wordSolvedAtBonus = false;
-    if (wordEntryOpen)
-        judgeWord();
-    else
-        judgeLetter();
+    judgeLetter(n);
     setWordText(QString());
 }
 
-void StudioForm::judgeLetter()
+void StudioForm::judgeLetter(int n)
 {
-    const int count = board.open(namedLetter);
-    soundOfOpenedTiles(count);
+    const LastPlayerMoves movesBefore = m_round.lastPlayerMoves();
+    const Round::LetterOutcome out = m_round.nameLetter(n);
+    soundOfOpenedTiles(out.opened);
 
-    if (count >= 1) {
-        ++lettersInRow;
-        const int slot = currentSlot();
-        if (slot) {
-            int& score = player(slot).roundScore;
-            if (sector == QLatin1String("x2"))
-                score = clampedScore(2LL * score);
-            else
-                score = clampedScore(static_cast<long long>(score) + static_cast<long long>(Wheel::points(sector)) * count);
-        }
+    if (out.opened >= 1) {
         hostSpeech.text = HostPhrases::correctLetter(m_runtime.random.below(3));
-        if (count >= 2)
-            hostSpeech.text = HostPhrases::manyLetters(m_runtime.random.below(3), count);
-
-        bool bonusStarted = false;
-        if (lettersInRow == 3) {
-            bonusStarted = true;
-            enableTurnButtons(false);
-            disableLetters();
-            if (board.allOpen())
-                wordSolvedAtBonus = true;
+        if (out.opened >= 2)
+            hostSpeech.text = HostPhrases::manyLetters(m_runtime.random.below(3), out.opened);
+        if (out.bonus) {
             hostSpeech.text = HostPhrases::threeInRow(m_runtime.random.below(3));
             toBoxesTimer.start();
         }
-        if (board.allOpen() && board.word() == answer && !bonusStarted) {
+        if (out.solved) {
             hostSpeech.text = HostPhrases::wordGuessed();
-            showRoundBanner();
-            nextRoundTimer.start();
+            roundWon();
         }
-    }
-
-    if (count >= 1) {
-        disableLetters();
-        enableTurnButtons(true);
-    }
-    if (lettersInRow == 3)
-        enableTurnButtons(false);
-    if (count == 0) {
+    } else {
         sound(Sound::Buzz);
         hostSpeech.text = QStringLiteral("Увы, такой буквы в этом слове нет. Ход переходит другому.");
         missedLetterTimer.start();
     }
-    lastPlayerAfterLetter(count);
-    if (banner.visible)
-        enableTurnButtons(false);
+
+    // The last player hears how his moves stand.
+    if (movesBefore != LastPlayerMoves::Off) {
+        if (movesBefore < LastPlayerMoves::ThirdTaken)
+            hostSpeech.text = out.opened >= 1 ? QStringLiteral("Правильно! Назовём слово?")
+                                              : QStringLiteral("Нет такой буквы в этом слове. Что будем делать?");
+        if (movesBefore == LastPlayerMoves::ThirdTaken)
+            hostSpeech.text = QStringLiteral("Три хода истекли. Назовите слово.");
+        if (out.solved) {
+            hostSpeech.text = QStringLiteral("Правильно!!!");
+            lastPlayerWatch.stop();
+        }
+    }
 }
 
 void StudioForm::missedLetterTimeout()
 {
     missedLetterTimer.stop();
-    disableLetters();
-    enableTurnButtons(false);
+    m_round.letterMissedDone();
     nextTurn();
 }

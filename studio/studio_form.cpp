@@ -1,39 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio_form.h"
 
-#include "alphabet.h"
+#include "bargain_form.h"
+#include "end_form.h"
 #include "host_phrases.h"
 #include "runtime.h"
+#include "two_boxes_form.h"
 
 namespace {
-constexpr int Interval1ms = 1;
+// The delays of the game's pauses, in milliseconds.
+constexpr int ThemeReadMs = 2000;       // the theme is read before the first turn
+constexpr int PromptMs = 3000;          // a turn announced, then the prompt
+constexpr int BannerMs = 5000;          // the banner between rounds
+constexpr int RoundLostMs = 4000;       // nobody named the word
+constexpr int SectorShownMs = 3000;     // the sector announced, then it takes effect
+constexpr int LetterMissedMs = 3000;    // a missed letter, then the turn passes
+constexpr int ToBoxesMs = 3000;         // three letters in a row, then the two boxes
+constexpr int HandBackMs = 1;           // back from a side screen: at once, as an event of its own
 }
 
 StudioForm::StudioForm(Runtime& runtime)
     : Form(QStringLiteral("Словодром"), 792, 562),
-      firstTurnTimer(runtime, QStringLiteral("firstTurnTimer"), 2000, [this] { firstTurnTimeout(); }),
-      promptTimer(runtime, QStringLiteral("promptTimer"), 3000, [this] { promptTimeout(); }),
-      nextRoundTimer(runtime, QStringLiteral("nextRoundTimer"), 5000, [this] { nextRoundTimeout(); }),
-      roundLostTimer(runtime, QStringLiteral("roundLostTimer"), 4000, [this] { roundLostTimeout(); }),
-      prizeReturnTimer(runtime, QStringLiteral("prizeReturnTimer"), Interval1ms, [this] { prizeReturnTimeout(); }),
-      wheelStepTimer(runtime, QStringLiteral("wheelStepTimer"), 150, [this] { wheelStepTimeout(); }),
-      sectorMoveTimer(runtime, QStringLiteral("sectorMoveTimer"), 3000, [this] { sectorMoveTimeout(); }),
-      missedLetterTimer(runtime, QStringLiteral("missedLetterTimer"), 3000, [this] { missedLetterTimeout(); }),
-      boxesReturnTimer(runtime, QStringLiteral("boxesReturnTimer"), Interval1ms, [this] { boxesReturnTimeout(); }),
-      toBoxesTimer(runtime, QStringLiteral("toBoxesTimer"), 3000, [this] { toBoxesTimeout(); }),
-      // The watcher and the score refresh only follow what events change, so
-      // they run after every event instead of ticking every millisecond.
-      lastPlayerWatch(runtime, QStringLiteral("lastPlayerWatch"), Interval1ms, [this] { watchLastPlayer(); }, Timer::Mode::AfterEvent),
-      scoreRefresh(runtime, QStringLiteral("scoreRefresh"), Interval1ms, [this] { refreshScores(); },
-                 Timer::Mode::AfterEvent),
+      firstTurnTimer(runtime, QStringLiteral("firstTurnTimer"), ThemeReadMs, [this] { firstTurnTimeout(); }),
+      promptTimer(runtime, QStringLiteral("promptTimer"), PromptMs, [this] { promptTimeout(); }),
+      nextRoundTimer(runtime, QStringLiteral("nextRoundTimer"), BannerMs, [this] { nextRoundTimeout(); }),
+      roundLostTimer(runtime, QStringLiteral("roundLostTimer"), RoundLostMs, [this] { roundLostTimeout(); }),
+      prizeReturnTimer(runtime, QStringLiteral("prizeReturnTimer"), HandBackMs, [this] { prizeReturnTimeout(); }),
+      wheelStepTimer(runtime, QStringLiteral("wheelStepTimer"), Wheel::FirstStepMs, [this] { wheelStepTimeout(); }),
+      sectorMoveTimer(runtime, QStringLiteral("sectorMoveTimer"), SectorShownMs, [this] { sectorMoveTimeout(); }),
+      missedLetterTimer(runtime, QStringLiteral("missedLetterTimer"), LetterMissedMs, [this] { missedLetterTimeout(); }),
+      boxesReturnTimer(runtime, QStringLiteral("boxesReturnTimer"), HandBackMs, [this] { boxesReturnTimeout(); }),
+      toBoxesTimer(runtime, QStringLiteral("toBoxesTimer"), ToBoxesMs, [this] { toBoxesTimeout(); }),
+      // The watcher and the presenting only follow what events change, so
+      // they run after every event instead of ticking every millisecond; the
+      // presenting comes last, after whatever the watcher changed.
+      lastPlayerWatch(runtime, QStringLiteral("lastPlayerWatch"), 1, [this] { watchLastPlayer(); }, Timer::Mode::AfterEvent),
+      presentTimer(runtime, QStringLiteral("presentTimer"), 1, [this] { present(); }, Timer::Mode::AfterEvent),
       m_runtime(runtime)
 {
-    for (int slot = 1; slot <= Player::Slots; ++slot) {
-        player(slot).nameLabel.text = QStringLiteral("ИМЯ");
-        player(slot).roundLabel.text = QStringLiteral("ОЧКИ");
-        player(slot).totalLabel.text = QStringLiteral("ОЧКИ");
-        player(slot).panel = Control{false, true, QStringLiteral("Игрок %1:").arg(slot), 0};
-        player(slot).prizeCarrier = Control{false, true, {}, 0};
+    for (int seat = 1; seat <= SeatPanel::Seats; ++seat) {
+        panel(seat).nameLabel.text = QStringLiteral("ИМЯ");
+        panel(seat).roundLabel.text = QStringLiteral("ОЧКИ");
+        panel(seat).totalLabel.text = QStringLiteral("ОЧКИ");
+        panel(seat).panel = Control{false, true, QStringLiteral("Игрок %1:").arg(seat), 0};
     }
     banner = Control{false, true, HostPhrases::nextRoundBanner(), 0};
     for (int n = 1; n <= Alphabet::Size; ++n)
@@ -46,10 +55,8 @@ StudioForm::StudioForm(Runtime& runtime)
     wordBox.visible = false;
     takePrizeButton = Control{false, true, QStringLiteral("Взять приз"), 0};
     exitButton.text = QStringLiteral("Выход");
-    roundCountCarrier = Control{false, false, {}, 0};
-    boxPointsCarrier = Control{false, true, {}, 0};
     soundButton.text = QStringLiteral("Звук");
-    scoreRefresh.start();
+    presentTimer.start();
 }
 
 void StudioForm::link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, EndForm& end)
@@ -58,69 +65,51 @@ void StudioForm::link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, 
     m_bargain = &bargain;
     m_twoBoxes = &twoBoxes;
     m_end = &end;
+    bargain.onDone([this](int points) { prizeSettled(points); });
+    twoBoxes.onDone([this](int points) { boxesSettled(points); });
 }
 
-int StudioForm::currentSlot() const
+void StudioForm::present()
 {
-    for (int slot = 1; slot <= Player::Slots; ++slot)
-        if (player(slot).nameLabel.fontColor == Colors::Red)
-            return slot;
-    return 0;
-}
-
-int StudioForm::visiblePanels() const
-{
-    int n = 0;
-    for (int slot = 1; slot <= Player::Slots; ++slot)
-        n += player(slot).panel.visible ? 1 : 0;
-    return n;
-}
-
-bool StudioForm::onePlayerLeft() const
-{
-    return playerCount != 1 && visiblePanels() == 1;
-}
-
-bool StudioForm::anyLetterLeft() const
-{
-    for (int n = 1; n <= Alphabet::Size; ++n)
-        if (letterButtons[n].visible)
-            return true;
-    return false;
-}
-
-void StudioForm::setRed(int slot)
-{
-    for (int s = 1; s <= Player::Slots; ++s)
-        player(s).nameLabel.fontColor = s == slot ? Colors::Red : Colors::Black;
-}
-
-void StudioForm::enableTurnButtons(bool enabled)
-{
-    spinButton.enabled = enabled;
-    wordButton.enabled = enabled;
-}
-
-void StudioForm::disableLetters()
-{
-    for (int n = 1; n <= Alphabet::Size; ++n)
-        letterButtons[n].disable();
+    const Round& r = m_round;
+    const Phase phase = r.phase();
+    for (int seat = 1; seat <= SeatPanel::Seats; ++seat) {
+        SeatPanel& p = panel(seat);
+        const Player& who = r.player(seat);
+        p.panel.visible = who.inRound;
+        p.nameLabel.text = who.name;
+        // The one whose turn it is stands out in red.
+        p.nameLabel.fontColor = seat == r.current() ? Colors::Red : Colors::Black;
+        p.roundLabel.text = QString::number(who.roundScore);
+        p.totalLabel.text = QString::number(who.totalScore);
+    }
+    board.present(r, m_letterPlaces);
+    const bool letters = r.canNameLetter();
+    for (int n = 1; n <= Alphabet::Size; ++n) {
+        letterButtons[n].visible = !r.letterUsed(n);
+        letterButtons[n].enabled = letters;
+    }
+    spinButton.enabled = r.canSpin();
+    wordButton.enabled = r.canNameWord();
+    wordBox.visible = phase == Phase::WordEntry;
+    takePrizeButton.visible = r.prizeOnOffer();
+    // The banner between rounds, unless the round just ran out of players who
+    // could name the word.
+    banner.visible = phase == Phase::RoundOver && r.roundEnd() != Round::RoundEnd::NobodyNamedIt;
 }
 
 void StudioForm::showRoundBanner()
 {
     // The banner that closes the last round says that the game is over,
     // whichever way the round ended.
-    if (roundNumber == roundCount)
+    if (m_round.roundNumber() == m_round.roundCount())
         banner.text = QStringLiteral("Игра окончена!");
-    banner.show();
     sound(Sound::Applause);
 }
 
-void StudioForm::refreshScores()
+// The word is out: the banner, and the next round after it.
+void StudioForm::roundWon()
 {
-    for (int slot = 1; slot <= Player::Slots; ++slot) {
-        player(slot).roundLabel.text = QString::number(player(slot).roundScore);
-        player(slot).totalLabel.text = QString::number(player(slot).totalScore);
-    }
+    showRoundBanner();
+    nextRoundTimer.start();
 }

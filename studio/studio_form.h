@@ -125,6 +125,8 @@ public:
     void present();
 
 private:
+    friend struct TestAccess;
+
     void startRound();
     void nextTurn();
     void announceSector();

@@ -21,14 +21,13 @@ void StudioForm::sound(Sound s)
 
 void StudioForm::soundOfSector()
 {
-    if (sector == QStringLiteral("Б"))
-        sound(Sound::Bankrupt);
-    else if (sector == QLatin1String("0"))
-        sound(Sound::Miss);
-    else if (sector == QLatin1String("+") || sector == QStringLiteral("П"))
-        sound(Sound::Sting);
-    else
-        sound(Sound::SectorPoints);
+    switch (m_round.sector().kind) {
+    case Sector::Kind::Bankrupt: sound(Sound::Bankrupt); break;
+    case Sector::Kind::Zero: sound(Sound::Miss); break;
+    case Sector::Kind::Plus:
+    case Sector::Kind::Prize: sound(Sound::Sting); break;
+    default: sound(Sound::SectorPoints); break;
+    }
 }
 
 // One chime per tile, so several tiles sound as a quick run.

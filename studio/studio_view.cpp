@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio_view.h"
 
-#include "alphabet.h"
 #include "board_tile.h"
 #include "flat_button.h"
 #include "fonts.h"
@@ -9,6 +8,7 @@
 #include "studio_form.h"
 #include "svg_picture.h"
 #include "widget_kit.h"
+#include "rules/alphabet.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -163,24 +163,24 @@ void StudioView::addPlayerPanels(StudioForm& f)
 {
     using Fonts::Face;
     // The player panels.
-    for (int slot = 1; slot <= Player::Slots; ++slot) {
+    for (int slot = 1; slot <= SeatPanel::Seats; ++slot) {
         auto* panel = new QGroupBox(this);
         panel->setGeometry(453 + 78 * (slot - 1), 471, 70, 55);
         Kit::setColours(panel, Qt::black, SkyBlue);
         panel->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(166,202,240); border: 1px solid #5a7fa8; "
                                             "margin-top: 5px; } QGroupBox::title { subcontrol-origin: margin; left: 5px; "
                                             "padding: 0 1px; }"));
-        m_binder.plain(f.player(slot).panel, panel);
-        panel->setTitle(f.player(slot).panel.text);
+        m_binder.plain(f.panel(slot).panel, panel);
+        panel->setTitle(f.panel(slot).panel.text);
         QLabel* name = Kit::label(panel, 4, 12, 29, 15, Fonts::font(Face::Serif, 13, true), Qt::black);
         m_nameLabels[static_cast<std::size_t>(slot)] = name;
-        m_binder.label(f.player(slot).nameLabel, name, true);
+        m_binder.label(f.panel(slot).nameLabel, name, true);
         QLabel* roundScore = Kit::label(panel, 8, 26, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(0, 128, 0));
         roundScore->setAccessibleDescription(QStringLiteral("Очки игрока %1 в этом раунде").arg(slot));
-        m_binder.label(f.player(slot).roundLabel, roundScore);
+        m_binder.label(f.panel(slot).roundLabel, roundScore);
         QLabel* total = Kit::label(panel, 8, 38, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(255, 0, 255));
         total->setAccessibleDescription(QStringLiteral("Очки игрока %1 за прошлые раунды").arg(slot));
-        m_binder.label(f.player(slot).totalLabel, total);
+        m_binder.label(f.panel(slot).totalLabel, total);
     }
 }
 
@@ -220,11 +220,11 @@ void StudioView::sync()
                                                                  : QStringLiteral("Звук выключен"));
         m_speaker->update();
     }
-    for (int slot = 1; slot <= Player::Slots; ++slot) {
+    for (int slot = 1; slot <= SeatPanel::Seats; ++slot) {
         QLabel* name = m_nameLabels[static_cast<std::size_t>(slot)];
         name->adjustSize();
         // The red name is the one whose turn it is; say so to a screen reader too.
-        const QString turn = m_studio.player(slot).nameLabel.fontColor == Colors::Red ? QStringLiteral("Сейчас ходит") : QString();
+        const QString turn = m_studio.panel(slot).nameLabel.fontColor == Colors::Red ? QStringLiteral("Сейчас ходит") : QString();
         if (name->accessibleDescription() != turn)
             name->setAccessibleDescription(turn);
     }

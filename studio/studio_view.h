@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "player.h"
 #include "screen_view.h"
+#include "seat_panel.h"
 #include "wheel.h"
 
 #include <array>
@@ -35,7 +35,7 @@ private:
 
     StudioForm& m_studio;
     std::array<QLabel*, Wheel::Sectors + 1> m_sectorLabels{};
-    std::array<QLabel*, Player::Slots + 1> m_nameLabels{};
+    std::array<QLabel*, SeatPanel::Seats + 1> m_nameLabels{};
     QLabel* m_sectorDisplay = nullptr;
     QWidget* m_wordBox = nullptr;
     QPlainTextEdit* m_theme = nullptr;

@@ -2,14 +2,11 @@
 // Starting a game, the rounds, passing the turn, the prompt and leaving.
 #include "studio_form.h"
 
-#include "alphabet.h"
 #include "end_form.h"
 #include "host_phrases.h"
 #include "question_choice.h"
 #include "question_file.h"
 #include "runtime.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -31,111 +28,57 @@ void StudioForm::stopGameTimers()
         t->stop();
 }
 
+void StudioForm::playersNamed(const QStringList& names, int rounds)
+{
+    m_round.seat(names, rounds);
+}
+
 void StudioForm::newGameClicked()
 {
-    board.hideLetters();
+    m_letterPlaces = 0;
     stopGameTimers();
-    // The banner of a round that was ending goes too: nextRoundTimer would have hidden
-    // it, and a banner left on view reads as a solved word to the letter rules.
+    // The banner of a round that was ending goes too.
     banner.text = HostPhrases::nextRoundBanner();
-    banner.hide();
-
-    lastPlayerMoves = LastPlayerMoves::Off;
-    for (Player& p : players)
-        p.totalScore = 0;
-    lettersInRow = 0;
+    m_round.newGame();
     wheel.rest();
-    sectorNumber = 0;
-    roundCount = 0;
-    playerCount = 0;
-    roundNumber = 0;
     pickedRecords.fill(0);
     roundQuestions.fill(QString());
     roundAnswers.fill(QString());
-    wordEntryOpen = false;
-    firstTurnPending = false;
-    sector.clear();
-    answer.clear();
-    namedWord.clear();
-    for (Player& p : players)
-        p.roundScore = 0;
-    // A word entry left open by the old game goes with it.
-    wordBox.hide();
 
     QuestionFile file;
     file.openExisting(m_runtime.workingFolder);
-    roundCount = roundCountCarrier.text.toInt();
-    takePrizeButton.hide();
-    const GameQuestions chosen = chooseGameQuestions(file, m_runtime.random, roundCount);
+    m_round.beginGame();
+    const GameQuestions chosen = chooseGameQuestions(file, m_runtime.random, m_round.roundCount());
     for (int i = 0; i < GameQuestions::Slots; ++i) {
         pickedRecords[static_cast<std::size_t>(i + 1)] = chosen.records[static_cast<std::size_t>(i)];
         roundQuestions[static_cast<std::size_t>(i + 1)] = chosen.questions[static_cast<std::size_t>(i)];
         roundAnswers[static_cast<std::size_t>(i + 1)] = chosen.answers[static_cast<std::size_t>(i)];
     }
     file.close();
-
-    // The players are those the set-up screen named, whether or not they are
-    // still in the round that was going on.
-    playerCount = 0;
-    for (int slot = Player::Slots; slot >= 1 && playerCount == 0; --slot)
-        if (!player(slot).nameLabel.text.isEmpty())
-            playerCount = slot;
     startRound();
 }
 
 void StudioForm::clearForNewPlayers()
 {
-    wordBox.hide();
-    spinButton.disable();
-    wordButton.disable();
     hostSpeech.text = QStringLiteral("Добро пожаловать на Словодром!");
-    board.wipe();
-    banner.hide();
-    takePrizeButton.hide();
     roundBox.text = QStringLiteral("1");
-    for (int slot = 1; slot <= Player::Slots; ++slot) {
-        player(slot).nameLabel.text.clear();
-        player(slot).roundLabel.text = QStringLiteral("0");
-        player(slot).panel.hide();
-    }
+    m_round.clearSeats();
 }
 
 void StudioForm::startRound()
 {
-    lastPlayerMoves = LastPlayerMoves::Off;
-    board.setTilesEnabled(false);
     lastPlayerWatch.stop();
-    enableTurnButtons(false);
-    setRed(1);
-    for (int n = 1; n <= Alphabet::Size; ++n)
-        letterFree[static_cast<std::size_t>(n)] = 1;
-    for (int n = 1; n <= Alphabet::Size; ++n) {
-        letterButtons[n].disable();
-        letterButtons[n].show();
-    }
-    ++roundNumber;
+    const int number = m_round.roundNumber() + 1;
     // No word box outlives its round.
-    wordBox.hide();
-    wordEntryOpen = false;
     setWordText(QString());
-    hostSpeech.show();
-    theme.show();
-    const bool drawn = roundNumber >= 1 && roundNumber <= GameQuestions::Slots;
-    const QString question = drawn ? roundQuestions[static_cast<std::size_t>(roundNumber)] : QString();
+    const bool drawn = number >= 1 && number <= GameQuestions::Slots;
+    const QString question = drawn ? roundQuestions[static_cast<std::size_t>(number)] : QString();
     hostSpeech.text = question;
     theme.text = question;
-    answer = drawn ? roundAnswers[static_cast<std::size_t>(roundNumber)] : QString();
-    wordEntryOpen = false;
-    for (int slot = 1; slot <= playerCount; ++slot)
-        player(slot).panel.show();
-    board.setWord(answer);
-    roundBox.text = QString::number(roundNumber);
-    firstTurnPending = true;
-    for (int slot = 1; slot <= Player::Slots; ++slot) {
-        player(slot).totalScore = clampedScore(static_cast<long long>(player(slot).totalScore) + player(slot).roundScore);
-        player(slot).roundScore = 0;
-    }
-    if (roundNumber == roundCount + 1)
+    m_round.startRound(drawn ? roundAnswers[static_cast<std::size_t>(number)] : QString());
+    m_letterPlaces = m_round.board().size();
+    roundBox.text = QString::number(number);
+    if (m_round.phase() == Phase::GameOver)
         endOfGame();
     else
         firstTurnTimer.start();
@@ -143,66 +86,35 @@ void StudioForm::startRound()
 
 void StudioForm::endOfGame()
 {
-    // The winner has more points than each of the others; a shared top is a draw.
-    int best = 1;
-    bool shared = false;
-    for (int slot = 2; slot <= playerCount; ++slot) {
-        if (player(slot).totalScore > player(best).totalScore) {
-            best = slot;
-            shared = false;
-        } else if (player(slot).totalScore == player(best).totalScore) {
-            shared = true;
-        }
-    }
-    const QString result = shared ? QStringLiteral("Ничья!") : player(best).nameLabel.text;
+    const int winner = m_round.winner();
+    const QString result = winner ? m_round.player(winner).name : QStringLiteral("Ничья!");
     if (m_end)
         m_end->showResult(*this, result);
     sound(Sound::Finale);
 }
 
-// The turn goes round to the next player still in the round; with nobody
-// else left it stays.
-void StudioForm::passTurn()
-{
-    const int from = std::max(1, currentSlot());
-    for (int step = 1; step < Player::Slots; ++step) {
-        const int slot = (from - 1 + step) % Player::Slots + 1;
-        if (player(slot).panel.visible) {
-            setRed(slot);
-            hostSpeech.text = QStringLiteral("Сейчас ходит ") + player(slot).nameLabel.text + QStringLiteral(".");
-            return;
-        }
-    }
-    setRed(from);
-    hostSpeech.text = QStringLiteral("Опять ходит ") + player(from).nameLabel.text + QStringLiteral(".");
-}
-
 void StudioForm::nextTurn()
 {
-    lettersInRow = 0;
-    board.setTilesEnabled(false);
-    disableLetters();
-    wordEntryOpen = false;
-
-    if (playerCount == 1) {
-        setRed(1);
-        firstTurnPending = false;
-        hostSpeech.text = QStringLiteral("И снова ходит ") + player(1).nameLabel.text + QStringLiteral(".");
-    } else if (firstTurnPending && currentSlot() <= 1) {
-        setRed(1);
-        hostSpeech.text = QStringLiteral("Первым ходит ") + player(1).nameLabel.text + QStringLiteral(".");
-        firstTurnPending = false;
-    } else {
-        passTurn();
+    const Round::TurnOutcome turn = m_round.nextTurn();
+    const QString& name = m_round.player(turn.seat).name;
+    switch (turn.kind) {
+    case Round::TurnOutcome::Kind::Again:
+        hostSpeech.text = QStringLiteral("И снова ходит ") + name + QStringLiteral(".");
+        break;
+    case Round::TurnOutcome::Kind::First:
+        hostSpeech.text = QStringLiteral("Первым ходит ") + name + QStringLiteral(".");
+        break;
+    case Round::TurnOutcome::Kind::Next:
+        hostSpeech.text = QStringLiteral("Сейчас ходит ") + name + QStringLiteral(".");
+        break;
+    case Round::TurnOutcome::Kind::Same:
+        hostSpeech.text = QStringLiteral("Опять ходит ") + name + QStringLiteral(".");
+        break;
     }
-
-    if (onePlayerLeft()) {
+    if (m_round.lastPlayer()) {
         lastPlayerWatch.start();
-        enableTurnButtons(true);
-        if (lastPlayerMoves == LastPlayerMoves::Off)
+        if (turn.lastPlayerStarts)
             hostSpeech.text = QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!");
-        if (lastPlayerMoves == LastPlayerMoves::ThirdTaken)
-            lastPlayerMoves = LastPlayerMoves::UsedUp;
     }
     promptTimer.start();
 }
@@ -217,18 +129,15 @@ void StudioForm::promptTimeout()
 {
     promptTimer.stop();
     const int r = m_runtime.random.below(3);
-    if (lastPlayerMoves == LastPlayerMoves::Off && !lastPlayerWatch.isRunning()) {
+    if (m_round.lastPlayerMoves() == LastPlayerMoves::Off && !lastPlayerWatch.isRunning()) {
         hostSpeech.text = promptText(r);
-        spinButton.show();
-        wordButton.show();
-        enableTurnButtons(true);
+        m_round.openChoice();
     }
 }
 
 void StudioForm::nextRoundTimeout()
 {
     nextRoundTimer.stop();
-    banner.hide();
     startRound();
 }
 
@@ -243,12 +152,7 @@ void StudioForm::exitClicked()
     // The game is abandoned: nothing of it may run on behind the menu, and only
     // "Новая игра" can start play again.
     stopGameTimers();
-    wordBox.hide();
-    wordEntryOpen = false;
-    disableLetters();
-    board.setTilesEnabled(false);
-    enableTurnButtons(false);
-    takePrizeButton.hide();
+    m_round.leave();
     if (m_menu)
         switchTo(*m_menu);
 }

@@ -2,29 +2,15 @@
 // Naming the whole word.
 #include "studio_form.h"
 
-#include "alphabet.h"
-
-#include <QList>
-
 void StudioForm::wordClicked()
 {
-    enableTurnButtons(false);
-    // Naming the word gives up a prize on offer.
-    takePrizeButton.hide();
-    for (int n = 1; n <= Alphabet::Size; ++n)
-        if (!letterButtons[n].visible)
-            letterFree[static_cast<std::size_t>(n)] = 0;
+    m_round.chooseWord();
     openWordEntry();
 }
 
 void StudioForm::openWordEntry()
 {
-    wordBox.show();
-    for (int n = 1; n <= Alphabet::Size; ++n) {
-        letterButtons[n].enable();
-        letterButtons[n].show();
-    }
-    wordEntryOpen = true;
+    // The first turn cannot come any more: the word is being named.
     firstTurnTimer.stop();
 }
 
@@ -48,16 +34,15 @@ void StudioForm::wordChanged()
     const qsizetype length = wordBox.text.toUcs4().size();
     // Only an open entry hands a word in: text that reaches a closed box is
     // neither a word nor a letter.
-    if (!wordEntryOpen || !wordBox.visible || answer.isEmpty() || length != answer.size())
+    const QString& answer = m_round.answer();
+    if (m_round.phase() != Phase::WordEntry || answer.isEmpty() || length != answer.size())
         return;
-    namedWord = wordBox.text;
-    wordBox.hide();
-    evaluate();
+    judgeWord();
+    setWordText(QString());
 }
 
 void StudioForm::judgeWord()
 {
-    namedWord = wordBox.text;
     lastPlayerWatch.stop();
     // A word handed in settles the turn itself: neither the pause after a
     // missed letter (missedLetterTimer) may pass the turn afterwards, nor a prompt still
@@ -65,30 +50,18 @@ void StudioForm::judgeWord()
     // names the word at once) reopen the spin and word buttons.
     missedLetterTimer.stop();
     promptTimer.stop();
-    const int slot = currentSlot();
-    if (namedWord != answer) {
+    const Round::WordOutcome out = m_round.nameWord(wordBox.text);
+    if (!out.right) {
         sound(Sound::WrongWord);
-        if (slot)
-            player(slot).panel.hide();
-        if (visiblePanels() > 0) {
+        if (out.playersLeft) {
             nextTurn();
         } else {
             hostSpeech.text = QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!");
-            disableLetters();
-            board.reveal();
             roundLostTimer.start();
         }
     } else {
         hostSpeech.text = QStringLiteral("Правильно!!!!");
         sound(Sound::Fanfare);
-        disableLetters();
-        if (slot)
-            player(slot).roundScore = clampedScore(static_cast<long long>(player(slot).roundScore) + 2000);
-        showRoundBanner();
-        board.reveal();
-        nextRoundTimer.start();
+        roundWon();
     }
-    for (int n = 1; n <= Alphabet::Size; ++n)
-        if (letterFree[static_cast<std::size_t>(n)] == 0)
-            letterButtons[n].hide();
 }

@@ -59,9 +59,9 @@ void sideScreens(Shooter& shot)
 
     game.click([&] { s.menu.newGameClicked(); });
     game.click([&] {
-        s.setup.nameBox1.text = QStringLiteral("Анна");
-        s.setup.nameBox2.text = QStringLiteral("Борис");
-        s.setup.nameBox3.text = QStringLiteral("Вера");
+        s.setup.nameBoxes[0].text = QStringLiteral("Анна");
+        s.setup.nameBoxes[1].text = QStringLiteral("Борис");
+        s.setup.nameBoxes[2].text = QStringLiteral("Вера");
     });
     shot.take(s.setup, QStringLiteral("setup"));
     game.click([&] { s.setup.okClicked(); });
@@ -147,7 +147,7 @@ void ending(Shooter& shot)
     GameScreens& s = shot.s;
     StudioForm& st = s.studio;
     game.click([&] { st.wordClicked(); });
-    game.click([&] { st.wordEdited(st.answer); });
+    game.click([&] { st.wordEdited(st.round().answer()); });
     shot.take(s.studio, QStringLiteral("studio-word"));
 
     game.click([&] { s.endOfGame.showResult(st, QStringLiteral("Вера")); });

@@ -107,7 +107,7 @@ TEST(Views, MenuSetUpAndStudioByTheirWidgets)
     for (QGroupBox* g : studio->findChildren<QGroupBox*>())
         panels += g->isVisibleTo(studio) ? 1 : 0;
     EXPECT_EQ(panels, 2);
-    EXPECT_EQ(f.studio().player(2).nameLabel.text, "Борис");
+    EXPECT_EQ(f.studio().panel(2).nameLabel.text, "Борис");
 
     QTest::mouseClick(buttonNamed(studio, "Новая игра"), Qt::LeftButton);
     f.advance(5000);
@@ -115,7 +115,7 @@ TEST(Views, MenuSetUpAndStudioByTheirWidgets)
     ASSERT_NE(spin, nullptr);
     EXPECT_TRUE(spin->isEnabled());
     QTest::mouseClick(buttonNamed(studio, "Назвать слово"), Qt::LeftButton);
-    EXPECT_TRUE(f.studio().wordEntryOpen);
+    EXPECT_TRUE((f.studio().round().phase() == Phase::WordEntry));
 }
 
 // The word box turns what is typed into capitals and hands the word in at the answer's length.
@@ -222,7 +222,7 @@ TEST(Views, ClosedWordBoxTakesNoText)
     for (const char* keys : {"кот", "ккк"}) {
         type(entry, keys);
         EXPECT_EQ(f.studio().player(2).roundScore, 0);
-        EXPECT_EQ(f.studio().currentSlot(), 2);
+        EXPECT_EQ(f.studio().round().current(), 2);
         EXPECT_EQ(f.studio().hostSpeech.text, host);
         EXPECT_EQ(f.studio().spinButton.enabled, spin);
         EXPECT_EQ(f.studio().wordButton.enabled, word);

@@ -109,7 +109,7 @@ TEST_F(Faults, HugeSparseBase)
     game.startGame({QStringLiteral("Аня")}, 3);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     ASSERT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
-    EXPECT_EQ(game.studio().roundNumber, 1);
+    EXPECT_EQ(game.studio().round().roundNumber(), 1);
     EXPECT_FALSE(game.studio().roundAnswers[1].isEmpty());
     EXPECT_LT(seconds, 5.0) << "a new game on a huge sparse base";
     RecordProperty("new_game_seconds", std::to_string(seconds));

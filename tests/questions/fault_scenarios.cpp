@@ -86,7 +86,7 @@ void expectScreenMatchesDisk(Program& r, const std::string& where)
         EXPECT_EQ(e.recordNumber.text, QString::number(e.currentRecord + 1)) << where;
     }
     StudioForm& studio = r.game.studio();
-    if (studio.roundNumber >= 1) {
+    if (studio.round().roundNumber() >= 1) {
         for (int i = 1; i <= 3; ++i) {
             const std::int64_t k = studio.pickedRecords[static_cast<std::size_t>(i)];
             ASSERT_TRUE(k >= 0 && k < count) << where;

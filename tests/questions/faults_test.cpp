@@ -83,7 +83,7 @@ TEST_F(Faults, ReadOnlyBase)
         game.startGame({QStringLiteral("Аня")}, 3);
         r.expect(game.errors.size() == 2 && game.errors.last() == QStringLiteral("File access denied."),
                  "studio: " + game.errors.join(' ').toStdString());
-        r.expect(game.studio().roundNumber == 0, "a game started without its questions");
+        r.expect(game.studio().round().roundNumber() == 0, "a game started without its questions");
     });
     EXPECT_EQ(failure, "");
     EXPECT_TRUE(sameBytes(base(), original));
@@ -114,7 +114,7 @@ TEST_F(Faults, TooManyOpenFiles)
         game.errors.clear();
         expectUsableAfter(r, "descriptors freed");
         game.startGame({QStringLiteral("Аня")}, 3);
-        r.expect(game.studio().roundNumber == 1, "no game once descriptors were free");
+        r.expect(game.studio().round().roundNumber() == 1, "no game once descriptors were free");
         r.expect(game.errors.isEmpty(), "errors: " + game.errors.join(' ').toStdString());
     });
     EXPECT_EQ(failure, "");

@@ -65,7 +65,7 @@ TEST_F(Faults, SomethingElseInPlaceOfTheBase)
             r.expect(menu().isVisible(), "Выход did not reach the menu");
             game.startGame({QStringLiteral("Аня")}, 3);
             r.expect(game.errors.size() == 2 && game.errors.last() == c.studioError, "studio: " + game.errors.join(' ').toStdString());
-            r.expect(game.studio().roundNumber == 0, "a game started without its questions");
+            r.expect(game.studio().round().roundNumber() == 0, "a game started without its questions");
         });
         EXPECT_EQ(failure, "");
         // Nothing was made through the link.
@@ -148,7 +148,7 @@ TEST_F(Faults, LinkedBaseIsNeverEdited)
         game.errors.clear();
         game.startGame({QStringLiteral("Аня")}, 3);
         EXPECT_TRUE(game.errors.isEmpty()) << game.errors.join(' ').toStdString();
-        EXPECT_EQ(game.studio().roundNumber, 1);
+        EXPECT_EQ(game.studio().round().roundNumber(), 1);
 
         fs::remove(path(c.name == std::string("the file a link") ? BasePath : "Data"));
         fs::rename(c.name == std::string("the file a link") ? c.target : outside + "/Data",

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The side screens: set-up, bargaining, two boxes and the main menu.
-#include "host_phrases.h"
+#include "counts.h"
 #include "studio_play.h"
 
 #include "rule_numbers.h"
@@ -18,9 +18,9 @@ struct SetupFixture {
     void ok(const QString& a, const QString& b, const QString& c)
     {
         g.click([&] {
-            setup.nameBox1.text = a;
-            setup.nameBox2.text = b;
-            setup.nameBox3.text = c;
+            setup.nameBoxes[0].text = a;
+            setup.nameBoxes[1].text = b;
+            setup.nameBoxes[2].text = c;
             setup.okClicked();
         });
     }
@@ -39,10 +39,10 @@ TEST(Setup, PlayersAreTheNamesFromTheFirstBoxOn)
         f.ok(QStringLiteral("Аня"), {}, {});
         EXPECT_TRUE(f.s.isVisible());
         EXPECT_FALSE(f.setup.isVisible());
-        EXPECT_TRUE(f.s.player(1).panel.visible);
-        EXPECT_FALSE(f.s.player(2).panel.visible || f.s.player(3).panel.visible);
-        EXPECT_EQ(f.s.player(1).nameLabel.text, QStringLiteral("Аня"));
-        EXPECT_EQ(f.s.player(1).roundLabel.text, QStringLiteral("0"));
+        EXPECT_TRUE(f.s.player(1).inRound);
+        EXPECT_FALSE(f.s.player(2).inRound || f.s.player(3).inRound);
+        EXPECT_EQ(f.s.panel(1).nameLabel.text, QStringLiteral("Аня"));
+        EXPECT_EQ(f.s.panel(1).roundLabel.text, QStringLiteral("0"));
     }
     for (const QStringList& names : {QStringList{{}, QStringLiteral("Боря"), {}},
                                     QStringList{QStringLiteral("Аня"), {}, QStringLiteral("Вика")},
@@ -52,12 +52,12 @@ TEST(Setup, PlayersAreTheNamesFromTheFirstBoxOn)
         EXPECT_TRUE(f.setup.isVisible());
         EXPECT_FALSE(f.s.isVisible());
         for (int slot = 1; slot <= 3; ++slot)
-            EXPECT_FALSE(f.s.player(slot).panel.visible);
-        EXPECT_EQ(f.s.roundCountCarrier.text, QStringLiteral("3"));  // the rounds are handed over all the same
+            EXPECT_FALSE(f.s.player(slot).inRound);
+        EXPECT_EQ(f.setup.roundCount, 3);  // the rounds are read all the same
     }
     SetupFixture f;
     f.ok(QStringLiteral(" "), QStringLiteral("Боря"), QStringLiteral("Вика"));  // a blank is a name
-    EXPECT_EQ(f.s.visiblePanels(), 3);
+    EXPECT_EQ(f.s.round().playersInRound(), 3);
 }
 
 // Slider positions 0..8 give 1..9 rounds; untouched it stays at 3.
@@ -71,9 +71,9 @@ TEST(Setup, SliderGivesTheRounds)
         EXPECT_EQ(f.setup.roundsBox.text, QString::number(rounds));
     }
     f.ok(QStringLiteral("Аня"), {}, {});
-    EXPECT_EQ(f.s.roundCountCarrier.text, QStringLiteral("4"));
+    EXPECT_EQ(f.s.round().roundsChosen(), 4);
     f.g.click([&] { f.s.newGameClicked(); });
-    EXPECT_EQ(f.s.roundCount, 4);
+    EXPECT_EQ(f.s.round().roundCount(), 4);
 }
 
 // A second visit keeps the names and rounds, so "OK" plays again with the same players.
@@ -84,12 +84,12 @@ TEST(Setup, SecondGameReusesTheNames)
     g.click([&] { g.studio().exitClicked(); });
     g.click([&] { g.screens->menu.newGameClicked(); });
     SetupForm& setup = g.screens->setup;
-    EXPECT_EQ(setup.nameBox2.text, QStringLiteral("Боря"));
-    EXPECT_EQ(g.studio().visiblePanels(), 0);  // the menu clears the studio's panels
+    EXPECT_EQ(setup.nameBoxes[1].text, QStringLiteral("Боря"));
+    EXPECT_EQ(g.studio().round().playersInRound(), 0);  // the menu clears the studio's panels
     g.click([&] { setup.okClicked(); });
-    EXPECT_EQ(g.studio().visiblePanels(), 2);
-    EXPECT_EQ(g.studio().player(2).nameLabel.text, QStringLiteral("Боря"));
-    EXPECT_EQ(g.studio().roundCountCarrier.text, QStringLiteral("2"));
+    EXPECT_EQ(g.studio().round().playersInRound(), 2);
+    EXPECT_EQ(g.studio().panel(2).nameLabel.text, QStringLiteral("Боря"));
+    EXPECT_EQ(g.studio().round().roundsChosen(), 2);
 }
 
 namespace {
@@ -135,14 +135,14 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
             f.g.click([&] { f.b.blackBoxClicked(); });
         }
         const int box = f.b.blackBoxPoints;
-        EXPECT_EQ(f.b.hostSpeech.text, QStringLiteral("Вы выбрали приз, и ваш выигрыш составляет — ") + HostPhrases::points(box) +
+        EXPECT_EQ(f.b.hostSpeech.text, QStringLiteral("Вы выбрали приз, и ваш выигрыш составляет — ") + Counts::points(box) +
                                       QStringLiteral("!"));
         EXPECT_FALSE(f.b.blackBox.enabled || f.b.money.enabled);
         f.g.advance(3001);
         EXPECT_TRUE(f.s.isVisible());
         EXPECT_EQ(f.s.player(1).roundScore, box);
-        EXPECT_FALSE(f.s.player(1).panel.visible);  // out of the round with his points
-        EXPECT_EQ(f.s.currentSlot(), 2);
+        EXPECT_FALSE(f.s.player(1).inRound);  // out of the round with his points
+        EXPECT_EQ(f.s.round().current(), 2);
         EXPECT_EQ(host(f.g), QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!"));
     }
 }
@@ -195,17 +195,16 @@ TEST(Bargain, MoneyTakenOnTheSecondClick)
     f.g.click([&] { f.b.moneyClicked(); });
     const int amount = f.b.offerAmount;
     EXPECT_TRUE(f.b.hostSpeech.text.startsWith(QStringLiteral("Вы взяли деньги и тем самым заработали ") +
-                                          HostPhrases::points(amount) + QStringLiteral("! А приз составлял — ")));
-    EXPECT_EQ(f.s.player(1).prizeCarrier.text, QString::number(amount));
-    EXPECT_EQ(f.s.player(2).prizeCarrier.text, QStringLiteral("0"));
-    EXPECT_EQ(f.s.player(3).prizeCarrier.text, QStringLiteral("0"));
+                                          Counts::points(amount) + QStringLiteral("! А приз составлял — ")));
+    EXPECT_EQ(f.b.settled(), amount);
     EXPECT_FALSE(f.b.blackBox.enabled || f.b.money.enabled);
     f.g.advance(3001);
     EXPECT_EQ(f.s.player(1).roundScore, amount);
+    EXPECT_EQ(f.s.player(2).roundScore + f.s.player(3).roundScore, 0);  // only the one who took it
     EXPECT_FALSE(f.b.isVisible());
     f.g.advance(3000);
     EXPECT_TRUE(f.s.spinButton.enabled);  // player 2 plays on
-    EXPECT_EQ(f.s.currentSlot(), 2);
+    EXPECT_EQ(f.s.round().current(), 2);
 }
 
 // The menu's "Новая Игра" clears the board and panels of the last game before the set-up.
@@ -226,8 +225,8 @@ TEST(Menu, NewGameClearsTheStudio)
         EXPECT_TRUE(s.board.letters[i].text.isEmpty());
     }
     for (int slot = 1; slot <= 3; ++slot) {
-        EXPECT_FALSE(s.player(slot).panel.visible);
-        EXPECT_TRUE(s.player(slot).nameLabel.text.isEmpty());
+        EXPECT_FALSE(s.player(slot).inRound);
+        EXPECT_TRUE(s.panel(slot).nameLabel.text.isEmpty());
     }
     EXPECT_EQ(s.hostSpeech.text, QStringLiteral("Добро пожаловать на Словодром!"));
 }

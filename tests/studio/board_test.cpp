@@ -2,6 +2,8 @@
 // The "+" sector: opening a letter by its tile.
 #include "studio_play.h"
 
+#include "test_access.h"
+
 #include <gtest/gtest.h>
 
 using Play::host;
@@ -19,7 +21,7 @@ struct Game : Play::Game {
 TEST(Board, TileOpensEveryPlaceOfItsLetter)
 {
     Game game({QStringLiteral("КАРАВАН")});
-    game.s.lettersInRow = 2;
+    game.g.click([&] { TestAccess::setLettersInRow(game.s, 2); });
     Play::spin(game.g, QStringLiteral("+"));
     game.g.click([&] { game.s.tileClicked(4); });
     for (int i : {2, 4, 6})
@@ -27,7 +29,7 @@ TEST(Board, TileOpensEveryPlaceOfItsLetter)
     EXPECT_TRUE(game.s.board.tiles[1].visible);
     EXPECT_FALSE(game.s.letterButtons[1].visible);
     EXPECT_EQ(game.s.player(1).roundScore, 0);
-    EXPECT_EQ(game.s.lettersInRow, 2);
+    EXPECT_EQ(game.s.round().lettersInRow(), 2);
     EXPECT_EQ(host(game.g), QStringLiteral("Теперь вы можете крутить барабан или назвать слово!"));
     EXPECT_TRUE(game.s.spinButton.enabled && game.s.wordButton.enabled);
     for (int i = 1; i <= 12; ++i)
@@ -56,7 +58,7 @@ TEST(Board, LastTileCompletesTheBoard)
         Game game({QStringLiteral("ДОМ"), QStringLiteral("КОТ")}, tile == 1 ? 1 : 2);
         for (int other = 1; other <= 3; ++other)
             if (other != tile)
-                game.s.board.tiles[other].hide();
+                game.g.click([&] { TestAccess::openTile(game.s, other); });
         Play::spin(game.g, QStringLiteral("+"));
         game.g.click([&] { game.s.tileClicked(tile); });
         EXPECT_EQ(host(game.g), QStringLiteral("Все буквы открыты!")) << tile;
@@ -66,7 +68,7 @@ TEST(Board, LastTileCompletesTheBoard)
         EXPECT_FALSE(game.s.spinButton.enabled || game.s.wordButton.enabled);
         EXPECT_EQ(game.s.player(1).roundScore, 0) << tile;  // tile 2 pays nothing either
         game.g.advance(5000);
-        EXPECT_EQ(game.s.roundNumber, 2);
+        EXPECT_EQ(game.s.round().roundNumber(), 2);
         EXPECT_EQ(game.s.player(1).totalScore, 0);
     }
 }

@@ -2,6 +2,7 @@
 // The board and the wheel on their own, without the rules that drive them.
 #include "board.h"
 #include "wheel.h"
+#include "rules/round.h"
 
 #include <gtest/gtest.h>
 
@@ -9,23 +10,33 @@
 // them; a tile opens its letter everywhere; past the word's end nothing shows.
 TEST(Components, BoardOpensByLetterAndByTile)
 {
+    Round r;
+    r.seat({QStringLiteral("Аня")}, 2);
+    r.newGame();
+    r.beginGame();
+    r.startRound(QStringLiteral("КАРАВАН"));
     Board board;
-    board.setWord(QStringLiteral("КАРАВАН"));
-    EXPECT_EQ(board.covered(), 7);
+    auto covered = [&] {
+        board.present(r, static_cast<int>(r.board().size()));
+        int n = 0;
+        for (int i = 1; i <= Board::Tiles; ++i)
+            n += board.tiles[i].visible ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(covered(), 7);
     EXPECT_FALSE(board.tiles[8].visible || board.letters[8].visible);
-    EXPECT_EQ(board.open(QChar(u'Я')), 0);
-    EXPECT_EQ(board.open(QChar(u'А')), 3);
-    EXPECT_EQ(board.covered(), 4);
-    EXPECT_EQ(board.openLike(3), 1);  // Р
-    EXPECT_FALSE(board.allOpen());
-    EXPECT_EQ(board.openLike(1), 1);  // К
-    board.reveal();
-    EXPECT_TRUE(board.allOpen());
-    EXPECT_EQ(board.word(), QStringLiteral("КАРАВАН"));
+    EXPECT_EQ(board.letters[3].text, QStringLiteral("Р"));
+    EXPECT_EQ(r.nameLetter(Alphabet::indexOf(QChar(u'Я'))).opened, 0);
+    EXPECT_EQ(r.nameLetter(Alphabet::indexOf(QChar(u'А'))).opened, 3);
+    EXPECT_EQ(covered(), 4);
+    EXPECT_EQ(r.openTile(3).opened, 1);  // Р
+    EXPECT_FALSE(r.allOpen());
+    EXPECT_EQ(r.openTile(1).opened, 1);  // К
+    EXPECT_EQ(covered(), 2);
 
-    board.setWord(QStringLiteral("ДОМ"));  // a shorter word leaves no letter of the longer one behind
-    EXPECT_EQ(board.word(), QStringLiteral("ДОМ"));
-    EXPECT_EQ(board.covered(), 3);
+    r.startRound(QStringLiteral("ДОМ"));  // a shorter word leaves no letter of the longer one behind
+    EXPECT_EQ(covered(), 3);
+    EXPECT_TRUE(board.letters[4].text.isEmpty());
 }
 
 // A spin keeps full speed for its whole turns, then slows by the same step
@@ -34,8 +45,8 @@ TEST(Components, WheelSlowsDownAndStopsOnItsSector)
 {
     for (int target = 0; target < Wheel::Sectors; ++target) {
         Wheel wheel;
-        const QString sector = Wheel::sectors()[static_cast<std::size_t>(target)];
-        wheel.startSpin(sector, 2);
+        const QString sector = Sector::wheel()[static_cast<std::size_t>(target)].label();
+        wheel.startSpin(target + 1, 2);
         int delay = Wheel::FirstStepMs, steps = 0;
         while (const int next = wheel.step(delay)) {
             ++steps;

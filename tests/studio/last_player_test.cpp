@@ -2,6 +2,8 @@
 // The last player left in a round: three effective moves, then the word.
 #include "studio_play.h"
 
+#include "test_access.h"
+
 #include <gtest/gtest.h>
 
 using Play::host;
@@ -41,7 +43,7 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
 {
     LastPlayer p(QStringLiteral("КАРАВАН"));
     EXPECT_EQ(host(p.g), Entry);
-    EXPECT_EQ(p.s.currentSlot(), 2);
+    EXPECT_EQ(p.s.round().current(), 2);
     EXPECT_TRUE(p.s.lastPlayerWatch.isRunning());
     EXPECT_TRUE(p.s.spinButton.enabled && p.s.wordButton.enabled);
 
@@ -54,26 +56,26 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
     Play::letter(p.g, QStringLiteral("Ю"));
     EXPECT_EQ(host(p.g), QStringLiteral("Нет такой буквы в этом слове. Что будем делать?"));
     p.g.advance(3000);
-    EXPECT_EQ(p.s.currentSlot(), 2);
+    EXPECT_EQ(p.s.round().current(), 2);
     EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря."));  // the entry message is given once only
-    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::SecondTaken);
+    EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::SecondTaken);
     p.g.advance(3000);  // the prompt stays silent while the rule drives the turn
     EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря."));
 
     p.spin(QStringLiteral("100"), QStringLiteral("Это ваш последний ход."));
     Play::letter(p.g, QStringLiteral("К"));
     EXPECT_EQ(host(p.g), TimeUp);
-    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
+    EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::UsedUp);
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
     EXPECT_TRUE(p.s.wordBox.visible);
-    EXPECT_TRUE(p.s.wordEntryOpen);
+    EXPECT_TRUE((p.s.round().phase() == Phase::WordEntry));
     EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled);
 
     Play::nameWord(p.g, QStringLiteral("КАРАВАН"));
     EXPECT_EQ(p.s.player(2).roundScore, 400 + 2000);
     EXPECT_TRUE(p.s.nextRoundTimer.isRunning());
     p.g.advance(5000);
-    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::Off);  // every round starts without the rule
+    EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::Off);  // every round starts without the rule
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
 }
 
@@ -81,21 +83,20 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
 TEST(LastPlayer, ThirdMoveSolvingTheWordEndsTheRound)
 {
     LastPlayer p(QStringLiteral("КОТ"));
-    p.s.board.tiles[1].hide();
-    p.s.board.tiles[2].hide();
+    p.g.click([&] { TestAccess::openTile(p.s, 1), TestAccess::openTile(p.s, 2); });
     p.spin(QStringLiteral("0"));
     p.g.advance(3000);
     p.spin(QStringLiteral("Б"));
     p.g.advance(3000);
     p.spin(QStringLiteral("200"));
-    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::ThirdTaken);
+    EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::ThirdTaken);
     Play::letter(p.g, QStringLiteral("Т"));
     EXPECT_EQ(host(p.g), QStringLiteral("Правильно!!!"));
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
     EXPECT_FALSE(p.s.wordBox.visible);
     EXPECT_TRUE(p.s.banner.visible);
     p.g.advance(5000);
-    EXPECT_EQ(p.s.roundNumber, 2);
+    EXPECT_EQ(p.s.round().roundNumber(), 2);
     EXPECT_EQ(p.s.player(2).totalScore, 200);
 }
 
@@ -108,14 +109,14 @@ TEST(LastPlayer, ThirdMoveOnZeroForcesTheWordWhenTheTurnComesBack)
     p.spin(QStringLiteral("0"));
     p.g.advance(3000);
     p.spin(QStringLiteral("0"));
-    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
+    EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::UsedUp);
     EXPECT_EQ(host(p.g), TimeUp);
     EXPECT_TRUE(p.s.wordBox.visible);
     Play::nameWord(p.g, QStringLiteral("КИТ"));
-    EXPECT_FALSE(p.s.player(2).panel.visible);
+    EXPECT_FALSE(p.s.player(2).inRound);
     EXPECT_TRUE(p.s.roundLostTimer.isRunning());
     p.g.advance(4000);
-    EXPECT_EQ(p.s.roundNumber, 2);
+    EXPECT_EQ(p.s.round().roundNumber(), 2);
 }
 
 // "+" on the first move ends with "Буква открыта!"; on the third it disables the spin and the entry
@@ -127,13 +128,13 @@ TEST(LastPlayer, PlusDuringTheMoves)
         p.spin(QStringLiteral("+"));
         p.g.click([&] { p.s.tileClicked(1); });
         EXPECT_EQ(host(p.g), QStringLiteral("Буква открыта!"));
-        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::FirstTaken);
+        EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::FirstTaken);
         p.spin(QStringLiteral("+"));
         p.g.click([&] { p.s.tileClicked(3); });
         p.spin(QStringLiteral("+"));
-        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::ThirdTaken);
+        EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::ThirdTaken);
         p.g.click([&] { p.s.tileClicked(last); });
-        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp) << last;
+        EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::UsedUp) << last;
         EXPECT_EQ(host(p.g), TimeUp);
         EXPECT_FALSE(p.s.spinButton.enabled);
         EXPECT_TRUE(p.s.wordBox.visible);
@@ -149,8 +150,7 @@ TEST(LastPlayer, PlusCompletingTheBoardOnTheThirdMoveOpensNoEntry)
     p.g.advance(3000);
     p.spin(QStringLiteral("0"));
     p.g.advance(3000);
-    p.s.board.tiles[1].hide();
-    p.s.board.tiles[2].hide();
+    p.g.click([&] { TestAccess::openTile(p.s, 1), TestAccess::openTile(p.s, 2); });
     p.spin(QStringLiteral("+"));
     p.g.click([&] { p.s.tileClicked(3); });
     EXPECT_EQ(host(p.g), QStringLiteral("Все буквы открыты!"));
@@ -158,7 +158,7 @@ TEST(LastPlayer, PlusCompletingTheBoardOnTheThirdMoveOpensNoEntry)
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
     EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled);
     p.g.advance(5000);
-    EXPECT_EQ(p.s.roundNumber, 2);
+    EXPECT_EQ(p.s.round().roundNumber(), 2);
 }
 
 // A bonus earned with the third move is played first (4 -> 5 -> 4), then the entry opens.
@@ -171,7 +171,7 @@ TEST(LastPlayer, BonusOnTheThirdMoveComesBeforeTheWord)
     Play::letter(p.g, QStringLiteral("Р"));
     p.spin(QStringLiteral("50"));
     Play::letter(p.g, QStringLiteral("В"));
-    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUpAtBonus);
+    EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::UsedUpAtBonus);
     EXPECT_FALSE(p.s.wordBox.visible);
     EXPECT_FALSE(p.s.spinButton.enabled);
     p.g.random.push(1);
@@ -180,7 +180,7 @@ TEST(LastPlayer, BonusOnTheThirdMoveComesBeforeTheWord)
     p.g.click([&] { p.g.screens->twoBoxes.rightBoxClicked(); });
     p.g.advance(3001);
     EXPECT_EQ(p.s.player(2).roundScore, 150 + 1500);
-    EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
+    EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::UsedUp);
     EXPECT_EQ(host(p.g), TimeUp);
     EXPECT_TRUE(p.s.wordBox.visible);
     EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled);
@@ -194,7 +194,7 @@ TEST(LastPlayer, BonusThatSolvedTheWordOpensNoEntry)
         p.spin(QStringLiteral("50"));
         Play::letter(p.g, QString::fromUtf8(l));
     }
-    EXPECT_TRUE(p.s.wordSolvedAtBonus);
+    EXPECT_TRUE(p.s.round().wordSolvedAtBonus());
     p.g.advance(3001);
     p.g.click([&] { p.g.screens->twoBoxes.leftBoxClicked(); });
     p.g.advance(3001);
@@ -203,7 +203,7 @@ TEST(LastPlayer, BonusThatSolvedTheWordOpensNoEntry)
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
     EXPECT_TRUE(p.s.nextRoundTimer.isRunning());
     p.g.advance(60000);
-    EXPECT_EQ(p.s.roundNumber, 2);
+    EXPECT_EQ(p.s.round().roundNumber(), 2);
     EXPECT_EQ(p.s.player(2).totalScore, 150 + p.g.screens->twoBoxes.boxPoints * (p.g.screens->twoBoxes.luckyBox == 1));
     EXPECT_FALSE(p.s.wordBox.visible);
 }
@@ -230,9 +230,9 @@ TEST(LastPlayer, WordDuringThePauseAfterTheLastMissEndsEverything)
         EXPECT_EQ(host(p.g), verdict);
         EXPECT_FALSE(p.s.wordBox.visible);
         EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
-        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
+        EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::UsedUp);
         p.g.advance(10000);
-        EXPECT_EQ(p.s.roundNumber, 2);
+        EXPECT_EQ(p.s.round().roundNumber(), 2);
         EXPECT_EQ(p.s.player(2).totalScore, right ? 2000 : 0);
     }
 }
@@ -249,7 +249,7 @@ TEST(LastPlayer, WordNamedAtOnceIsNotFollowedByThePrompt)
         EXPECT_EQ(host(p.g), right ? QStringLiteral("Правильно!!!!")
                                    : QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
         p.g.advance(2000);
-        EXPECT_EQ(p.s.roundNumber, 2);
+        EXPECT_EQ(p.s.round().roundNumber(), 2);
         EXPECT_EQ(p.s.player(2).totalScore, right ? 2000 : 0);
     }
 }
@@ -267,7 +267,7 @@ TEST(LastPlayer, PauseEndingBringsTheEntryBack)
     p.g.click([&] { p.s.wordEdited(QStringLiteral("К")); });
     p.g.advance(3000);
     EXPECT_TRUE(p.s.wordBox.visible);
-    EXPECT_TRUE(p.s.wordEntryOpen);
+    EXPECT_TRUE((p.s.round().phase() == Phase::WordEntry));
     EXPECT_EQ(p.s.wordBox.text, QStringLiteral("К"));
     EXPECT_TRUE(p.s.letterButtons[1].enabled);
     Play::letter(p.g, QStringLiteral("О"));
@@ -286,16 +286,16 @@ TEST(LastPlayer, TakingThePrizeEndsTheRound)
     p.g.advance(1000);
     p.g.click([&] { b.moneyClicked(); });
     p.g.click([&] { b.moneyClicked(); });
-    EXPECT_EQ(p.s.player(2).prizeCarrier.text, QStringLiteral("15"));
+    EXPECT_EQ(b.settled(), 15);
     p.g.advance(3001);
     EXPECT_EQ(host(p.g), QStringLiteral("Как я вижу, у нас не осталось игроков! Переходим в следующий раунд!"));
     EXPECT_EQ(p.s.player(2).roundScore, 15);
-    EXPECT_FALSE(p.s.player(2).panel.visible);
+    EXPECT_FALSE(p.s.player(2).inRound);
     EXPECT_TRUE(p.s.banner.visible);
     for (int i = 1; i <= 12; ++i)
         EXPECT_FALSE(p.s.board.tiles[i].visible);
     p.g.advance(5000);
-    EXPECT_EQ(p.s.roundNumber, 2);
+    EXPECT_EQ(p.s.round().roundNumber(), 2);
     EXPECT_EQ(p.s.player(2).totalScore, 15);
 }
 
@@ -305,15 +305,17 @@ TEST(LastPlayer, SpinsWithNoLetterLeftCountAsMoves)
 {
     for (const QString& last : {QStringLiteral("100"), QStringLiteral("П")}) {
         LastPlayer p(QStringLiteral("Ф-1"));
-        for (int n = 1; n <= 33; ++n)
-            p.s.letterButtons[n].hide();  // every letter already named this round
+        p.g.click([&] {
+            for (int n = 1; n <= 33; ++n)
+                TestAccess::useLetter(p.s, n);  // every letter already named this round
+        });
         p.spin(QStringLiteral("100"));
         p.spin(QStringLiteral("400"));
         ASSERT_TRUE(p.s.spinButton.enabled);
         p.spin(last, QStringLiteral("Это ваш последний ход."));
-        EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::UsedUp);
+        EXPECT_EQ(p.s.round().lastPlayerMoves(), LastPlayerMoves::UsedUp);
         EXPECT_EQ(host(p.g), TimeUp);
-        EXPECT_TRUE(p.s.wordBox.visible && p.s.wordEntryOpen);
+        EXPECT_TRUE(p.s.wordBox.visible && (p.s.round().phase() == Phase::WordEntry));
         EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled || p.s.takePrizeButton.visible);
         Play::nameWord(p.g, QStringLiteral("Ф-1"));
         EXPECT_EQ(p.s.player(2).roundScore, 2000);

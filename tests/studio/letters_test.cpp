@@ -2,7 +2,11 @@
 // Naming letters: opening tiles, scoring, the host's replies, the turn and the two boxes.
 #include "studio_play.h"
 
+#include "test_access.h"
+
 #include <gtest/gtest.h>
+
+#include <QRegularExpression>
 
 using Play::host;
 
@@ -42,6 +46,19 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
     EXPECT_TRUE(game.g.sounds.played.empty());
     game.g.click([&] { game.s.soundClicked(); });
     EXPECT_TRUE(game.s.soundOn());
+
+    // Exactly two tiles: the reply that counts them says 2, and a noun beside
+    // the number agrees with it ("2 буквы", never "2 букв").
+    for (int r = 0; r < 3; ++r) {
+        Game two({QStringLiteral("МАМА")});
+        Play::spin(two.g, QStringLiteral("100"));
+        two.g.random.push({0, r});
+        Play::letter(two.g, QStringLiteral("М"));
+        const QString said = host(two.g);
+        EXPECT_TRUE(said.contains(QRegularExpression(QStringLiteral("(^|\\D)2(\\D|$)")))) << r << said.toStdString();
+        EXPECT_FALSE(said.contains(QRegularExpression(QStringLiteral("(^|\\D)2 (букв|буква)([^а-яё]|$)")))) << r;
+        EXPECT_EQ(two.s.player(1).roundScore, 200);
+    }
 }
 
 // "x2" doubles the round score whatever the count; 0 stays 0.
@@ -54,7 +71,7 @@ TEST(Letters, DoublingSector)
     Play::spin(game.g, QStringLiteral("150"));
     Play::letter(game.g, QStringLiteral("Р"));
     ASSERT_EQ(game.s.player(1).roundScore, 150);
-    game.g.click([&] { game.s.lettersInRow = 0; });  // no bonus in between
+    game.g.click([&] { TestAccess::setLettersInRow(game.s, 0); });  // no bonus in between
     Play::spin(game.g, QStringLiteral("x2"));
     Play::letter(game.g, QStringLiteral("А"));
     EXPECT_EQ(game.s.player(1).roundScore, 300);
@@ -87,10 +104,10 @@ TEST(Letters, MissPassesTheTurnAfterThePause)
     EXPECT_EQ(game.s.player(1).roundScore, 100);
     EXPECT_FALSE(game.s.spinButton.enabled || game.s.wordButton.enabled);
     game.g.advance(2999);
-    EXPECT_EQ(game.s.currentSlot(), 1);
+    EXPECT_EQ(game.s.round().current(), 1);
     game.g.advance(1);
-    EXPECT_EQ(game.s.currentSlot(), 2);
-    EXPECT_EQ(game.s.lettersInRow, 0);
+    EXPECT_EQ(game.s.round().current(), 2);
+    EXPECT_EQ(game.s.round().lettersInRow(), 0);
     game.g.advance(3000);
     Play::spin(game.g, QStringLiteral("100"));
     EXPECT_FALSE(game.s.letterButtons[33].visible);  // "Я" stays used
@@ -129,14 +146,14 @@ TEST(Letters, ThreeInARowEarnsTheTwoBoxes)
         game.g.advance(3001);
         ASSERT_TRUE(game.s.isVisible());
         EXPECT_EQ(game.s.player(1).roundScore, 300 + (lucky == 0 ? 1500 : 0));
-        EXPECT_EQ(game.s.currentSlot(), 1);
+        EXPECT_EQ(game.s.round().current(), 1);
         EXPECT_EQ(host(game.g), QStringLiteral("А теперь вы можете крутить барабан либо назвать слово!"));
         EXPECT_TRUE(game.s.spinButton.enabled && game.s.wordButton.enabled);
-        EXPECT_EQ(game.s.lettersInRow, 0);
+        EXPECT_EQ(game.s.round().lettersInRow(), 0);
         // The fourth letter in a row starts a new run.
         Play::spin(game.g, QStringLiteral("100"));
         Play::letter(game.g, QStringLiteral("Н"));
-        EXPECT_EQ(game.s.lettersInRow, 1);
+        EXPECT_EQ(game.s.round().lettersInRow(), 1);
         EXPECT_FALSE(game.s.toBoxesTimer.isRunning());
     }
 }
@@ -154,7 +171,7 @@ TEST(Letters, BonusLetterThatCompletesTheWordEndsTheRoundAfterTheBoxes)
     game.g.random.push({2, 0});
     Play::letter(game.g, QStringLiteral("Т"));
     EXPECT_EQ(host(game.g), QStringLiteral("Есть такая буква в этом слове! Но вы ещё имеете право на две шкатулки!"));
-    EXPECT_TRUE(game.s.wordSolvedAtBonus);
+    EXPECT_TRUE(game.s.round().wordSolvedAtBonus());
     EXPECT_FALSE(game.s.banner.visible);
     EXPECT_FALSE(game.s.nextRoundTimer.isRunning());
     game.g.random.push(0);
@@ -167,7 +184,7 @@ TEST(Letters, BonusLetterThatCompletesTheWordEndsTheRoundAfterTheBoxes)
     EXPECT_EQ(game.s.player(1).roundScore, 600 + 1500);
     EXPECT_EQ(game.s.player(1).totalScore, 0);
     game.g.advance(5000);
-    EXPECT_EQ(game.s.roundNumber, 2);
+    EXPECT_EQ(game.s.round().roundNumber(), 2);
     EXPECT_EQ(game.s.player(1).totalScore, 2100);
     game.g.advance(60000);
     EXPECT_EQ(game.s.player(1).totalScore, 2100);

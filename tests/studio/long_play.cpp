@@ -2,7 +2,7 @@
 // Long play: the player's choices and the games he plays.
 #include "long_play_player.h"
 
-#include "alphabet.h"
+#include "rules/alphabet.h"
 
 #include <algorithm>
 
@@ -68,18 +68,18 @@ QString RandomPlayer::describe()
             letters += st.letterButtons[n].enabled ? Alphabet::letter(n) : Alphabet::letter(n).toLower();
     return QStringLiteral("answer %1 board %2 round %3/%4 players %5 panels %6%7%8 red %9 sector %10 EMC %11 "
                           "in-row %12 entry %13/%14 spin %15 word %16 banner %17 host \"%18\" timers %19 letters %20")
-        .arg(st.answer, covered)
-        .arg(st.roundNumber)
-        .arg(st.roundCount)
-        .arg(st.playerCount)
-        .arg(int(st.player(1).panel.visible))
-        .arg(int(st.player(2).panel.visible))
-        .arg(int(st.player(3).panel.visible))
-        .arg(st.currentSlot())
-        .arg(st.sector)
-        .arg(static_cast<int>(st.lastPlayerMoves))
-        .arg(st.lettersInRow)
-        .arg(int(st.wordEntryOpen))
+        .arg(st.round().answer(), covered)
+        .arg(st.round().roundNumber())
+        .arg(st.round().roundCount())
+        .arg(st.round().playerCount())
+        .arg(int(st.player(1).inRound))
+        .arg(int(st.player(2).inRound))
+        .arg(int(st.player(3).inRound))
+        .arg(st.round().current())
+        .arg(st.round().sector().label())
+        .arg(static_cast<int>(st.round().lastPlayerMoves()))
+        .arg(st.round().lettersInRow())
+        .arg(int((st.round().phase() == Phase::WordEntry)))
         .arg(int(st.wordBox.visible))
         .arg(int(st.spinButton.enabled))
         .arg(int(st.wordButton.enabled))
@@ -96,12 +96,12 @@ Snapshot RandomPlayer::snapshot()
     }
     for (int i = 1; i <= 12; ++i)
         snap.covered[i] = s().board.tiles[i].visible;
-    snap.roundNumber = s().roundNumber;
-    snap.current = s().currentSlot();
-    snap.wordEntry = s().wordEntryOpen;
+    snap.roundNumber = s().round().roundNumber();
+    snap.current = s().round().current();
+    snap.wordEntry = (s().round().phase() == Phase::WordEntry);
     snap.spin = s().spinButton.enabled;
     snap.word = s().wordButton.enabled;
-    snap.sector = s().sector;
+    snap.sector = s().round().sector();
     snap.typed = s().wordBox.text;
     snap.atPointer = s().wheel.labels[1].text;
     snap.spinning = s().wheelStepTimer.isRunning();
@@ -186,14 +186,14 @@ std::vector<Choice> RandomPlayer::choices(bool withEscapes)
             if (!st.letterButtons[n].visible || !st.letterButtons[n].enabled)
                 continue;
             letters.push_back(n);
-            if (st.answer.contains(Alphabet::letter(n)))
+            if (st.round().answer().contains(Alphabet::letter(n)))
                 useful.push_back(n);
         }
         if (!letters.empty()) {
-            const bool typing = st.wordEntryOpen;
+            const bool typing = (st.round().phase() == Phase::WordEntry);
             int n = letters[static_cast<std::size_t>(pick(static_cast<int>(letters.size())))];
-            if (typing && st.wordBox.text.size() < st.answer.size()) {
-                const int next = Alphabet::indexOf(st.answer.at(st.wordBox.text.size()));
+            if (typing && st.wordBox.text.size() < st.round().answer().size()) {
+                const int next = Alphabet::indexOf(st.round().answer().at(st.wordBox.text.size()));
                 if (next && chance(0.8))
                     n = next;
             } else if (!useful.empty() && chance(0.6)) {
@@ -201,14 +201,14 @@ std::vector<Choice> RandomPlayer::choices(bool withEscapes)
             }
             c.push_back({Kind::Letter, QStringLiteral("letter ") + Alphabet::letter(n), [this, n] { s().letterClicked(n); }, 12});
         }
-        if (!st.wordBox.visible && !st.answer.isEmpty()) {
+        if (!st.wordBox.visible && !st.round().answer().isEmpty()) {
             // Keys that reach the word box while it is closed.
-            const QString junk = chance(0.5) ? st.answer : QString(st.answer.size(), QChar(u'Ж'));
+            const QString junk = chance(0.5) ? st.round().answer() : QString(st.round().answer().size(), QChar(u'Ж'));
             c.push_back({Kind::StrayTyping, QStringLiteral("type into the closed box ") + junk,
                          [this, junk] { m_g.press(s(), s().wordBox, [this, junk] { s().wordEdited(junk); }); }, 1});
         }
         if (st.wordBox.visible) {
-            const QString right = st.answer;
+            const QString right = st.round().answer();
             QString wrong = right;
             if (!wrong.isEmpty())
                 wrong[pick(static_cast<int>(wrong.size()))] = QChar(chance(0.5) ? u'7' : u'Ё');
@@ -244,9 +244,9 @@ void RandomPlayer::setupAndOk()
             chosen[0].clear();
             chosen[2] = names[0];
         }
-        setup.nameBox1.text = chosen[0];
-        setup.nameBox2.text = chosen[1];
-        setup.nameBox3.text = chosen[2];
+        setup.nameBoxes[0].text = chosen[0];
+        setup.nameBoxes[1].text = chosen[1];
+        setup.nameBoxes[2].text = chosen[2];
     }
     if (chance(0.8))
         setup.roundsSliderMoved(pick(9));

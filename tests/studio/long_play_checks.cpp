@@ -3,7 +3,8 @@
 // the last player's moves and the bargaining.
 #include "long_play_player.h"
 
-#include "alphabet.h"
+#include "rules/alphabet.h"
+#include "rules/points.h"
 #include "rule_numbers.h"
 
 #include <QRegularExpression>
@@ -26,11 +27,12 @@ void RandomPlayer::checkSounds(Kind kind, const QString& what, const Snapshot& b
     };
     expect(Sound::WheelTick, s().wheel.labels[1].text != before.atPointer ? 1 : 0, "a step of the wheel");
     const bool stopped = kind == Kind::Tick && before.spinning && !s().wheelStepTimer.isRunning();
-    const QString& sector = s().sector;
-    const bool bright = sector == QLatin1String("+") || sector == QStringLiteral("П");
-    expect(Sound::Bankrupt, stopped && sector == QStringLiteral("Б") ? 1 : 0, "the wheel's stop");
-    expect(Sound::Miss, stopped && sector == QLatin1String("0") ? 1 : 0, "the wheel's stop");
-    expect(Sound::SectorPoints, stopped && Wheel::points(sector) + (sector == QLatin1String("x2")) > 0 ? 1 : 0, "the wheel's stop");
+    using K = Sector::Kind;
+    const Sector::Kind sector = s().round().sector().kind;
+    const bool bright = sector == K::Plus || sector == K::Prize;
+    expect(Sound::Bankrupt, stopped && sector == K::Bankrupt ? 1 : 0, "the wheel's stop");
+    expect(Sound::Miss, stopped && sector == K::Zero ? 1 : 0, "the wheel's stop");
+    expect(Sound::SectorPoints, stopped && (sector == K::Points || sector == K::Double) ? 1 : 0, "the wheel's stop");
     const bool sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
     expect(Sound::Sting, (stopped && bright ? 1 : 0) + (sideScreen && !before.sideScreen ? 1 : 0), "a sting");
     expect(Sound::Applause, s().banner.visible && !before.banner ? 1 : 0, "the round's banner");
@@ -47,7 +49,7 @@ void RandomPlayer::checkSounds(Kind kind, const QString& what, const Snapshot& b
                                                                : bargain.blackBoxPoints > before.offer;
     expect(Sound::Win, (chosen && boxes.chosenBox == boxes.luckyBox) || (settled && paid) ? 1 : 0, "an opened box");
     expect(Sound::Lose, (chosen && boxes.chosenBox != boxes.luckyBox) || (settled && !paid) ? 1 : 0, "an opened box");
-    if (!m_gameOn || kind == Kind::NewGame || s().roundNumber != before.roundNumber)
+    if (!m_gameOn || kind == Kind::NewGame || s().round().roundNumber() != before.roundNumber)
         return;
     int opened = 0;
     for (int i = 1; i <= 12; ++i)
@@ -64,7 +66,7 @@ void RandomPlayer::checkSounds(Kind kind, const QString& what, const Snapshot& b
 void RandomPlayer::follow(Kind kind, const QString& what, const Snapshot& before)
 {
     const auto& f = *m_g.screens;
-    if (kind == Kind::NewGame || s().roundNumber != before.roundNumber) {
+    if (kind == Kind::NewGame || s().round().roundNumber() != before.roundNumber) {
         m_prizeTaker = 0;
         m_lastPlayerSpins = 0;
     }
@@ -74,15 +76,15 @@ void RandomPlayer::follow(Kind kind, const QString& what, const Snapshot& before
         m_prizeWon = what == QStringLiteral("bargain: money") ? f.bargain.offerAmount : f.bargain.blackBoxPoints;
     if (what.startsWith(QStringLiteral("boxes: ")))
         m_boxWon = f.twoBoxes.chosenBox == f.twoBoxes.luckyBox ? Rules::LuckyBoxPoints : 0;
-    if (what == QStringLiteral("spin") && s().playerCount != 1 && s().visiblePanels() == 1)
+    if (what == QStringLiteral("spin") && s().round().playerCount() != 1 && s().round().playersInRound() == 1)
         ++m_lastPlayerSpins;
     if (s().hostSpeech.text == QStringLiteral("Правильно!!!!") && before.wordEntry && !s().wordBox.visible &&
         (kind == Kind::Typing || kind == Kind::Letter))
         ++m_report.wordsRight;
     if ((kind == Kind::Typing || kind == Kind::Letter) && before.wordEntry && before.current &&
-        !s().player(before.current).panel.visible)
+        !s().player(before.current).inRound)
         ++m_report.wordsWrong;
-    if (s().roundNumber != before.roundNumber && s().roundNumber > 1)
+    if (s().round().roundNumber() != before.roundNumber && s().round().roundNumber() > 1)
         ++m_report.roundsPlayed;
     if (m_gameOn && f.endOfGame.isVisible()) {
         m_gameOn = false;
@@ -107,13 +109,13 @@ void RandomPlayer::check(Kind kind, const QString& what, const Snapshot& before)
     if (m_gameOn) {
         int red = 0;
         for (int slot = 1; slot <= 3; ++slot)
-            red += s().player(slot).nameLabel.fontColor == Colors::Red ? 1 : 0;
+            red += s().panel(slot).nameLabel.fontColor == Colors::Red ? 1 : 0;
         if (red != 1)
             return fail(QStringLiteral("%1 red names").arg(red));
-        if (!s().player(s().currentSlot()).panel.visible && s().visiblePanels() > 0 && s().spinButton.enabled)
+        if (!s().player(s().round().current()).inRound && s().round().playersInRound() > 0 && s().spinButton.enabled)
             return fail(QStringLiteral("the player who is out of the round may spin"));
-        if (s().roundNumber >= 1 && s().roundNumber <= s().roundCount) {
-            const QString& answer = s().answer;
+        if (s().round().roundNumber() >= 1 && s().round().roundNumber() <= s().round().roundCount()) {
+            const QString& answer = s().round().answer();
             for (int i = 1; i <= 12; ++i) {
                 if (i <= answer.size()) {
                     if (s().board.letters[i].text != QString(answer.at(i - 1)))
@@ -150,7 +152,7 @@ bool RandomPlayer::checkLastPlayer(const QString& what, const Snapshot& before)
     if (st.wheelStepTimer.isRunning() && st.wordBox.visible)
         return fail(QStringLiteral("the word box is open while the wheel turns")), false;
     // The last player left has exactly three spins, and then must name the word.
-    const bool lastPlayer = st.playerCount != 1 && st.visiblePanels() == 1;
+    const bool lastPlayer = st.round().playerCount() != 1 && st.round().playersInRound() == 1;
     if (m_lastPlayerSpins > Rules::LastPlayerMoves || (lastPlayer && st.spinButton.enabled && m_lastPlayerSpins == Rules::LastPlayerMoves))
         return fail(QStringLiteral("the last player may spin after his three moves")), false;
     if (st.wordBox.visible && !before.wordBoxOpen && what != QStringLiteral("name the word") && m_lastPlayerSpins != Rules::LastPlayerMoves)
@@ -165,25 +167,25 @@ bool RandomPlayer::checkTurn(const Snapshot& before)
     const EndForm& end = m_g.screens->endOfGame;
     if (end.isVisible() && !before.endScreen) {
         int best = 1, sharing = 1;
-        for (int slot = 2; slot <= st.playerCount; ++slot) {
+        for (int slot = 2; slot <= st.round().playerCount(); ++slot) {
             if (st.player(slot).totalScore > st.player(best).totalScore)
                 best = slot, sharing = 1;
             else if (st.player(slot).totalScore == st.player(best).totalScore)
                 ++sharing;
         }
-        const QString result = sharing > 1 ? QStringLiteral("Ничья!") : st.player(best).nameLabel.text;
+        const QString result = sharing > 1 ? QStringLiteral("Ничья!") : st.panel(best).nameLabel.text;
         if (end.resultBox.text != result)
             return fail(QStringLiteral("the result is \"%1\", not \"%2\"").arg(end.resultBox.text, result)), false;
     }
-    if (!m_gameOn || st.roundNumber != before.roundNumber)
+    if (!m_gameOn || st.round().roundNumber() != before.roundNumber)
         return true;
-    if (st.currentSlot() != before.current && st.lettersInRow != 0)
-        return fail(QStringLiteral("the turn passed with %1 letters in a row").arg(st.lettersInRow)), false;
+    if (st.round().current() != before.current && st.round().lettersInRow() != 0)
+        return fail(QStringLiteral("the turn passed with %1 letters in a row").arg(st.round().lettersInRow())), false;
     // Once credited, the prize-taker is out of the round.
     if (m_prizeTaker && st.isVisible() && !st.prizeReturnTimer.isRunning()) {
-        if (st.player(m_prizeTaker).panel.visible)
+        if (st.player(m_prizeTaker).inRound)
             return fail(QStringLiteral("player %1 took the prize and stays in the round").arg(m_prizeTaker)), false;
-        if (st.currentSlot() == m_prizeTaker && st.visiblePanels() > 0)
+        if (st.round().current() == m_prizeTaker && st.round().playersInRound() > 0)
             return fail(QStringLiteral("player %1 took the prize and has the turn").arg(m_prizeTaker)), false;
     }
     const TwoBoxesForm& boxes = m_g.screens->twoBoxes;
@@ -205,7 +207,7 @@ bool RandomPlayer::checkScores(Kind kind, const QString& what, const Snapshot& b
                 return fail(QStringLiteral("a new game starts with points")), false;
         return true;
     }
-    const bool roundChanged = s().roundNumber != before.roundNumber;
+    const bool roundChanged = s().round().roundNumber() != before.roundNumber;
     if (roundChanged) {
         for (int slot = 1; slot <= 3; ++slot)
             if (round[slot] != 0 || total[slot] != clampedScore(static_cast<long long>(before.total[slot]) + before.round[slot]))
@@ -219,7 +221,7 @@ bool RandomPlayer::checkScores(Kind kind, const QString& what, const Snapshot& b
         expected[slot] = before.round[slot];
     const int current = before.current;
     long long& mine = expected[current];
-    const QString& answer = s().answer;
+    const QString& answer = s().round().answer();
     // A word is handed in when it is as long as the answer.
     QString word;
     if (kind == Kind::Typing)
@@ -239,10 +241,10 @@ bool RandomPlayer::checkScores(Kind kind, const QString& what, const Snapshot& b
             opened += before.covered[i] && !s().board.tiles[i].visible ? 1 : 0;
         // The number on the sector for every tile opened; "x2" doubles, "П" gives nothing.
         if (opened > 0)
-            mine = before.sector == QLatin1String("x2") ? clampedScore(2 * mine)
-                                                        : clampedScore(mine + static_cast<long long>(before.sector.toInt()) * opened);
+            mine = before.sector.kind == Sector::Kind::Double ? clampedScore(2 * mine)
+                                                              : clampedScore(mine + static_cast<long long>(before.sector.points) * opened);
     } else if (kind == Kind::Tick && before.sectorMoving && !s().sectorMoveTimer.isRunning()) {
-        if (before.sector == QStringLiteral("Б"))
+        if (before.sector.kind == Sector::Kind::Bankrupt)
             mine = 0;
     } else if (kind == Kind::Tick && before.prizeReturning && !s().prizeReturnTimer.isRunning()) {
         mine = clampedScore(mine + m_prizeWon);
@@ -254,7 +256,7 @@ bool RandomPlayer::checkScores(Kind kind, const QString& what, const Snapshot& b
             return fail(QStringLiteral("total of player %1 changed inside a round").arg(slot)), false;
         if (round[slot] != expected[slot])
             return fail(QStringLiteral("round score of player %1 went from %2 to %3, not %4 (sector %5)")
-                            .arg(slot).arg(before.round[slot]).arg(round[slot]).arg(expected[slot]).arg(before.sector)), false;
+                            .arg(slot).arg(before.round[slot]).arg(round[slot]).arg(expected[slot]).arg(before.sector.label())), false;
     }
     return true;
 }

@@ -18,13 +18,13 @@ namespace LongPlay {
 enum class Kind { Tick, Letter, Typing, StrayTyping, NewGame, Other };
 
 struct Snapshot {
-    std::array<int, Player::Slots + 1> round{}, total{};
+    std::array<int, Round::Seats + 1> round{}, total{};
     std::array<bool, Board::Tiles + 1> covered{};
     int roundNumber = 0;
     int current = 0;
     bool wordEntry = false;
     bool spin = false, word = false;
-    QString sector;
+    Sector sector;
     QString typed;
     QString atPointer;   // the wheel's label at the pointer
     bool spinning = false, banner = false, sideScreen = false, endScreen = false;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studio_play.h"
 
-#include "alphabet.h"
+#include "rules/alphabet.h"
 
 #include <stdexcept>
 
@@ -23,9 +23,9 @@ void start(GameFixture& g, const QStringList& names, int rounds)
 
 int sectorNumber(const QString& label)
 {
-    const auto& all = Wheel::sectors();
-    for (int k = 0; k < Wheel::Sectors; ++k)
-        if (all[static_cast<std::size_t>(k)] == label)
+    const auto& all = Sector::wheel();
+    for (int k = 0; k < Sector::Count; ++k)
+        if (all[static_cast<std::size_t>(k)].label() == label)
             return k + 1;
     throw std::logic_error("no such sector");
 }

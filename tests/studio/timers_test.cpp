@@ -3,7 +3,7 @@
 // millisecond before its end nothing a player sees has changed, at its end it has.
 #include "studio_play.h"
 
-#include "alphabet.h"
+#include "rules/alphabet.h"
 
 #include <gtest/gtest.h>
 
@@ -50,8 +50,8 @@ QString view(GameFixture& g)
         v += s.letterButtons[n].enabled ? QLatin1Char('1') : QLatin1Char('0');
     for (int i = 1; i <= Board::Tiles; ++i)
         v += s.board.tiles[i].visible ? QLatin1Char('#') : QLatin1Char('.');
-    for (int slot = 1; slot <= Player::Slots; ++slot)
-        v += QStringLiteral("|%1 %2 %3").arg(int(s.player(slot).panel.visible)).arg(s.player(slot).roundScore).arg(s.player(slot).totalScore);
+    for (int slot = 1; slot <= Round::Seats; ++slot)
+        v += QStringLiteral("|%1 %2 %3").arg(int(s.player(slot).inRound)).arg(s.player(slot).roundScore).arg(s.player(slot).totalScore);
     return v;
 }
 

@@ -2,6 +2,8 @@
 // Turns, rounds, the result and leaving the studio.
 #include "studio_play.h"
 
+#include "test_access.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -16,7 +18,7 @@ int redCount(StudioForm& s)
 {
     int n = 0;
     for (int slot = 1; slot <= 3; ++slot)
-        n += s.player(slot).nameLabel.fontColor == Colors::Red ? 1 : 0;
+        n += s.panel(slot).nameLabel.fontColor == Colors::Red ? 1 : 0;
     return n;
 }
 
@@ -30,7 +32,7 @@ TEST(Turns, PassSkipsThePlayerWhoLeftTheRound)
     Play::start(g, Three, 3);
     g.advance(2000);
     EXPECT_EQ(host(g), QStringLiteral("Первым ходит Аня."));
-    EXPECT_EQ(s.currentSlot(), 1);
+    EXPECT_EQ(s.round().current(), 1);
     g.advance(3000);
 
     Play::spin(g, QStringLiteral("100"));
@@ -40,17 +42,17 @@ TEST(Turns, PassSkipsThePlayerWhoLeftTheRound)
     g.advance(3000);
 
     Play::nameWord(g, QStringLiteral("ДОМ"));  // player 2 is out
-    EXPECT_FALSE(s.player(2).panel.visible);
-    EXPECT_EQ(s.currentSlot(), 3);
+    EXPECT_FALSE(s.player(2).inRound);
+    EXPECT_EQ(s.round().current(), 3);
     EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Вика."));
     g.advance(3000);
 
     Play::spin(g, QStringLiteral("0"));
-    EXPECT_EQ(s.currentSlot(), 1);
+    EXPECT_EQ(s.round().current(), 1);
     EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Аня."));
     g.advance(3000);
     Play::spin(g, QStringLiteral("Б"));
-    EXPECT_EQ(s.currentSlot(), 3);
+    EXPECT_EQ(s.round().current(), 3);
     EXPECT_EQ(redCount(s), 1);
 }
 
@@ -75,12 +77,12 @@ TEST(Turns, OnePlayerGameKeepsTheTurnAndEndsTheRoundOnAWrongWord)
     Play::nameWord(g, QStringLiteral("КИТ"));
     EXPECT_EQ(host(g), QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
     EXPECT_FALSE(s.lastPlayerWatch.isRunning());
-    EXPECT_EQ(s.lastPlayerMoves, LastPlayerMoves::Off);
+    EXPECT_EQ(s.round().lastPlayerMoves(), LastPlayerMoves::Off);
     EXPECT_FALSE(s.banner.visible);
     g.advance(4000);
-    EXPECT_EQ(s.roundNumber, 2);
+    EXPECT_EQ(s.round().roundNumber(), 2);
     EXPECT_EQ(s.player(1).totalScore, 300);  // a player out of the round keeps his points
-    EXPECT_TRUE(s.player(1).panel.visible);
+    EXPECT_TRUE(s.player(1).inRound);
 }
 
 // Whoever won the last round, the next one opens with player 1; round points reach the totals once.
@@ -96,8 +98,8 @@ TEST(Turns, EveryRoundOpensWithPlayerOne)
     EXPECT_EQ(s.player(2).roundScore, 2000);
     EXPECT_EQ(s.banner.text, QStringLiteral("Следующий раунд!"));
     g.advance(5000);
-    EXPECT_EQ(s.roundNumber, 2);
-    EXPECT_EQ(s.currentSlot(), 1);
+    EXPECT_EQ(s.round().roundNumber(), 2);
+    EXPECT_EQ(s.round().current(), 1);
     EXPECT_EQ(s.player(2).totalScore, 2000);
     EXPECT_EQ(s.player(2).roundScore, 0);
     EXPECT_FALSE(s.banner.visible);
@@ -120,10 +122,11 @@ TEST_P(GameResult, NamesTheWinnerOrADraw)
     GameFixture g;
     StudioForm& s = g.studio();
     Play::start(g, Three.mid(0, c.players), 1);
-    s.player(1).roundScore = c.scores[0];
-    s.player(2).roundScore = c.scores[1];
-    s.player(3).roundScore = c.scores[2];
-    g.click([&] { s.startRound(); });
+    g.click([&] {
+        for (int seat = 1; seat <= 3; ++seat)
+            TestAccess::setScores(s, seat, c.scores[seat - 1], 0);
+        TestAccess::startRound(s);
+    });
     EXPECT_TRUE(g.screens->endOfGame.isVisible());
     EXPECT_FALSE(s.isVisible());
     EXPECT_EQ(g.screens->endOfGame.resultBox.text, QString::fromUtf8(c.expected));
@@ -148,7 +151,7 @@ TEST(Turns, EndScreenOffersTheExitAfterFiveSeconds)
     for (int game = 0; game < 2; ++game) {
         Play::start(g, {QStringLiteral("Аня")}, 1);
         g.advance(5000);
-        Play::nameWord(g, s.answer);
+        Play::nameWord(g, s.round().answer());
         g.advance(5000);
         ASSERT_TRUE(end.isVisible());
         EXPECT_EQ(end.resultBox.text, QStringLiteral("Аня"));
@@ -172,13 +175,13 @@ TEST(Turns, NineRoundsEndWithTheClosingBanner)
     Play::start(g, {QStringLiteral("Аня")}, 9);
     for (int round = 1; round <= 9; ++round) {
         g.advance(5000);
-        ASSERT_EQ(s.roundNumber, round);
-        Play::nameWord(g, s.answer);
+        ASSERT_EQ(s.round().roundNumber(), round);
+        Play::nameWord(g, s.round().answer());
         EXPECT_EQ(s.banner.text, round == 9 ? QStringLiteral("Игра окончена!") : QStringLiteral("Следующий раунд!"));
         g.advance(5000);
     }
-    EXPECT_EQ(s.roundNumber, 10);
-    EXPECT_EQ(s.answer, s.roundAnswers[10]);
+    EXPECT_EQ(s.round().roundNumber(), 10);
+    EXPECT_EQ(s.round().answer(), s.roundAnswers[10]);
     EXPECT_EQ(s.player(1).totalScore, 18000);
     EXPECT_TRUE(g.screens->endOfGame.isVisible());
 }
@@ -194,7 +197,7 @@ TEST(Turns, NewGameStopsTheOldChainAndClosesTheWordBox)
     ASSERT_TRUE(s.wordBox.visible);
     Play::start(g, Three, 3);  // through the menu again, names kept
     EXPECT_FALSE(s.wordBox.visible);
-    EXPECT_FALSE(s.wordEntryOpen);
+    EXPECT_FALSE((s.round().phase() == Phase::WordEntry));
     g.advance(5000);
     g.random.push({0, 0});
     g.click([&] { s.spinClicked(); });
@@ -207,7 +210,7 @@ TEST(Turns, NewGameStopsTheOldChainAndClosesTheWordBox)
         EXPECT_FALSE(t->isRunning()) << t->name().toStdString();
     EXPECT_TRUE(s.firstTurnTimer.isRunning());
     EXPECT_EQ(s.wheel.labels[1].text, wheelAt);  // the wheel stays where it was
-    EXPECT_EQ(s.roundNumber, 1);
+    EXPECT_EQ(s.round().roundNumber(), 1);
     g.advance(2000);
     EXPECT_EQ(host(g), QStringLiteral("Первым ходит Аня."));
 }
@@ -242,13 +245,13 @@ TEST(Turns, NewGameCountsPlayersFromTheirNames)
     g.advance(3000);
     Play::spin(g, QStringLiteral("0"));
     g.advance(3000);
-    ASSERT_EQ(s.currentSlot(), 3);
+    ASSERT_EQ(s.round().current(), 3);
     Play::nameWord(g, QStringLiteral("ЛЕС"));
-    ASSERT_FALSE(s.player(3).panel.visible);
+    ASSERT_FALSE(s.player(3).inRound);
     g.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     g.click([&] { s.newGameClicked(); });
-    EXPECT_EQ(s.playerCount, 3);
-    EXPECT_TRUE(s.player(3).panel.visible);
+    EXPECT_EQ(s.round().playerCount(), 3);
+    EXPECT_TRUE(s.player(3).inRound);
 }
 
 // "Выход" abandons the game: no timer runs on behind the menu and only "Новая игра" can restart play.
@@ -303,13 +306,13 @@ TEST(Turns, ScoresSaturateAtTheLimit)
     StudioForm& s = g.studio();
     Play::start(g, {QStringLiteral("Аня")}, 2);
     g.advance(5000);
-    s.player(1).roundScore = std::numeric_limits<int>::max() - 100;
+    g.click([&] { TestAccess::setScores(s, 1, std::numeric_limits<int>::max() - 100, 0); });
     Play::spin(g, QStringLiteral("x2"));
     Play::letter(g, QStringLiteral("К"));
     EXPECT_EQ(s.player(1).roundScore, std::numeric_limits<int>::max());
     Play::nameWord(g, QStringLiteral("КОТ"));
     EXPECT_EQ(s.player(1).roundScore, std::numeric_limits<int>::max());
-    s.player(1).totalScore = 5;
+    g.click([&] { TestAccess::setScores(s, 1, s.player(1).roundScore, 5); });
     g.advance(5000);
     EXPECT_EQ(s.player(1).totalScore, std::numeric_limits<int>::max());
 }

@@ -2,6 +2,8 @@
 // The wheel: the draw, the slowing animation, the announcement and each sector's move.
 #include "studio_play.h"
 
+#include "test_access.h"
+
 #include <gtest/gtest.h>
 
 using Play::host;
@@ -47,8 +49,6 @@ TEST(Wheel, SpinLastsAsTheSlowDownGives)
         const QString sector = QString::fromUtf8(d.sector);
         const int from = wheelIndex(f.s.wheel.labels[1].text);
         const int extra = ((from - wheelIndex(sector)) % 16 + 16) % 16;
-        // Back to a state where the spin button can be pressed.
-        f.s.spinButton.enable();
         f.g.random.push({wheelIndex(sector) - 1, d.slow});
         f.g.sounds.clear();
         f.g.click([&] { f.s.spinClicked(); });
@@ -107,13 +107,13 @@ TEST(Wheel, ZeroAndBankruptPassTheTurn)
     ASSERT_EQ(f.s.player(1).roundScore, 200);
     Play::spin(f.g, QStringLiteral("0"));
     EXPECT_EQ(f.s.player(1).roundScore, 200);
-    EXPECT_EQ(f.s.currentSlot(), 2);
+    EXPECT_EQ(f.s.round().current(), 2);
     f.g.advance(3000);
     Play::spin(f.g, QStringLiteral("Б"));  // 0 stays 0
     EXPECT_EQ(f.s.player(2).roundScore, 0);
-    EXPECT_EQ(f.s.currentSlot(), 1);
+    EXPECT_EQ(f.s.round().current(), 1);
     f.g.advance(3000);
-    f.s.player(1).totalScore = 700;
+    f.g.click([&] { TestAccess::setScores(f.s, 1, f.s.player(1).roundScore, 700); });
     Play::spin(f.g, QStringLiteral("Б"));
     EXPECT_EQ(f.s.player(1).roundScore, 0);
     EXPECT_EQ(f.s.player(1).totalScore, 700);
@@ -130,7 +130,7 @@ TEST(Wheel, PrizeOfferLapsesWithALetter)
     Play::letter(f.g, QStringLiteral("К"));
     EXPECT_FALSE(f.s.takePrizeButton.visible);
     EXPECT_EQ(f.s.player(1).roundScore, 0);
-    EXPECT_EQ(f.s.lettersInRow, 1);
+    EXPECT_EQ(f.s.round().lettersInRow(), 1);
 }
 
 // "+" enables the covered tiles instead of the letters.
@@ -154,8 +154,10 @@ TEST(Wheel, LetterSectorWithNoLetterLeftKeepsTheTurnOpen)
     g.advance(5000);
     Play::spin(g, QStringLiteral("100"));
     Play::letter(g, QStringLiteral("Ф"));
-    for (int n = 1; n <= 33; ++n)
-        s.letterButtons[n].hide();  // every other letter already named this round
+    g.click([&] {
+        for (int n = 1; n <= 33; ++n)
+            TestAccess::useLetter(s, n);  // every other letter already named this round
+    });
     Play::spin(g, QStringLiteral("400"));
     EXPECT_TRUE(s.spinButton.enabled);
     EXPECT_TRUE(s.wordButton.enabled);
@@ -172,8 +174,10 @@ TEST(Wheel, PrizeLapsesWithTheNextSpinOrWord)
         StudioForm& s = g.studio();
         Play::start(g, {QStringLiteral("Аня")}, 1);
         g.advance(5000);
-        for (int n = 1; n <= 33; ++n)
-            s.letterButtons[n].hide();
+        g.click([&] {
+            for (int n = 1; n <= 33; ++n)
+                TestAccess::useLetter(s, n);
+        });
         Play::spin(g, QStringLiteral("П"));
         ASSERT_TRUE(s.takePrizeButton.visible);
         ASSERT_TRUE(s.spinButton.enabled);

@@ -37,7 +37,7 @@ TEST(Word, RightWordWinsTheRound)
     for (int n = 1; n <= 33; ++n)
         EXPECT_FALSE(game.s.letterButtons[n].enabled);
     game.g.advance(5000);
-    EXPECT_EQ(game.s.roundNumber, 2);
+    EXPECT_EQ(game.s.round().roundNumber(), 2);
 }
 
 // A wrong word puts the player out; his points stay; the used letters disappear again.
@@ -47,9 +47,9 @@ TEST(Word, WrongWordPutsThePlayerOut)
     Play::spin(game.g, QStringLiteral("450"));
     Play::letter(game.g, QStringLiteral("О"));
     Play::nameWord(game.g, QStringLiteral("КИТ"));
-    EXPECT_FALSE(game.s.player(1).panel.visible);
+    EXPECT_FALSE(game.s.player(1).inRound);
     EXPECT_EQ(game.s.player(1).roundScore, 450);
-    EXPECT_EQ(game.s.currentSlot(), 2);
+    EXPECT_EQ(game.s.round().current(), 2);
     EXPECT_EQ(host(game.g), QStringLiteral("Сейчас ходит Боря."));
     EXPECT_FALSE(game.s.wordBox.visible);
     EXPECT_FALSE(game.s.letterButtons[16].visible);

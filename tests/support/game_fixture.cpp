@@ -19,9 +19,9 @@ void GameFixture::startGame(const QStringList& names, int rounds)
     click([&] { screens->menu.newGameClicked(); });
     SetupForm& setup = screens->setup;
     click([&] {
-        setup.nameBox1.text = names.value(0);
-        setup.nameBox2.text = names.value(1);
-        setup.nameBox3.text = names.value(2);
+        setup.nameBoxes[0].text = names.value(0);
+        setup.nameBoxes[1].text = names.value(1);
+        setup.nameBoxes[2].text = names.value(2);
         setup.roundsSliderMoved(rounds - 1);
         setup.okClicked();
     });
