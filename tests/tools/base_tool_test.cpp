@@ -198,11 +198,18 @@ TEST(BaseTool, CheckReportsWhatTheGameWillSee)
                                 ": 13 «ABC»\n", "одинаковые ответы: «КОТ» — записи 1, 9\n", "База годится для игры в девять раундов."})
         EXPECT_TRUE(o.out.contains(QString::fromUtf8(finding))) << finding << "\n" << o.out.toStdString();
 
-    t.writeBytes("Question.dat", eight + record(QString(), QStringLiteral("Без ответа")));
-    const Outcome small = tool({QStringLiteral("check"), QString::fromStdString(t.file("Question.dat"))});
-    EXPECT_EQ(small.status, 1);
-    EXPECT_TRUE(small.out.contains(QStringLiteral("не годится для игры в девять раундов: нужно не меньше 9 вопросов с ответом, а в ней 8")))
-        << small.out.toStdString();
+    // Nine playable records are just enough; an empty answer does not count.
+    for (const int playable : {8, 9, 10}) {
+        std::string base;
+        for (int k = 0; k < playable; ++k)
+            base += record(words[k % 8] + QString(k / 8, QChar(u'А')), QStringLiteral("Кто это?"));
+        t.writeBytes("Question.dat", base + record(QString(), QStringLiteral("Без ответа")));
+        const Outcome verdict = tool({QStringLiteral("check"), QString::fromStdString(t.file("Question.dat"))});
+        EXPECT_EQ(verdict.status, playable >= 9 ? 0 : 1) << playable;
+        EXPECT_TRUE(verdict.out.contains(playable >= 9 ? QStringLiteral("База годится для игры в девять раундов.")
+                                                  : QStringLiteral("не годится для игры в девять раундов: нужно не меньше 9 вопросов с ответом, а в ней 8")))
+            << verdict.out.toStdString();
+    }
 
     const Outcome missing = tool({QStringLiteral("check"), QString::fromStdString(t.file("Data/Question.dat"))});
     EXPECT_EQ(missing.status, 2);
