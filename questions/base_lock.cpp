@@ -40,6 +40,7 @@ bool BaseLock::take(int folderFd, Wait wait)
     default: {
         const int error = errno;
         release();
+        errno = error;  // for a caller with texts of its own
         fail(error);
     }
     }

@@ -24,7 +24,7 @@ public:
     // the lock's: it stays open (and usable) until release, whatever the
     // outcome, and is closed before an IoError leaves. False when another
     // holds the lock (with Wait::No). A file system that cannot lock at all
-    // lets the writer go on unlocked.
+    // lets the writer go on unlocked. An IoError leaves errno as flock set it.
     bool take(int folderFd, Wait wait);
     void release();
     int folder() const { return m_fd; }

@@ -39,7 +39,7 @@ bool lockBaseFolder(const QString& path, bool wait, BaseLock& lock)
         if (again < 0)
             fail(QStringLiteral("не удалось открыть папку базы"), path, errno);
         return lock.take(again, BaseLock::Wait::Yes);
-    } catch (const GameError& e) {
-        throw ToolError(QStringLiteral("не удалось запереть базу «%1» от других записей: %2").arg(path, reason(e)));
+    } catch (const GameError&) {
+        throw ToolError(QStringLiteral("не удалось запереть базу «%1» от других записей: %2").arg(path, reason(errno)));
     }
 }
