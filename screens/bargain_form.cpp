@@ -1,30 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bargain_form.h"
 
+#include "host_phrases.h"
 #include "runtime.h"
 #include "studio_form.h"
 
 namespace {
 
+// An offer is said as before + amount + after; with counted the amount comes with
+// its noun in the right form ("443 очка", "500 очков").
 struct OfferText {
     int base;
     const char* before;
+    bool counted;
     const char* after;
 };
 
 const OfferText offers[12] = {
-    {10, "Я вам предлагаю ", " и мы не открываем чёрный ящик. Вы согласны?"},
-    {334, "", " очков за то что лежит в этом ящике. Хотите??"},
-    {667, "Всё, в последний раз спрашиваю ", " очков хотите? И не открываем этот ящик."},
-    {1001, "Так, я вам предложил  ", " очков и вы выбрали?"},
-    {1334, "", " очков вам достаточно?"},
-    {1668, "А ", " ?"},
-    {2001, "", " очков?"},
-    {2334, "А ", " вам хватит?"},
-    {2667, "Сколько вам нужно? Я вам предложил  ", " очков и вы отказались. Да?"},
-    {3001, "Я вам предлагал ", " очков и вы выбрали приз. Да?"},
-    {3334, "Как я понял, вы отказываетесь от приза за ", " очков и берёте деньги?"},
-    {3667, "", " очков и мы прекращаем торги?"},
+    {10, "Я вам предлагаю ", false, ", и мы не открываем чёрный ящик. Вы согласны?"},
+    {334, "", true, " за то, что лежит в этом ящике. Хотите?"},
+    {667, "Всё, в последний раз спрашиваю: ", true, " хотите? И не открываем этот ящик."},
+    {1001, "Так, я вам предложил ", true, ", и вы выбрали?"},
+    {1334, "", true, " вам достаточно?"},
+    {1668, "А ", false, "?"},
+    {2001, "", true, "?"},
+    {2334, "А ", false, " вам хватит?"},
+    {2667, "Сколько вам нужно? Я вам предложил ", true, ", и вы отказались. Да?"},
+    {3001, "Я вам предлагал ", true, ", и вы выбрали приз. Да?"},
+    {3334, "Как я понял, вы отказываетесь от приза за ", true, " и берёте деньги?"},
+    {3667, "", true, ", и мы прекращаем торги?"},
 };
 
 }
@@ -71,14 +75,16 @@ void BargainForm::nextOffer()
     if (offerStep >= 1 && offerStep <= 12) {
         const OfferText& offer = offers[offerStep - 1];
         offerAmount = offer.base + m_runtime.random.below(offerSpread(offerStep));
-        hostSpeech.text = QString::fromUtf8(offer.before) + QString::number(offerAmount) + QString::fromUtf8(offer.after);
+        hostSpeech.text = QString::fromUtf8(offer.before) +
+                          (offer.counted ? HostPhrases::points(offerAmount) : QString::number(offerAmount)) +
+                          QString::fromUtf8(offer.after);
         blackBoxPoints = 10 + m_runtime.random.below(offerAmount + 200);
     }
     blackBox.enable();
     money.enable();
     if (offerStep == offerLimit + 1) {
-        hostSpeech.text = QStringLiteral("Вы выбрали приз и ваш выииграш состовляет - ") + QString::number(blackBoxPoints) +
-                     QStringLiteral(" очков!");
+        hostSpeech.text = QStringLiteral("Вы выбрали приз, и ваш выигрыш составляет — ") +
+                          HostPhrases::points(blackBoxPoints) + QStringLiteral("!");
         blackBox.disable();
         money.disable();
         boxOpenedTimer.start();
@@ -112,8 +118,8 @@ void BargainForm::askAgain()
 
 void BargainForm::takeMoney()
 {
-    hostSpeech.text = QStringLiteral("Вы взяли деньги и тем самым заработали ") + QString::number(offerAmount) +
-                 QStringLiteral(" очков!") + QStringLiteral("А приз состовлял - ") + QString::number(blackBoxPoints);
+    hostSpeech.text = QStringLiteral("Вы взяли деньги и тем самым заработали ") + HostPhrases::points(offerAmount) +
+                      QStringLiteral("! А приз составлял — ") + QString::number(blackBoxPoints) + QStringLiteral(".");
     writeCarriers(offerAmount);
     // The prize is named: did taking the money pay?
     m_runtime.sound.play(offerAmount >= blackBoxPoints ? Sound::Win : Sound::Lose);

@@ -42,7 +42,7 @@ void StudioForm::prizeReturnTimeout()
     if (visiblePanels() > 0) {
         nextTurn();
     } else {
-        hostSpeech.text = QStringLiteral("Как я вижу у нас не осталось игроков! Переходим в следующий раунд!");
+        hostSpeech.text = QStringLiteral("Как я вижу, у нас не осталось игроков! Переходим в следующий раунд!");
         board.reveal();
         showRoundBanner();
         nextRoundTimer.start();
@@ -71,7 +71,7 @@ void StudioForm::boxesReturnTimeout()
     if (lastPlayerMoves == LastPlayerMoves::UsedUp)
         enableTurnButtons(false);
     else
-        hostSpeech.text = QStringLiteral("А теперь вы можете крутить барабан, либо назвать слово!");
+        hostSpeech.text = QStringLiteral("А теперь вы можете крутить барабан либо назвать слово!");
     if (lastPlayerMoves == LastPlayerMoves::UsedUpAtBonus)
         lastPlayerMoves = LastPlayerMoves::UsedUp;
     if (wordSolvedAtBonus) {

@@ -12,7 +12,7 @@ void StudioForm::lastPlayerAfterLetter(int count)
         if (count == 0 && lastPlayerMoves < LastPlayerMoves::ThirdTaken)
             hostSpeech.text = QStringLiteral("Нет такой буквы в этом слове. Что будем делать?");
         if (banner.visible) {
-            hostSpeech.text = QStringLiteral("!!!Правильно!!!");
+            hostSpeech.text = QStringLiteral("Правильно!!!");
             lastPlayerWatch.stop();
             enableTurnButtons(false);
         }
@@ -22,7 +22,7 @@ void StudioForm::lastPlayerAfterLetter(int count)
         lastPlayerMoves = LastPlayerMoves::UsedUp;
     }
     if (banner.visible && lastPlayerMoves != LastPlayerMoves::Off) {
-        hostSpeech.text = QStringLiteral("!!!Правильно!!!");
+        hostSpeech.text = QStringLiteral("Правильно!!!");
         lastPlayerWatch.stop();
         enableTurnButtons(false);
     }

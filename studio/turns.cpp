@@ -18,7 +18,7 @@ const QString& promptText(int r)
     static const QString prompts[3] = {
         QStringLiteral("Крутите барабан или назовите слово."),
         QStringLiteral("Вы можете крутить барабан или назвать слово."),
-        QStringLiteral("Вы наверное уже знаете ответ - тогда назовите слово, нет - крутите барабан."),
+        QStringLiteral("Вы, наверное, уже знаете ответ — тогда назовите слово, нет — крутите барабан."),
     };
     return prompts[r];
 }
@@ -169,12 +169,12 @@ void StudioForm::passTurn()
         const int slot = (from - 1 + step) % Player::Slots + 1;
         if (player(slot).panel.visible) {
             setRed(slot);
-            hostSpeech.text = QStringLiteral("Сейчас ходит ") + player(slot).nameLabel.text;
+            hostSpeech.text = QStringLiteral("Сейчас ходит ") + player(slot).nameLabel.text + QStringLiteral(".");
             return;
         }
     }
     setRed(from);
-    hostSpeech.text = QStringLiteral("Опять ходит ") + player(from).nameLabel.text;
+    hostSpeech.text = QStringLiteral("Опять ходит ") + player(from).nameLabel.text + QStringLiteral(".");
 }
 
 void StudioForm::nextTurn()

@@ -73,13 +73,13 @@ void StudioForm::judgeWord()
         if (visiblePanels() > 0) {
             nextTurn();
         } else {
-            hostSpeech.text = QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!");
+            hostSpeech.text = QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!");
             disableLetters();
             board.reveal();
             roundLostTimer.start();
         }
     } else {
-        hostSpeech.text = QStringLiteral("!!!!Правильно!!!!");
+        hostSpeech.text = QStringLiteral("Правильно!!!!");
         sound(Sound::Fanfare);
         disableLetters();
         if (slot)

@@ -135,7 +135,7 @@ TEST(Views, WordBoxTypesCapitalsAndHandsTheWordIn)
     EXPECT_EQ(entry->text(), "КО");
     EXPECT_EQ(f.studio().wordBox.text, "КО");
     type(entry, "т");
-    EXPECT_EQ(f.studio().hostSpeech.text, "!!!!Правильно!!!!");
+    EXPECT_EQ(f.studio().hostSpeech.text, "Правильно!!!!");
     EXPECT_EQ(f.studio().player(1).roundScore, 2000);
     EXPECT_FALSE(entry->isVisibleTo(studio));
 }

@@ -48,6 +48,8 @@ void cleanRun(const Scenario& s, std::array<int, CallKinds>& calls, std::string&
     ASSERT_TRUE(r.game.errors.isEmpty()) << s.name << ": " << r.game.errors.join(' ').toStdString();
     std::copy(std::begin(plan.seen), std::end(plan.seen), calls.begin());
     cleanBytes = r.base();
+    // A sweep fails only the calls that happen: a sync left out would go unnoticed.
+    EXPECT_EQ(calls[Fdatasync], s.syncs) << s.name << ": syncs to the disk";
 }
 
 // Whether a call of this kind can meet this error.
@@ -64,10 +66,14 @@ bool canFail(int call, int error)
 }
 
 // The error box and the base after the action under the fault.
-void expectOutcome(const Scenario& s, Program& r, int error, bool lasting, const std::string& cleanBytes, const std::string& where)
+void expectOutcome(const Scenario& s, Program& r, int call, int error, bool lasting, const std::string& cleanBytes, const std::string& where)
 {
     const QString expected = expectedMessage(error, lasting);
     const std::string bytes = r.base();
+    // A failed sync leaves the bytes as they should be, yet not safe on the disk: the player must hear of it.
+    if (call == Fdatasync && !expected.isEmpty()) {
+        EXPECT_FALSE(r.game.errors.isEmpty()) << where << ": a failed sync went unreported";
+    }
     if (r.game.errors.isEmpty()) {
         EXPECT_EQ(bytes, cleanBytes) << where << ": no error, yet not the fault-free outcome";
     } else {
@@ -118,7 +124,7 @@ void runWithFault(const Scenario& s, int call, int nth, int error, bool lasting,
     plan.lasting = lasting;
     s.action(r);
     plan = Plan{};
-    expectOutcome(s, r, error, lasting, cleanBytes, where);
+    expectOutcome(s, r, call, error, lasting, cleanBytes, where);
     expectProgramGoesOn(r, where);
 }
 

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The side screens: set-up, bargaining, two boxes and the main menu.
+#include "host_phrases.h"
 #include "studio_play.h"
 
+#include "rule_numbers.h"
+
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 using Play::host;
 
@@ -89,18 +94,18 @@ TEST(Setup, SecondGameReusesTheNames)
 
 namespace {
 
-// Two players; player 1 takes the prize.
+// Two players; player 1 takes the prize. The first offer comes after a
+// second, unless the test is to script its draws first.
 struct Bargain {
-    explicit Bargain(int offerLimit, int firstDraw = -1) : g(Play::base({QStringLiteral("КОТ")}))
+    explicit Bargain(int offerLimit, bool wait = true) : g(Play::base({QStringLiteral("КОТ")}))
     {
         Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 3);
         g.advance(5000);
         Play::spin(g, QStringLiteral("П"));
         g.click([&] { g.studio().takePrizeClicked(); });
         g.random.push(offerLimit - 3);
-        if (firstDraw >= 0)
-            g.random.push({firstDraw, 0});
-        g.advance(1000);
+        if (wait)
+            g.advance(1000);
     }
     GameFixture g;
     BargainForm& b = g.screens->bargain;
@@ -119,8 +124,8 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
         int previous = 0;
         for (int step = 1; step <= limit; ++step) {
             ASSERT_EQ(f.b.offerStep, step);
-            EXPECT_GE(f.b.offerAmount, BargainForm::offerBase(step));
-            EXPECT_LT(f.b.offerAmount, BargainForm::offerBase(step) + BargainForm::offerSpread(step));
+            EXPECT_GE(f.b.offerAmount, Rules::Offers[step - 1].low);
+            EXPECT_LE(f.b.offerAmount, Rules::Offers[step - 1].high);
             if (step > 1) {
                 EXPECT_GT(f.b.offerAmount, previous);
             }
@@ -130,8 +135,8 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
             f.g.click([&] { f.b.blackBoxClicked(); });
         }
         const int box = f.b.blackBoxPoints;
-        EXPECT_EQ(f.b.hostSpeech.text, QStringLiteral("Вы выбрали приз и ваш выииграш состовляет - ") + QString::number(box) +
-                                      QStringLiteral(" очков!"));
+        EXPECT_EQ(f.b.hostSpeech.text, QStringLiteral("Вы выбрали приз, и ваш выигрыш составляет — ") + HostPhrases::points(box) +
+                                      QStringLiteral("!"));
         EXPECT_FALSE(f.b.blackBox.enabled || f.b.money.enabled);
         f.g.advance(3001);
         EXPECT_TRUE(f.s.isVisible());
@@ -142,23 +147,37 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
     }
 }
 
-// The edges of every step's range are reachable, and 1000, 1667 and 3000 are not;
-// the first offer is 10 to 333, below the second step's lowest.
+// Every step's offer reaches both edges of its range and never one past the
+// top (a draw that large is refused); the box holds up to the offer + 209.
 TEST(Bargain, OffersKeepToTheirRanges)
 {
-    for (int draw : {0, 332}) {
-        Bargain f(12, draw == 0 ? 0 : 323);
-        EXPECT_EQ(f.b.offerAmount, draw == 0 ? 10 : 333);
-        for (int step = 2; step <= 12; ++step) {
-            f.g.random.push({draw, 0});
-            f.g.click([&] { f.b.blackBoxClicked(); });
-            const int amount = f.b.offerAmount;
-            EXPECT_EQ(amount, BargainForm::offerBase(step) + draw);
-            EXPECT_NE(amount, 1000);
-            EXPECT_NE(amount, 1667);
-            EXPECT_NE(amount, 3000);
-            EXPECT_EQ(f.b.blackBoxPoints, 10);
+    for (bool top : {false, true}) {
+        const auto draw = [top](int step) { return top ? Rules::Offers[step - 1].high - Rules::Offers[step - 1].low : 0; };
+        const auto boxDraw = [top](int step) { return top ? Rules::Offers[step - 1].high + Rules::BoxOverOffer - Rules::BoxLeast : 0; };
+        Bargain f(12, false);
+        for (int step = 1; step <= 12; ++step) {
+            f.g.random.push({draw(step), boxDraw(step)});
+            if (step == 1)
+                f.g.advance(1000);
+            else
+                f.g.click([&] { f.b.blackBoxClicked(); });
+            EXPECT_EQ(f.b.offerAmount, top ? Rules::Offers[step - 1].high : Rules::Offers[step - 1].low) << step;
+            EXPECT_EQ(f.b.blackBoxPoints, top ? Rules::Offers[step - 1].high + Rules::BoxOverOffer : Rules::BoxLeast) << step;
         }
+    }
+    for (int step = 1; step <= 12; ++step) {
+        Bargain f(12, false);
+        for (int earlier = 1; earlier < step; ++earlier)
+            f.g.random.push({0, 0});
+        f.g.random.push(Rules::Offers[step - 1].high - Rules::Offers[step - 1].low + 1);
+        EXPECT_THROW(
+            {
+                f.g.advance(1000);
+                for (int earlier = 1; earlier < step; ++earlier)
+                    f.g.click([&] { f.b.blackBoxClicked(); });
+            },
+            std::logic_error)
+            << step;
     }
 }
 
@@ -176,7 +195,7 @@ TEST(Bargain, MoneyTakenOnTheSecondClick)
     f.g.click([&] { f.b.moneyClicked(); });
     const int amount = f.b.offerAmount;
     EXPECT_TRUE(f.b.hostSpeech.text.startsWith(QStringLiteral("Вы взяли деньги и тем самым заработали ") +
-                                          QString::number(amount) + QStringLiteral(" очков!А приз состовлял - ")));
+                                          HostPhrases::points(amount) + QStringLiteral("! А приз составлял — ")));
     EXPECT_EQ(f.s.player(1).prizeCarrier.text, QString::number(amount));
     EXPECT_EQ(f.s.player(2).prizeCarrier.text, QStringLiteral("0"));
     EXPECT_EQ(f.s.player(3).prizeCarrier.text, QStringLiteral("0"));

@@ -55,10 +55,10 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
     EXPECT_EQ(host(p.g), QStringLiteral("Нет такой буквы в этом слове. Что будем делать?"));
     p.g.advance(3000);
     EXPECT_EQ(p.s.currentSlot(), 2);
-    EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря"));  // the entry message is given once only
+    EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря."));  // the entry message is given once only
     EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::SecondTaken);
     p.g.advance(3000);  // the prompt stays silent while the rule drives the turn
-    EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря"));
+    EXPECT_EQ(host(p.g), QStringLiteral("Опять ходит Боря."));
 
     p.spin(QStringLiteral("100"), QStringLiteral("Это ваш последний ход."));
     Play::letter(p.g, QStringLiteral("К"));
@@ -77,7 +77,7 @@ TEST(LastPlayer, ThreeMovesThenTheWordIsForced)
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
 }
 
-// A third move that solves the word ends the round with "!!!Правильно!!!" and no entry.
+// A third move that solves the word ends the round with "Правильно!!!" and no entry.
 TEST(LastPlayer, ThirdMoveSolvingTheWordEndsTheRound)
 {
     LastPlayer p(QStringLiteral("КОТ"));
@@ -90,7 +90,7 @@ TEST(LastPlayer, ThirdMoveSolvingTheWordEndsTheRound)
     p.spin(QStringLiteral("200"));
     EXPECT_EQ(p.s.lastPlayerMoves, LastPlayerMoves::ThirdTaken);
     Play::letter(p.g, QStringLiteral("Т"));
-    EXPECT_EQ(host(p.g), QStringLiteral("!!!Правильно!!!"));
+    EXPECT_EQ(host(p.g), QStringLiteral("Правильно!!!"));
     EXPECT_FALSE(p.s.lastPlayerWatch.isRunning());
     EXPECT_FALSE(p.s.wordBox.visible);
     EXPECT_TRUE(p.s.banner.visible);
@@ -246,8 +246,8 @@ TEST(LastPlayer, WordNamedAtOnceIsNotFollowedByThePrompt)
         Play::nameWord(p.g, right ? QStringLiteral("КОТ") : QStringLiteral("КИТ"));
         p.g.advance(3000);
         EXPECT_FALSE(p.s.spinButton.enabled || p.s.wordButton.enabled);
-        EXPECT_EQ(host(p.g), right ? QStringLiteral("!!!!Правильно!!!!")
-                                   : QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
+        EXPECT_EQ(host(p.g), right ? QStringLiteral("Правильно!!!!")
+                                   : QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
         p.g.advance(2000);
         EXPECT_EQ(p.s.roundNumber, 2);
         EXPECT_EQ(p.s.player(2).totalScore, right ? 2000 : 0);
@@ -288,7 +288,7 @@ TEST(LastPlayer, TakingThePrizeEndsTheRound)
     p.g.click([&] { b.moneyClicked(); });
     EXPECT_EQ(p.s.player(2).prizeCarrier.text, QStringLiteral("15"));
     p.g.advance(3001);
-    EXPECT_EQ(host(p.g), QStringLiteral("Как я вижу у нас не осталось игроков! Переходим в следующий раунд!"));
+    EXPECT_EQ(host(p.g), QStringLiteral("Как я вижу, у нас не осталось игроков! Переходим в следующий раунд!"));
     EXPECT_EQ(p.s.player(2).roundScore, 15);
     EXPECT_FALSE(p.s.player(2).panel.visible);
     EXPECT_TRUE(p.s.banner.visible);

@@ -23,7 +23,7 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
         EXPECT_FALSE(game.s.board.tiles[i].visible);
     for (int i : {1, 3, 5, 7})
         EXPECT_TRUE(game.s.board.tiles[i].visible);
-    EXPECT_EQ(host(game.g), QStringLiteral("Таких букв здесь 3. Знаете слово? Нет - крутите барабан!"));
+    EXPECT_EQ(host(game.g), QStringLiteral("Таких букв здесь 3. Знаете слово? Нет — крутите барабан!"));
     EXPECT_FALSE(game.s.letterButtons[1].visible);
     EXPECT_TRUE(game.s.spinButton.enabled && game.s.wordButton.enabled);
     for (int n = 1; n <= 33; ++n)
@@ -38,7 +38,7 @@ TEST(Letters, EveryPlaceOfTheLetterOpensAndPays)
     game.g.random.push(1);
     Play::letter(game.g, QStringLiteral("Н"));
     EXPECT_EQ(game.s.player(1).roundScore, 1050);
-    EXPECT_EQ(host(game.g), QStringLiteral("Правильно, вы наверное знали! Что будем делать?"));
+    EXPECT_EQ(host(game.g), QStringLiteral("Правильно, вы, наверное, знали! Что будем делать?"));
     EXPECT_TRUE(game.g.sounds.played.empty());
     game.g.click([&] { game.s.soundClicked(); });
     EXPECT_TRUE(game.s.soundOn());
@@ -130,7 +130,7 @@ TEST(Letters, ThreeInARowEarnsTheTwoBoxes)
         ASSERT_TRUE(game.s.isVisible());
         EXPECT_EQ(game.s.player(1).roundScore, 300 + (lucky == 0 ? 1500 : 0));
         EXPECT_EQ(game.s.currentSlot(), 1);
-        EXPECT_EQ(host(game.g), QStringLiteral("А теперь вы можете крутить барабан, либо назвать слово!"));
+        EXPECT_EQ(host(game.g), QStringLiteral("А теперь вы можете крутить барабан либо назвать слово!"));
         EXPECT_TRUE(game.s.spinButton.enabled && game.s.wordButton.enabled);
         EXPECT_EQ(game.s.lettersInRow, 0);
         // The fourth letter in a row starts a new run.

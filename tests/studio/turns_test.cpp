@@ -36,18 +36,18 @@ TEST(Turns, PassSkipsThePlayerWhoLeftTheRound)
     Play::spin(g, QStringLiteral("100"));
     Play::letter(g, QStringLiteral("Я"));
     g.advance(3000);
-    EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Боря"));
+    EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Боря."));
     g.advance(3000);
 
     Play::nameWord(g, QStringLiteral("ДОМ"));  // player 2 is out
     EXPECT_FALSE(s.player(2).panel.visible);
     EXPECT_EQ(s.currentSlot(), 3);
-    EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Вика"));
+    EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Вика."));
     g.advance(3000);
 
     Play::spin(g, QStringLiteral("0"));
     EXPECT_EQ(s.currentSlot(), 1);
-    EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Аня"));
+    EXPECT_EQ(host(g), QStringLiteral("Сейчас ходит Аня."));
     g.advance(3000);
     Play::spin(g, QStringLiteral("Б"));
     EXPECT_EQ(s.currentSlot(), 3);
@@ -73,7 +73,7 @@ TEST(Turns, OnePlayerGameKeepsTheTurnAndEndsTheRoundOnAWrongWord)
     g.advance(3000);
 
     Play::nameWord(g, QStringLiteral("КИТ"));
-    EXPECT_EQ(host(g), QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
+    EXPECT_EQ(host(g), QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
     EXPECT_FALSE(s.lastPlayerWatch.isRunning());
     EXPECT_EQ(s.lastPlayerMoves, LastPlayerMoves::Off);
     EXPECT_FALSE(s.banner.visible);

@@ -117,7 +117,7 @@ TEST(Wheel, ZeroAndBankruptPassTheTurn)
     Play::spin(f.g, QStringLiteral("Б"));
     EXPECT_EQ(f.s.player(1).roundScore, 0);
     EXPECT_EQ(f.s.player(1).totalScore, 700);
-    EXPECT_EQ(host(f.g), QStringLiteral("Сейчас ходит Боря"));
+    EXPECT_EQ(host(f.g), QStringLiteral("Сейчас ходит Боря."));
 }
 
 // "П" offers the prize beside the letters; naming a letter lets it lapse.

@@ -26,7 +26,7 @@ TEST(Word, RightWordWinsTheRound)
     Play::letter(game.g, QStringLiteral("Н"));  // the letter buttons type too
     EXPECT_FALSE(game.s.wordBox.visible);
     EXPECT_TRUE(game.s.wordBox.text.isEmpty());
-    EXPECT_EQ(host(game.g), QStringLiteral("!!!!Правильно!!!!"));
+    EXPECT_EQ(host(game.g), QStringLiteral("Правильно!!!!"));
     EXPECT_EQ(game.s.player(1).roundScore, 300 + 2000);
     for (int i = 1; i <= 12; ++i)
         EXPECT_FALSE(game.s.board.tiles[i].visible);
@@ -50,7 +50,7 @@ TEST(Word, WrongWordPutsThePlayerOut)
     EXPECT_FALSE(game.s.player(1).panel.visible);
     EXPECT_EQ(game.s.player(1).roundScore, 450);
     EXPECT_EQ(game.s.currentSlot(), 2);
-    EXPECT_EQ(host(game.g), QStringLiteral("Сейчас ходит Боря"));
+    EXPECT_EQ(host(game.g), QStringLiteral("Сейчас ходит Боря."));
     EXPECT_FALSE(game.s.wordBox.visible);
     EXPECT_FALSE(game.s.letterButtons[16].visible);
     EXPECT_TRUE(game.s.letterButtons[1].visible);
@@ -65,7 +65,7 @@ TEST(Word, LookAlikeCharactersAreWrong)
 {
     Game game({QStringLiteral("ТУ154")}, 1);
     Play::nameWord(game.g, QStringLiteral("TУ154"));  // Latin T
-    EXPECT_EQ(host(game.g), QStringLiteral("К сожалению ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
+    EXPECT_EQ(host(game.g), QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!"));
     for (int i = 1; i <= 12; ++i)
         EXPECT_FALSE(game.s.board.tiles[i].visible);
     EXPECT_TRUE(game.s.roundLostTimer.isRunning());
