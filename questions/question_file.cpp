@@ -39,7 +39,7 @@ std::string QuestionFile::resolvePath(const QString& folder)
     }
 }
 
-void QuestionFile::open(const QString& folder, bool editing)
+void QuestionFile::open(const QString& folder, bool editing, bool writable)
 {
     if (m_fd >= 0)
         close();
@@ -55,7 +55,7 @@ void QuestionFile::open(const QString& folder, bool editing)
     }
     // Not blocking: a FIFO in the base's place must not wait for a writer;
     // never a controlling terminal, whatever a link points to.
-    const int flags = O_RDWR | O_NOCTTY | O_NONBLOCK | (editing ? O_NOFOLLOW : 0);
+    const int flags = (writable ? O_RDWR : O_RDONLY) | O_NOCTTY | O_NONBLOCK | (editing ? O_NOFOLLOW : 0);
     int fd = openAt(dir, where.file.c_str(), flags);
     if (fd < 0 && errno == ENOENT) {
         if (!editing)
@@ -90,12 +90,17 @@ void QuestionFile::open(const QString& folder, bool editing)
 
 void QuestionFile::openForEditing(const QString& folder)
 {
-    open(folder, true);
+    open(folder, true, true);
 }
 
 void QuestionFile::openExisting(const QString& folder)
 {
-    open(folder, false);
+    open(folder, false, true);
+}
+
+void QuestionFile::openForReading(const QString& folder)
+{
+    open(folder, false, false);
 }
 
 void QuestionFile::close()

@@ -52,6 +52,10 @@ public:
     // Opens the existing file for reading and writing; never creates it.
     // Symbolic links are followed: a linked base may be played.
     void openExisting(const QString& folder);
+    // As openExisting(), for reading only: the studio's way in, so that a base
+    // the player may read but not write (the installed one, when the player
+    // has no folder of his own) can still be played.
+    void openForReading(const QString& folder);
     void close();
     bool isOpen() const { return m_fd >= 0; }
 
@@ -84,7 +88,7 @@ public:
     std::int64_t nextDataRecord(std::int64_t record) const;
 
 private:
-    void open(const QString& folder, bool editing);
+    void open(const QString& folder, bool editing, bool writable);
     // The first byte at or after `offset` that may be data, the largest off_t
     // when only a hole follows; `offset` itself when the file system cannot tell.
     off_t dataFrom(off_t offset) const;
