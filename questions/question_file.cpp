@@ -32,14 +32,14 @@ std::string QuestionFile::resolvePath(const QString& folder)
     }
 }
 
-void QuestionFile::open(const QString& folder, bool editing)
+void QuestionFile::open(const QString& folder, bool editing, bool writable)
 {
     if (m_fd >= 0)
         close();
     const Location where = locate(folder, editing);
     // Not blocking: a FIFO in the base's place must not wait for a writer;
     // never a controlling terminal, whatever a link points to.
-    const int flags = O_RDWR | O_NOCTTY | O_NONBLOCK | (editing ? O_NOFOLLOW : 0);
+    const int flags = (writable ? O_RDWR : O_RDONLY) | O_NOCTTY | O_NONBLOCK | (editing ? O_NOFOLLOW : 0);
     int fd = openAt(where.data.fd, where.file.c_str(), flags);
     if (fd < 0 && errno == ENOENT) {
         if (!editing)
@@ -73,12 +73,17 @@ void QuestionFile::open(const QString& folder, bool editing)
 
 void QuestionFile::openForEditing(const QString& folder)
 {
-    open(folder, true);
+    open(folder, true, true);
 }
 
 void QuestionFile::openExisting(const QString& folder)
 {
-    open(folder, false);
+    open(folder, false, true);
+}
+
+void QuestionFile::openForReading(const QString& folder)
+{
+    open(folder, false, false);
 }
 
 void QuestionFile::close()

@@ -42,6 +42,10 @@ public:
     // Opens the existing file for reading and writing; never creates it.
     // Symbolic links are followed: a linked base may be played.
     void openExisting(const QString& folder);
+    // As openExisting(), for reading only: the studio's way in, so that a base
+    // the player may read but not write (the installed one, when the player
+    // has no folder of his own) can still be played.
+    void openForReading(const QString& folder);
     void close();
     bool isOpen() const { return m_fd >= 0; }
 
@@ -73,7 +77,7 @@ public:
     std::int64_t nextDataRecord(std::int64_t record) const;
 
 private:
-    void open(const QString& folder, bool editing);
+    void open(const QString& folder, bool editing, bool writable);
     void requireOpen() const;
     // The file's size; fails with "File not found" once the open file is no
     // longer the one the base's name leads to (deleted, renamed away or
