@@ -385,7 +385,7 @@ TEST(BaseTool, AppendIsAllOrNothing)
     const std::string old = record(QStringLiteral("ЖИРАФ"), QStringLiteral("Высокое")) + std::string(50, '\x5A');
     QByteArray text;
     std::string added;
-    constexpr int Count = 100000;
+    constexpr int Count = 40000;
     for (int i = 0; i < Count; ++i) {
         const QString question = QStringLiteral("Вопрос номер %1").arg(i);
         text += (QStringLiteral("СЛОН\t") + question + QLatin1Char('\n')).toUtf8();
