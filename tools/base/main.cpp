@@ -7,6 +7,7 @@
 #include "file_helpers.h"
 #include "output_file.h"
 #include "question_choice.h"
+#include "writer_lock.h"
 
 #include <QFile>
 #include <QStringList>
@@ -37,6 +38,9 @@ const char* const Help = R"(slovodrom-base — базы вопросов игр�
       длины сверх места, пустые ответы, ответы не из русских букв, повторы
   slovodrom-base append БАЗА ТЕКСТ [--csv]
       дописать вопросы из текста в конец базы, не трогая её записей
+
+import и append держат базу запертой от редактора игры до конца работы; база,
+открытая в редакторе, не меняется (код 1), а с ключом --wait — ждёт, пока её закроют.
 
 Текст — в кодировке UTF-8, по вопросу в строке: ОТВЕТ<Tab>вопрос; пустые
 строки и строки, что начинаются с «#», пропускаются. Файл с именем на .csv
@@ -90,6 +94,7 @@ struct Arguments {
     QStringList files;
     std::optional<QString> output;
     bool csv = false;
+    bool wait = false;  // for a base the editor has open
 };
 
 // The format of a text named `name`, unless --csv was given.
@@ -228,6 +233,8 @@ std::optional<int> parseArguments(const QStringList& args, Arguments& a)
         }
         if (arg == QLatin1String("--csv")) {
             a.csv = true;
+        } else if (arg == QLatin1String("--wait")) {
+            a.wait = true;
         } else if (arg == QLatin1String("-o")) {
             if (++i == args.size())
                 return complain(QStringLiteral("после -o нужно имя файла"));
@@ -275,6 +282,16 @@ int runCommand(Arguments& a)
         if (!a.output)
             a.output = QString::fromLatin1(c.defaultOutput);
         try {
+            // One writer at a time: the base a command writes stays locked
+            // against the game's editor until the run ends.
+            BaseLock lock;
+            const QString written = c.run == append ? a.files[0] : c.run == importText && output(a) != QLatin1String("-") ? output(a) : QString();
+            if (!written.isEmpty() && !lockBaseFolder(written, a.wait, lock)) {
+                print(stderr, QStringLiteral("slovodrom-base: база открыта в редакторе игры (или её меняет другая "
+                                             "slovodrom-base): «%1»; ничего не записано. Закройте редактор или "
+                                             "добавьте --wait, чтобы подождать\n").arg(written));
+                return Refused;
+            }
             return c.run(a);
         } catch (const ToolError& e) {
             return complain(e.message());
