@@ -84,8 +84,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The linked libraries bring the X11 platform plugin (libqt6gui6) and the SVG icon
-# plugin (libqt6svg6); beyond them, the screens are drawn in the Liberation faces.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# plugin (libqt6svg6); beyond them, the screens are drawn in the Liberation faces,
+# and the computer players think of the nouns of the Russian spelling dictionary.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, hunspell-ru")
 # ALSA is opened only when the first sound plays; without it the game is silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libasound2")
 # The long description; CPack puts the summary above it.

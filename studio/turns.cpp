@@ -63,7 +63,7 @@ void StudioForm::newGameClicked()
     wordBox.hide();
 
     QuestionFile file;
-    file.openExisting(m_runtime.workingFolder);
+    file.openForReading(m_runtime.workingFolder);
     roundCount = roundCountCarrier.text.toInt();
     takePrizeButton.hide();
     const GameQuestions chosen = chooseGameQuestions(file, m_runtime.random, roundCount);

@@ -23,11 +23,16 @@ struct Fixture {
 
 }
 
-// An I/O error ends the handler where it was raised; the box shows its text with a full stop.
+// An I/O error ends the handler where it was raised; the box shows its text with
+// a full stop. When the after-event work fails too, the box names the handler's
+// error, the one the player's action met; an after-event error alone is shown.
 TEST(Dispatcher, ReportsAnErrorWithAFullStopAndGoesOn)
 {
     Fixture f;
     int after = 0;
+    bool refreshFails = false;
+    Timer refresh(f.runtime, "refresh", 1, [&] { if (refreshFails) throw IoError(IoError::DiskFull); }, Timer::Mode::AfterEvent);
+    refresh.start();
     f.runtime.dispatcher.run([&] {
         throw IoError(IoError::FileNotFound);
         ++after;
@@ -37,6 +42,10 @@ TEST(Dispatcher, ReportsAnErrorWithAFullStopAndGoesOn)
     f.runtime.dispatcher.run([&] { ++after; });
     EXPECT_EQ(after, 1);
     EXPECT_EQ(f.reports.size(), 1);
+    refreshFails = true;
+    f.runtime.dispatcher.run([&] { throw IoError(IoError::AccessDenied); });
+    f.runtime.dispatcher.run([&] { ++after; });
+    EXPECT_EQ(f.reports, (QStringList{"File not found.", "File access denied.", "Disk full."}));
 }
 
 TEST(Dispatcher, KnowsTheClassicErrorTexts)

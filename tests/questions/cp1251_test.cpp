@@ -24,6 +24,23 @@ TEST(Cp1251, LettersHaveTheirClassicCodes)
     EXPECT_EQ(bytes, std::string("\xC0\xC5\xA8\xC6\xDF\xAB\xBB\xB9\x97"));
 }
 
+// The characters that take three bytes in UTF-8 (and the undefined byte's
+// mark) fill a whole question field, and a longer run, without being cut short.
+TEST(Cp1251, ThreeByteCharactersFillAWholeField)
+{
+    const std::string bytes = "\x82\x84\x85\x86\x87\x88\x89\x8B\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9B\xB9";
+    const QString characters = QString::fromUtf8("‚„…†‡€‰‹‘’“”•–—\xEF\xBF\xBD™›№");
+    ASSERT_EQ(characters.size(), static_cast<qsizetype>(bytes.size()));
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        for (std::size_t length : {120, 400}) {
+            const std::string field(length, bytes[i]);
+            EXPECT_EQ(Cp1251::decode(field.data(), field.size()).toStdString(),
+                      QString(static_cast<qsizetype>(length), characters[static_cast<qsizetype>(i)]).toStdString())
+                << "byte " << int(static_cast<unsigned char>(bytes[i])) << " x " << length;
+        }
+    }
+}
+
 TEST(Cp1251, RefusesWhatItCannotHold)
 {
     std::string bytes = "unchanged";

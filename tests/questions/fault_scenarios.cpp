@@ -48,25 +48,25 @@ const std::vector<Scenario>& scenarios()
              r.game.click([&] { r.editor().questionEdited(QStringLiteral("Новая запись")); });
              r.game.click([&] { r.editor().answerEdited(QStringLiteral("СЛОВО")); });
          },
-         [](Program& r) { r.game.click([&] { r.editor().saveClicked(); }); }},
+         [](Program& r) { r.game.click([&] { r.editor().saveClicked(); }); }, -1, 1},
         {"delete in the middle", "Data/Question.dat",
          [](Program& r) {
              r.openEditor();
              r.game.click([&] { r.editor().nextClicked(); });
          },
-         [](Program& r) { r.game.click([&] { r.editor().deleteClicked(); }); }, 1},
+         [](Program& r) { r.game.click([&] { r.editor().deleteClicked(); }); }, 1, 1},
         {"delete the last", "Data/Question.dat",
          [](Program& r) {
              r.openEditor();
              for (int i = 0; i < 9; ++i)
                  r.game.click([&] { r.editor().nextClicked(); });
          },
-         [](Program& r) { r.game.click([&] { r.editor().deleteClicked(); }); }, 9},
+         [](Program& r) { r.game.click([&] { r.editor().deleteClicked(); }); }, 9, 0},
         {"exit", "Data/Question.dat", [](Program& r) { r.openEditor(); },
          [](Program& r) { r.game.click([&] { r.editor().exitClicked(); }); }},
         {"new game", "data/question.dat", [](Program&) {}, [](Program& r) { r.game.startGame({QStringLiteral("Аня")}, 3); }},
         {"new game, the base listed", "Data/Question.dat", [](Program&) {},
-         [](Program& r) { r.game.startGame({QStringLiteral("Аня")}, 3); }, -1, fewPlayable()},
+         [](Program& r) { r.game.startGame({QStringLiteral("Аня")}, 3); }, -1, 0, fewPlayable()},
     };
     return all;
 }

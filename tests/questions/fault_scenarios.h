@@ -50,6 +50,7 @@ struct Scenario {
     std::function<void(Program&)> before;  // fault-free
     std::function<void(Program&)> action;  // under the fault
     int deleted = -1;                  // the record the action deletes
+    int syncs = 0;                     // the fault-free action's syncs to the disk
     std::vector<std::pair<QString, QString>> records = sampleBase();
 };
 

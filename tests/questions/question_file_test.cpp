@@ -139,33 +139,35 @@ TEST(QuestionFile, AppendToAnEmptyFileGivesOneRecord)
     EXPECT_EQ(static_cast<unsigned char>(bytes[121]), 5);
 }
 
-// Deleting keeps the order of the rest, works in place and cuts off any tail.
-TEST(QuestionFile, DeletionKeepsTheOrderOfTheRest)
+// Deleting any record, wherever it stands, keeps the order of the rest, works
+// in place and cuts off any tail.
+TEST(QuestionFile, DeletionAtEveryPlaceKeepsTheRestInOrder)
 {
-    TempFolder dir;
-    dir.writeBase(five());
-    const std::string before = dir.readBytes(basePath);
-    QuestionFile file;
-    file.openForEditing(dir.path());
-    file.deleteRecord(2);
-    EXPECT_EQ(answers(file), (QStringList{"А", "БЫ", "ГОРА", "ДОМИК"}));
-    file.deleteRecord(3);
-    EXPECT_EQ(answers(file), (QStringList{"А", "БЫ", "ГОРА"}));
-    file.close();
-    const std::string after = dir.readBytes(basePath);
-    EXPECT_EQ(after, before.substr(0, 268) + before.substr(402, 134));
-}
-
-TEST(QuestionFile, DeletingTheOnlyRecordLeavesAnEmptyFile)
-{
-    TempFolder dir;
-    dir.writeBase({{"КОТ", "зверь"}});
-    dir.writeBytes(basePath, dir.readBytes(basePath) + "tail");
-    QuestionFile file;
-    file.openForEditing(dir.path());
-    file.deleteRecord(0);
-    file.close();
-    EXPECT_EQ(dir.readBytes(basePath).size(), 0u);
+    const auto all = five();
+    struct Case {
+        const char* place;
+        std::size_t records;
+        int deleted;
+    };
+    for (const Case& c : {Case{"first", 5, 0}, Case{"middle", 5, 2}, Case{"second-to-last", 5, 3}, Case{"last", 5, 4},
+                          Case{"only", 1, 0}}) {
+        TempFolder dir;
+        dir.writeBase({all.begin(), all.begin() + static_cast<std::ptrdiff_t>(c.records)});
+        const std::string before = dir.readBytes(basePath);
+        dir.writeBytes(basePath, before + "tail");
+        QuestionFile file;
+        file.openForEditing(dir.path());
+        file.deleteRecord(c.deleted);
+        QStringList expected;
+        for (std::size_t k = 0; k < c.records; ++k)
+            if (static_cast<int>(k) != c.deleted)
+                expected << all[k].first;
+        EXPECT_EQ(answers(file), expected) << c.place;
+        file.close();
+        EXPECT_EQ(dir.readBytes(basePath), before.substr(0, static_cast<std::size_t>(c.deleted) * 134) +
+                                               before.substr(static_cast<std::size_t>(c.deleted + 1) * 134))
+            << c.place;
+    }
 }
 
 // The move goes in blocks; a base larger than one block must come out exactly shifted.

@@ -3,7 +3,11 @@
 #include "host_phrases.h"
 #include "studio_play.h"
 
+#include "rule_numbers.h"
+
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 using Play::host;
 
@@ -90,18 +94,18 @@ TEST(Setup, SecondGameReusesTheNames)
 
 namespace {
 
-// Two players; player 1 takes the prize.
+// Two players; player 1 takes the prize. The first offer comes after a
+// second, unless the test is to script its draws first.
 struct Bargain {
-    explicit Bargain(int offerLimit, int firstDraw = -1) : g(Play::base({QStringLiteral("КОТ")}))
+    explicit Bargain(int offerLimit, bool wait = true) : g(Play::base({QStringLiteral("КОТ")}))
     {
         Play::start(g, {QStringLiteral("Аня"), QStringLiteral("Боря")}, 3);
         g.advance(5000);
         Play::spin(g, QStringLiteral("П"));
         g.click([&] { g.studio().takePrizeClicked(); });
         g.random.push(offerLimit - 3);
-        if (firstDraw >= 0)
-            g.random.push({firstDraw, 0});
-        g.advance(1000);
+        if (wait)
+            g.advance(1000);
     }
     GameFixture g;
     BargainForm& b = g.screens->bargain;
@@ -120,8 +124,8 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
         int previous = 0;
         for (int step = 1; step <= limit; ++step) {
             ASSERT_EQ(f.b.offerStep, step);
-            EXPECT_GE(f.b.offerAmount, BargainForm::offerBase(step));
-            EXPECT_LT(f.b.offerAmount, BargainForm::offerBase(step) + BargainForm::offerSpread(step));
+            EXPECT_GE(f.b.offerAmount, Rules::Offers[step - 1].low);
+            EXPECT_LE(f.b.offerAmount, Rules::Offers[step - 1].high);
             if (step > 1) {
                 EXPECT_GT(f.b.offerAmount, previous);
             }
@@ -143,23 +147,37 @@ TEST(Bargain, BoxOpensAfterTheLastOffer)
     }
 }
 
-// The edges of every step's range are reachable, and 1000, 1667 and 3000 are not;
-// the first offer is 10 to 333, below the second step's lowest.
+// Every step's offer reaches both edges of its range and never one past the
+// top (a draw that large is refused); the box holds up to the offer + 209.
 TEST(Bargain, OffersKeepToTheirRanges)
 {
-    for (int draw : {0, 332}) {
-        Bargain f(12, draw == 0 ? 0 : 323);
-        EXPECT_EQ(f.b.offerAmount, draw == 0 ? 10 : 333);
-        for (int step = 2; step <= 12; ++step) {
-            f.g.random.push({draw, 0});
-            f.g.click([&] { f.b.blackBoxClicked(); });
-            const int amount = f.b.offerAmount;
-            EXPECT_EQ(amount, BargainForm::offerBase(step) + draw);
-            EXPECT_NE(amount, 1000);
-            EXPECT_NE(amount, 1667);
-            EXPECT_NE(amount, 3000);
-            EXPECT_EQ(f.b.blackBoxPoints, 10);
+    for (bool top : {false, true}) {
+        const auto draw = [top](int step) { return top ? Rules::Offers[step - 1].high - Rules::Offers[step - 1].low : 0; };
+        const auto boxDraw = [top](int step) { return top ? Rules::Offers[step - 1].high + Rules::BoxOverOffer - Rules::BoxLeast : 0; };
+        Bargain f(12, false);
+        for (int step = 1; step <= 12; ++step) {
+            f.g.random.push({draw(step), boxDraw(step)});
+            if (step == 1)
+                f.g.advance(1000);
+            else
+                f.g.click([&] { f.b.blackBoxClicked(); });
+            EXPECT_EQ(f.b.offerAmount, top ? Rules::Offers[step - 1].high : Rules::Offers[step - 1].low) << step;
+            EXPECT_EQ(f.b.blackBoxPoints, top ? Rules::Offers[step - 1].high + Rules::BoxOverOffer : Rules::BoxLeast) << step;
         }
+    }
+    for (int step = 1; step <= 12; ++step) {
+        Bargain f(12, false);
+        for (int earlier = 1; earlier < step; ++earlier)
+            f.g.random.push({0, 0});
+        f.g.random.push(Rules::Offers[step - 1].high - Rules::Offers[step - 1].low + 1);
+        EXPECT_THROW(
+            {
+                f.g.advance(1000);
+                for (int earlier = 1; earlier < step; ++earlier)
+                    f.g.click([&] { f.b.blackBoxClicked(); });
+            },
+            std::logic_error)
+            << step;
     }
 }
 

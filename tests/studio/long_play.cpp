@@ -108,6 +108,11 @@ Snapshot RandomPlayer::snapshot()
     snap.banner = s().banner.visible;
     snap.sideScreen = m_g.screens->bargain.isVisible() || m_g.screens->twoBoxes.isVisible();
     snap.endScreen = m_g.screens->endOfGame.isVisible();
+    snap.wordBoxOpen = s().wordBox.visible;
+    snap.offer = m_g.screens->bargain.offerAmount;
+    snap.sectorMoving = s().sectorMoveTimer.isRunning();
+    snap.prizeReturning = s().prizeReturnTimer.isRunning();
+    snap.boxesReturning = s().boxesReturnTimer.isRunning();
     return snap;
 }
 
@@ -141,8 +146,8 @@ void RandomPlayer::act(Kind kind, const QString& what, const std::function<void(
         m_eventsThisGame = 0;
         ++m_report.gamesStarted;
     }
-    follow(kind, before);
-    check(kind, before);
+    follow(kind, what, before);
+    check(kind, what, before);
     if (!m_stopped)
         checkSounds(kind, what, before);
 }

@@ -4,6 +4,7 @@
 #include "long_play_player.h"
 
 #include "alphabet.h"
+#include "rule_numbers.h"
 
 #include <QRegularExpression>
 
@@ -37,11 +38,15 @@ void RandomPlayer::checkSounds(Kind kind, const QString& what, const Snapshot& b
     // A box opens: one of the two boxes, or the prize box once the bargaining is settled.
     const BargainForm& bargain = m_g.screens->bargain;
     const TwoBoxesForm& boxes = m_g.screens->twoBoxes;
+    // The black box opened pays when it holds more than the offer just refused;
+    // the money taken pays when it is at least what the box held.
     const bool chosen = what.startsWith(QStringLiteral("boxes: "));
     const bool settled = what.startsWith(QStringLiteral("bargain: ")) && !bargain.blackBox.enabled &&
                          !bargain.money.enabled;
-    expect(Sound::Win, (chosen && boxes.chosenBox == boxes.luckyBox) || (settled && heard.count(Sound::Lose) == 0) ? 1 : 0, "an opened box");
-    expect(Sound::Lose, (chosen && boxes.chosenBox != boxes.luckyBox) || (settled && heard.count(Sound::Win) == 0) ? 1 : 0, "an opened box");
+    const bool paid = what == QStringLiteral("bargain: money") ? bargain.offerAmount >= bargain.blackBoxPoints
+                                                               : bargain.blackBoxPoints > before.offer;
+    expect(Sound::Win, (chosen && boxes.chosenBox == boxes.luckyBox) || (settled && paid) ? 1 : 0, "an opened box");
+    expect(Sound::Lose, (chosen && boxes.chosenBox != boxes.luckyBox) || (settled && !paid) ? 1 : 0, "an opened box");
     if (!m_gameOn || kind == Kind::NewGame || s().roundNumber != before.roundNumber)
         return;
     int opened = 0;
@@ -56,9 +61,21 @@ void RandomPlayer::checkSounds(Kind kind, const QString& what, const Snapshot& b
         expect(Sound::Buzz, opened == 0 ? 1 : 0, "a letter");
 }
 
-void RandomPlayer::follow(Kind kind, const Snapshot& before)
+void RandomPlayer::follow(Kind kind, const QString& what, const Snapshot& before)
 {
     const auto& f = *m_g.screens;
+    if (kind == Kind::NewGame || s().roundNumber != before.roundNumber) {
+        m_prizeTaker = 0;
+        m_lastPlayerSpins = 0;
+    }
+    if (what == QStringLiteral("take the prize"))
+        m_prizeTaker = before.current;
+    if (what.startsWith(QStringLiteral("bargain: ")) && !f.bargain.blackBox.enabled && !f.bargain.money.enabled)
+        m_prizeWon = what == QStringLiteral("bargain: money") ? f.bargain.offerAmount : f.bargain.blackBoxPoints;
+    if (what.startsWith(QStringLiteral("boxes: ")))
+        m_boxWon = f.twoBoxes.chosenBox == f.twoBoxes.luckyBox ? Rules::LuckyBoxPoints : 0;
+    if (what == QStringLiteral("spin") && s().playerCount != 1 && s().visiblePanels() == 1)
+        ++m_lastPlayerSpins;
     if (s().hostSpeech.text == QStringLiteral("Правильно!!!!") && before.wordEntry && !s().wordBox.visible &&
         (kind == Kind::Typing || kind == Kind::Letter))
         ++m_report.wordsRight;
@@ -73,7 +90,7 @@ void RandomPlayer::follow(Kind kind, const Snapshot& before)
     }
 }
 
-void RandomPlayer::check(Kind kind, const Snapshot& before)
+void RandomPlayer::check(Kind kind, const QString& what, const Snapshot& before)
 {
     auto& f = *m_g.screens;
     int screens = 0;
@@ -108,7 +125,7 @@ void RandomPlayer::check(Kind kind, const Snapshot& before)
         }
     }
 
-    if (!checkLastPlayer())
+    if (!checkLastPlayer(what, before) || !checkTurn(before))
         return;
     if (kind == Kind::StrayTyping) {
         const Snapshot after = snapshot();
@@ -117,7 +134,7 @@ void RandomPlayer::check(Kind kind, const Snapshot& before)
             after.covered != before.covered)
             return fail(QStringLiteral("text typed into the closed word box changed the game"));
     }
-    if (!checkScores(kind, before))
+    if (!checkScores(kind, what, before))
         return;
     checkBargain();
     checkHostWords();
@@ -125,22 +142,57 @@ void RandomPlayer::check(Kind kind, const Snapshot& before)
         fail(QStringLiteral("stuck: nothing to press and no timer pending"));
 }
 
-bool RandomPlayer::checkLastPlayer()
+bool RandomPlayer::checkLastPlayer(const QString& what, const Snapshot& before)
 {
     StudioForm& st = s();
     if (st.wheelStepTimer.isRunning() && (st.spinButton.enabled || st.wordButton.enabled))
         return fail(QStringLiteral("a turn button is enabled while the wheel turns")), false;
     if (st.wheelStepTimer.isRunning() && st.wordBox.visible)
         return fail(QStringLiteral("the word box is open while the wheel turns")), false;
-    if (static_cast<int>(st.lastPlayerMoves) < 0 || st.lastPlayerMoves > LastPlayerMoves::UsedUpAtBonus)
-        return fail(QStringLiteral("the move counter went past its last state")), false;
+    // The last player left has exactly three spins, and then must name the word.
     const bool lastPlayer = st.playerCount != 1 && st.visiblePanels() == 1;
-    if (lastPlayer && st.spinButton.enabled && st.lastPlayerMoves > LastPlayerMoves::SecondTaken)
+    if (m_lastPlayerSpins > Rules::LastPlayerMoves || (lastPlayer && st.spinButton.enabled && m_lastPlayerSpins == Rules::LastPlayerMoves))
         return fail(QStringLiteral("the last player may spin after his three moves")), false;
+    if (st.wordBox.visible && !before.wordBoxOpen && what != QStringLiteral("name the word") && m_lastPlayerSpins != Rules::LastPlayerMoves)
+        return fail(QStringLiteral("the word asked for after %1 moves").arg(m_lastPlayerSpins)), false;
     return true;
 }
 
-bool RandomPlayer::checkScores(Kind kind, const Snapshot& before)
+bool RandomPlayer::checkTurn(const Snapshot& before)
+{
+    StudioForm& st = s();
+    // The highest total wins; a shared top is a draw.
+    const EndForm& end = m_g.screens->endOfGame;
+    if (end.isVisible() && !before.endScreen) {
+        int best = 1, sharing = 1;
+        for (int slot = 2; slot <= st.playerCount; ++slot) {
+            if (st.player(slot).totalScore > st.player(best).totalScore)
+                best = slot, sharing = 1;
+            else if (st.player(slot).totalScore == st.player(best).totalScore)
+                ++sharing;
+        }
+        const QString result = sharing > 1 ? QStringLiteral("Ничья!") : st.player(best).nameLabel.text;
+        if (end.resultBox.text != result)
+            return fail(QStringLiteral("the result is \"%1\", not \"%2\"").arg(end.resultBox.text, result)), false;
+    }
+    if (!m_gameOn || st.roundNumber != before.roundNumber)
+        return true;
+    if (st.currentSlot() != before.current && st.lettersInRow != 0)
+        return fail(QStringLiteral("the turn passed with %1 letters in a row").arg(st.lettersInRow)), false;
+    // Once credited, the prize-taker is out of the round.
+    if (m_prizeTaker && st.isVisible() && !st.prizeReturnTimer.isRunning()) {
+        if (st.player(m_prizeTaker).panel.visible)
+            return fail(QStringLiteral("player %1 took the prize and stays in the round").arg(m_prizeTaker)), false;
+        if (st.currentSlot() == m_prizeTaker && st.visiblePanels() > 0)
+            return fail(QStringLiteral("player %1 took the prize and has the turn").arg(m_prizeTaker)), false;
+    }
+    const TwoBoxesForm& boxes = m_g.screens->twoBoxes;
+    if (boxes.isVisible() && boxes.leftBox.enabled && boxes.luckyBox != 1 && boxes.luckyBox != 2)
+        return fail(QStringLiteral("lucky box %1").arg(boxes.luckyBox)), false;
+    return true;
+}
+
+bool RandomPlayer::checkScores(Kind kind, const QString& what, const Snapshot& before)
 {
     std::array<int, 4> round{}, total{};
     for (int slot = 1; slot <= 3; ++slot) {
@@ -154,52 +206,55 @@ bool RandomPlayer::checkScores(Kind kind, const Snapshot& before)
         return true;
     }
     const bool roundChanged = s().roundNumber != before.roundNumber;
-    for (int slot = 1; slot <= 3; ++slot) {
-        const long long was = before.round[slot], now = round[slot];
-        if (roundChanged) {
-            if (now != 0 || total[slot] != clampedScore(static_cast<long long>(before.total[slot]) + was))
+    if (roundChanged) {
+        for (int slot = 1; slot <= 3; ++slot)
+            if (round[slot] != 0 || total[slot] != clampedScore(static_cast<long long>(before.total[slot]) + before.round[slot]))
                 return fail(QStringLiteral("round points did not move to the total of player %1").arg(slot)), false;
-            continue;
-        }
+        return true;
+    }
+    // What the event must have made of each round score: only the current
+    // player's changes, and only by the rule of the event.
+    std::array<long long, 4> expected{};
+    for (int slot = 1; slot <= 3; ++slot)
+        expected[slot] = before.round[slot];
+    const int current = before.current;
+    long long& mine = expected[current];
+    const QString& answer = s().answer;
+    // A word is handed in when it is as long as the answer.
+    QString word;
+    if (kind == Kind::Typing)
+        word = what.mid(5).toUpper();
+    else if (kind == Kind::Letter)
+        word = before.typed + what.mid(7);
+    const bool handedIn = before.wordEntry && before.wordBoxOpen && !answer.isEmpty() && word != before.typed &&
+                          word.toUcs4().size() == answer.size();
+    if (current == 0) {
+        // Nobody's turn: nobody scores.
+    } else if (handedIn) {
+        if (word == answer)
+            mine = clampedScore(mine + Rules::RightWord);
+    } else if (kind == Kind::Letter && !before.wordEntry) {
+        int opened = 0;
+        for (int i = 1; i <= 12; ++i)
+            opened += before.covered[i] && !s().board.tiles[i].visible ? 1 : 0;
+        // The number on the sector for every tile opened; "x2" doubles, "П" gives nothing.
+        if (opened > 0)
+            mine = before.sector == QLatin1String("x2") ? clampedScore(2 * mine)
+                                                        : clampedScore(mine + static_cast<long long>(before.sector.toInt()) * opened);
+    } else if (kind == Kind::Tick && before.sectorMoving && !s().sectorMoveTimer.isRunning()) {
+        if (before.sector == QStringLiteral("Б"))
+            mine = 0;
+    } else if (kind == Kind::Tick && before.prizeReturning && !s().prizeReturnTimer.isRunning()) {
+        mine = clampedScore(mine + m_prizeWon);
+    } else if (kind == Kind::Tick && before.boxesReturning && !s().boxesReturnTimer.isRunning()) {
+        mine = clampedScore(mine + m_boxWon);
+    }
+    for (int slot = 1; slot <= 3; ++slot) {
         if (total[slot] != before.total[slot])
             return fail(QStringLiteral("total of player %1 changed inside a round").arg(slot)), false;
-        if (now == was)
-            continue;
-        if (slot != before.current)
-            return fail(QStringLiteral("player %1 scored out of turn").arg(slot)), false;
-        bool allowed = false;
-        const long long delta = now - was;
-        switch (kind) {
-        case Kind::Letter: {
-            if (before.wordEntry) {
-                allowed = delta == 2000 && s().namedWord == s().answer;
-                break;
-            }
-            int opened = 0;
-            for (int i = 1; i <= 12; ++i)
-                opened += before.covered[i] && !s().board.tiles[i].visible ? 1 : 0;
-            if (before.sector == QLatin1String("x2"))
-                allowed = opened >= 1 && now == clampedScore(2 * was);
-            else
-                allowed = now == clampedScore(was + static_cast<long long>(Wheel::points(before.sector)) * opened);
-            break;
-        }
-        case Kind::Typing:
-            allowed = delta == 2000 && s().namedWord == s().answer;
-            break;
-        case Kind::Tick: {
-            const int carried = s().player(slot).prizeCarrier.text.toInt();
-            allowed = (now == 0 && before.sector == QStringLiteral("Б")) ||
-                      (delta == 1500 && s().boxPointsCarrier.text == QLatin1String("1500")) ||
-                      (delta == carried && carried >= 10 && carried <= 3999 + 209);
-            break;
-        }
-        default:
-            break;
-        }
-        if (!allowed)
-            return fail(QStringLiteral("round score of player %1 went from %2 to %3 (sector %4)")
-                            .arg(slot).arg(was).arg(now).arg(before.sector)), false;
+        if (round[slot] != expected[slot])
+            return fail(QStringLiteral("round score of player %1 went from %2 to %3, not %4 (sector %5)")
+                            .arg(slot).arg(before.round[slot]).arg(round[slot]).arg(expected[slot]).arg(before.sector)), false;
     }
     return true;
 }
@@ -209,14 +264,13 @@ void RandomPlayer::checkBargain()
     const BargainForm& b = m_g.screens->bargain;
     if (!b.isVisible() || b.offerStep < 1)
         return;
-    if (b.offerLimit < 3 || b.offerLimit > 12)
+    if (b.offerLimit < Rules::OfferCount.low || b.offerLimit > Rules::OfferCount.high)
         return fail(QStringLiteral("offer limit %1").arg(b.offerLimit));
     if (b.offerStep <= 12) {
-        const int base = BargainForm::offerBase(b.offerStep);
-        if (b.offerAmount < base || b.offerAmount >= base + BargainForm::offerSpread(b.offerStep) || b.offerAmount == 1000 || b.offerAmount == 1667 ||
-            b.offerAmount == 3000)
+        const Rules::Range range = Rules::Offers[b.offerStep - 1];
+        if (b.offerAmount < range.low || b.offerAmount > range.high)
             return fail(QStringLiteral("offer %1 at step %2").arg(b.offerAmount).arg(b.offerStep));
-        if (b.blackBoxPoints < 10 || b.blackBoxPoints > b.offerAmount + 209)
+        if (b.blackBoxPoints < Rules::BoxLeast || b.blackBoxPoints > b.offerAmount + Rules::BoxOverOffer)
             return fail(QStringLiteral("the box holds %1 at offer %2").arg(b.blackBoxPoints).arg(b.offerAmount));
     }
     if (b.offerStep > b.offerLimit + 1)

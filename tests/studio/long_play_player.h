@@ -28,6 +28,11 @@ struct Snapshot {
     QString typed;
     QString atPointer;   // the wheel's label at the pointer
     bool spinning = false, banner = false, sideScreen = false, endScreen = false;
+    bool wordBoxOpen = false;
+    int offer = 0;       // the bargaining's offer on view
+    // Steps that may be due at the next tick: the sector's move, the prize's
+    // and the boxes' credit.
+    bool sectorMoving = false, prizeReturning = false, boxesReturning = false;
 };
 
 struct Choice {
@@ -57,12 +62,15 @@ private:
     void checkSounds(Kind kind, const QString& what, const Snapshot& before);
 
     // What the game has done: counters for the report, and whether a game is on.
-    void follow(Kind kind, const Snapshot& before);
-    void check(Kind kind, const Snapshot& before);
+    void follow(Kind kind, const QString& what, const Snapshot& before);
+    void check(Kind kind, const QString& what, const Snapshot& before);
 
     // The wheel and the last player's three moves.
-    bool checkLastPlayer();
-    bool checkScores(Kind kind, const Snapshot& before);
+    bool checkLastPlayer(const QString& what, const Snapshot& before);
+    // What each event must do to the scores, from the rules' own numbers.
+    bool checkScores(Kind kind, const QString& what, const Snapshot& before);
+    // The turn, the streak, the prize-taker, the winner.
+    bool checkTurn(const Snapshot& before);
     void checkBargain();
     // The host's words on every screen: punctuation, and each count agreeing with its noun.
     void checkHostWords();
@@ -85,6 +93,9 @@ private:
     bool m_gameOn = false;
     bool m_stopped = false;
     int m_eventsThisGame = 0;
+    // This round's prize-taker (0: none) and what he won; what the boxes gave;
+    // the spins of the last player left.
+    int m_prizeTaker = 0, m_prizeWon = 0, m_boxWon = 0, m_lastPlayerSpins = 0;
 };
 
 }
