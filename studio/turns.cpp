@@ -154,9 +154,10 @@ void StudioForm::endOfGame()
             shared = true;
         }
     }
-    const QString result = shared ? QStringLiteral("Ничья!") : player(best).nameLabel.text;
-    if (m_end)
-        m_end->showResult(*this, result);
+    if (m_end && shared)
+        m_end->showDraw(*this);
+    else if (m_end)
+        m_end->showWinner(*this, player(best).nameLabel.text);
     sound(Sound::Finale);
 }
 

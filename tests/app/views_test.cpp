@@ -268,13 +268,51 @@ TEST(Views, RulesHeadingsAreCentred)
     EXPECT_GE(headings, 10);
 }
 
-// The widest name the set-up screen takes shows whole, on one line, on the end screen.
-TEST(Views, WinnersNameShowsWhole)
+// A name shows as typed, never as markup, and whole: eight capitals fit the
+// studio's player panel, and the widest name the set-up screen takes fits the end
+// screen on one line. The studio's edges and its sector display show what they hold
+// whole and centred too.
+TEST(Views, NamesShowAsTypedAndWhole)
 {
     app();
     ViewFixture f;
-    f.startGame({"Анна"}, 1);
-    f.click([&] { f.screens->endOfGame.showResult(f.studio(), QStringLiteral("ЖЩШЮЖЩШЮ")); });
+    f.startGame({"<h1>Я", "ШАМШУРИН", "ЖЖЖЖЖЖЖЖ"}, 1);
+    f.views.sync();
+    QWidget* studio = f.window(f.screens->studio);
+    ASSERT_NE(studio, nullptr);
+    for (QLabel* label : studio->findChildren<QLabel*>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+    int names = 0;
+    for (QGroupBox* panel : studio->findChildren<QGroupBox*>()) {
+        for (QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label->text() != "<h1>Я" && label->text() != "ШАМШУРИН" && label->text() != "ЖЖЖЖЖЖЖЖ")
+                continue;
+            ++names;
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_LE(QFontMetrics(label->font(), label).horizontalAdvance(label->text()), label->width());
+            EXPECT_LE(label->geometry().right(), panel->width() - 2);
+        }
+    }
+    EXPECT_EQ(names, 3);
+    // The last letter button ends at the window's edge, not beyond it.
+    QPushButton* lastLetter = buttonNamed(studio, "Я");
+    ASSERT_NE(lastLetter, nullptr);
+    EXPECT_EQ(lastLetter->geometry().right(), studio->width() - 1);
+    // The sector beside the pointer stands in the middle of the display's screen (715–737).
+    for (const char* sector : {"0", "+", "Б", "750"}) {
+        f.studio().wheel.pointer.text = QString::fromUtf8(sector);
+        f.views.sync();
+        QLabel* display = nullptr;
+        for (QLabel* label : studio->findChildren<QLabel*>())
+            if (label->text() == QString::fromUtf8(sector) && label->geometry().contains(726, 238))
+                display = label;
+        ASSERT_NE(display, nullptr) << sector;
+        EXPECT_EQ(2 * display->x() + display->width(), 2 * 726) << sector;
+        EXPECT_TRUE(display->alignment() & Qt::AlignHCenter) << sector;
+        EXPECT_LE(QFontMetrics(display->font(), display).horizontalAdvance(display->text()), display->width()) << sector;
+    }
+
+    f.click([&] { f.screens->endOfGame.showWinner(f.studio(), QStringLiteral("ЖЩШЮЖЩШЮ")); });
     f.views.sync();
     QWidget* end = f.window(f.screens->endOfGame);
     ASSERT_NE(end, nullptr);
@@ -338,7 +376,7 @@ TEST(Views, WindowsMadeAheadAndReleasedShowTheirPicturesExactly)
     QPainter(&expected).drawPixmap(0, 0, SvgPicture::render(QStringLiteral(":/assets/endgame.svg"), QSize(), ratio));
     for (int showing = 1; showing <= 2; ++showing) {
         f.startGame({"Анна"}, 1);
-        f.click([&] { f.screens->endOfGame.showResult(f.studio(), QStringLiteral("Анна")); });
+        f.click([&] { f.screens->endOfGame.showWinner(f.studio(), QStringLiteral("Анна")); });
         ASSERT_TRUE(end->isVisible());
         EXPECT_EQ(end->grab(clear).toImage().convertToFormat(QImage::Format_RGB32), expected) << "showing " << showing;
         f.click([&] {

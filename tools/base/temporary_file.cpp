@@ -33,8 +33,12 @@ void removePending(int sig)
     if (pending)
         ::unlink(pendingPath);
     pending = 0;
-    // Then die of the signal, as the caller expects of it.
-    ::signal(sig, SIG_DFL);
+    // Then die of the signal, as the caller expects of it (sigaction and
+    // raise, unlike signal, may be called here).
+    struct sigaction fallback {};
+    fallback.sa_handler = SIG_DFL;
+    sigemptyset(&fallback.sa_mask);
+    sigaction(sig, &fallback, nullptr);
     ::raise(sig);
 }
 
