@@ -472,7 +472,7 @@ TEST(Views, TimerMadeChangeTakesTheFocusOnlyFromTheGame)
     elsewhere.show();
     elsewhere.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
-    f.click([&] { f.screens->endOfGame.showResult(f.studio(), QStringLiteral("Анна")); });
+    f.click([&] { f.screens->endOfGame.showWinner(f.studio(), QStringLiteral("Анна")); });
     QWidget* end = f.window(f.screens->endOfGame);
     ASSERT_TRUE(end && end->isVisible());
     EXPECT_TRUE(showsWithoutActivating(end));
