@@ -6,5 +6,7 @@
 void showErrorBox(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Словодром"), message, QMessageBox::Ok);
+    // The message may name a file or folder the player chose: its characters, not markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }

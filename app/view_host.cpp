@@ -5,6 +5,7 @@
 #include "form.h"
 #include "screen_view.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPixmapCache>
 #include <QTimer>
@@ -27,18 +28,44 @@ void ViewHost::add(Form& form, std::function<std::unique_ptr<ScreenView>()> make
 
 void ViewHost::sync()
 {
+    // A change a timer makes (back from the bargaining, the end of a game)
+    // takes the keyboard only if the game held it: a player who has clicked
+    // into another program meanwhile goes on typing there.
+    const bool focusHeld = gameHoldsFocus();
     bool changed = false;
-    for (Entry& e : m_entries) {
-        if (!e.view && e.form->isVisible())
-            e.view = e.make();
-        if (e.view) {
+    // Windows coming on view first, then those leaving it, so the focus
+    // passes straight from one of the game's windows to the next.
+    for (const bool coming : {true, false}) {
+        for (Entry& e : m_entries) {
+            if (e.form->isVisible() != coming)
+                continue;
+            if (!e.view && coming)
+                e.view = e.make();
+            if (!e.view)
+                continue;
             const bool shown = e.view->isVisible();
+            e.view->setTakesFocus(focusHeld);
             e.view->sync();
             changed = changed || shown != e.view->isVisible();
         }
     }
     if (changed)
         trimSoon();
+}
+
+bool ViewHost::gameHoldsFocus() const
+{
+    QWidget* active = QApplication::activeWindow();
+    bool anyShown = false;
+    for (const Entry& e : m_entries) {
+        if (e.view && e.view->isVisible())
+            anyShown = true;
+        if (e.view && e.view.get() == active)
+            return true;
+    }
+    // At start-up the first window takes the focus; so does one that follows
+    // a message box of the game's.
+    return !anyShown || (active && active->isModal());
 }
 
 ScreenView* ViewHost::view(const Form& form) const

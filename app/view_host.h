@@ -36,6 +36,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Whether one of the game's windows (or a message box of its) is active.
+    bool gameHoldsFocus() const;
     void prepareNext();
     // A moment after a window is shown or hidden: drop cached pieces of
     // windows and give the allocator's free room back to the system.

@@ -98,6 +98,12 @@ void EditorSession::save()
     const QString question = m_editor.questionBox.text;
     const QString answer = m_editor.answerBox.text;
     click([&] { m_editor.saveClicked(); });
+    // An answer no letter button could open is refused before anything is written.
+    if (!QuestionRecord::isGameAnswer(answer)) {
+        FUZZ_CHECK(m_errors.size() == 1 && m_editor.saveButton.enabled, "a refused answer was not reported once, or Save went");
+        m_errors.clear();
+        return;
+    }
     std::string q, a;
     FUZZ_CHECK(Cp1251::encode(question, q) && Cp1251::encode(answer, a), "an unstorable text reached Save");
     // To the end of the base as it is now.

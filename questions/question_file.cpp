@@ -12,8 +12,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 using namespace filelayer;
+
+BaseBusy::BaseBusy()
+    : GameError(QStringLiteral("Базу вопросов сейчас меняет другая программа (slovodrom-base или редактор "
+                               "другой запущенной игры). Дождитесь, пока она закончит, и откройте редактор снова"))
+{
+}
 
 QuestionFile::~QuestionFile()
 {
@@ -32,21 +39,30 @@ std::string QuestionFile::resolvePath(const QString& folder)
     }
 }
 
-void QuestionFile::open(const QString& folder, bool editing)
+void QuestionFile::open(const QString& folder, bool editing, bool writable)
 {
     if (m_fd >= 0)
         close();
-    const Location where = locate(folder, editing);
+    Location where = locate(folder, editing);
+    // Nothing is opened, let alone created, while another writer is at work.
+    // The lock keeps the folder's descriptor; it is let go if the open fails.
+    BaseLock lock;
+    int dir = where.data.fd;
+    if (editing) {
+        where.data.fd = -1;
+        if (!lock.take(dir, BaseLock::Wait::No))
+            throw BaseBusy();
+    }
     // Not blocking: a FIFO in the base's place must not wait for a writer;
     // never a controlling terminal, whatever a link points to.
-    const int flags = O_RDWR | O_NOCTTY | O_NONBLOCK | (editing ? O_NOFOLLOW : 0);
-    int fd = openAt(where.data.fd, where.file.c_str(), flags);
+    const int flags = (writable ? O_RDWR : O_RDONLY) | O_NOCTTY | O_NONBLOCK | (editing ? O_NOFOLLOW : 0);
+    int fd = openAt(dir, where.file.c_str(), flags);
     if (fd < 0 && errno == ENOENT) {
         if (!editing)
             throw IoError(IoError::FileNotFound);
         // A link to nowhere never gets here: with O_NOFOLLOW its open fails
         // with ELOOP, not ENOENT, so the base is not created through it.
-        fd = openAt(where.data.fd, where.file.c_str(), flags | O_CREAT | O_EXCL, 0644);
+        fd = openAt(dir, where.file.c_str(), flags | O_CREAT | O_EXCL, 0644);
     }
     // O_NOFOLLOW met a symbolic link.
     if (fd < 0 && editing && errno == ELOOP)
@@ -66,6 +82,7 @@ void QuestionFile::open(const QString& folder, bool editing)
         throw IoError(IoError::AccessDenied);
     }
     m_fd = fd;
+    m_lock = std::move(lock);
     m_position = 0;
     m_editing = editing;
     m_folder = folder;
@@ -73,12 +90,17 @@ void QuestionFile::open(const QString& folder, bool editing)
 
 void QuestionFile::openForEditing(const QString& folder)
 {
-    open(folder, true);
+    open(folder, true, true);
 }
 
 void QuestionFile::openExisting(const QString& folder)
 {
-    open(folder, false);
+    open(folder, false, true);
+}
+
+void QuestionFile::openForReading(const QString& folder)
+{
+    open(folder, false, false);
 }
 
 void QuestionFile::close()
@@ -87,6 +109,8 @@ void QuestionFile::close()
         throw IoError(IoError::FileNotOpen);
     const int fd = m_fd;
     m_fd = -1;
+    // The lock goes first: closing the base may fail, and the lock must not outlive it.
+    m_lock.release();
     if (closeFd(fd) != 0)
         fail(errno);
 }

@@ -45,13 +45,32 @@ void QuestionFile::readRecords(std::int64_t first, std::size_t records, char* by
 
 std::int64_t QuestionFile::nextDataRecord(std::int64_t record) const
 {
-    requireOpen();
-    const off_t offset = retried([&] { return systemCalls().lseek(m_fd, static_cast<off_t>(record) * RecordSize, SEEK_DATA); });
-    if (offset >= 0)
-        return std::max<std::int64_t>(record, offset / RecordSize);
-    if (errno == ENXIO)
+    const off_t offset = dataFrom(static_cast<off_t>(record) * RecordSize);
+    if (offset == std::numeric_limits<off_t>::max())
         return std::numeric_limits<std::int64_t>::max();  // nothing but a hole from there on
+    return std::max<std::int64_t>(record, offset / RecordSize);
+}
+
+off_t QuestionFile::dataFrom(off_t offset) const
+{
+    requireOpen();
+    const off_t data = retried([&] { return systemCalls().lseek(m_fd, offset, SEEK_DATA); });
+    if (data >= 0)
+        return data;
+    if (errno == ENXIO)
+        return std::numeric_limits<off_t>::max();
     if (errno == EINVAL)
-        return record;  // the file system cannot tell: read everything
+        return offset;  // the file system cannot tell: all of it is data
+    fail(errno);
+}
+
+off_t QuestionFile::holeFrom(off_t offset) const
+{
+    requireOpen();
+    const off_t hole = retried([&] { return systemCalls().lseek(m_fd, offset, SEEK_HOLE); });
+    if (hole >= 0)
+        return hole;
+    if (errno == EINVAL || errno == ENXIO)
+        return std::numeric_limits<off_t>::max();  // no hole it can tell of
     fail(errno);
 }

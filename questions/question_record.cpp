@@ -53,3 +53,15 @@ void QuestionRecord::setAnswerText(const QString& text)
 {
     storeText(bytes.data() + AnswerLengthOffset, AnswerCapacity, text);
 }
+
+bool QuestionRecord::isGameAnswer(const QString& answer)
+{
+    if (answer.isEmpty())
+        return false;
+    for (QChar c : answer) {
+        const char16_t u = c.unicode();
+        if ((u < u'А' || u > u'Я') && u != u'Ё')
+            return false;
+    }
+    return true;
+}

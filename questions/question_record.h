@@ -30,4 +30,9 @@ struct QuestionRecord {
     // that code page 1251 cannot hold raises an error instead of being lost.
     void setQuestionText(const QString& text);
     void setAnswerText(const QString& text);
+
+    // Whether an answer is made of the game's letters alone: the 33 capitals
+    // "А" to "Я" and "Ё", one letter button each. Any other character can never
+    // be opened, and an empty answer leaves nothing to guess.
+    static bool isGameAnswer(const QString& answer);
 };

@@ -5,6 +5,7 @@
 #include "game_error.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -18,7 +19,7 @@ int openAt(int dir, const char* path, int flags, mode_t mode)
 
 const SystemCalls Real = {
     openAt, ::pread, ::pwrite, ::lseek, ::ftruncate, ::fdatasync, ::close, ::fstat, ::fstatat,
-    ::fdopendir, ::readdir, ::closedir, ::iconv_open,
+    ::fdopendir, ::readdir, ::closedir, ::iconv_open, ::flock,
 };
 
 SystemCalls InUse = Real;

@@ -23,6 +23,7 @@ struct SystemCalls {
     struct dirent* (*readdir)(DIR* dir);
     int (*closedir)(DIR* dir);
     iconv_t (*iconv_open)(const char* to, const char* from);
+    int (*flock)(int fd, int operation);
 
     // The system's calls.
     static const SystemCalls& real();

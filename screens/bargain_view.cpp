@@ -7,6 +7,7 @@
 #include "svg_picture.h"
 #include "widget_kit.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 
 BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher, true)
@@ -20,10 +21,29 @@ BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f,
     box->setAccessibleName(QStringLiteral("Чёрный ящик: отказаться от денег"));
     connect(box, &QAbstractButton::clicked, this, [this, &f] { press(f.blackBox, [&f] { f.blackBoxClicked(); }); });
     m_binder.plain(f.blackBox, box);
+    addHint(box);
 
     auto* money = new FlatButton(this);
     money->setGeometry(336, 360, 201, 89);
     money->setAccessibleName(QStringLiteral("Деньги: взять деньги"));
     connect(money, &QAbstractButton::clicked, this, [this, &f] { press(f.money, [&f] { f.moneyClicked(); }); });
     m_binder.plain(f.money, money);
+    addHint(money);
+}
+
+// What a click does, from the picture's accessible name ("Деньги: взять деньги"):
+// the whole name as its tooltip, and what it does written under it, so a player
+// need not guess which picture refuses and which takes.
+void BargainView::addHint(QWidget* picture)
+{
+    const QString name = picture->accessibleName();
+    picture->setToolTip(name);
+    QString deed = name.mid(name.indexOf(QLatin1Char(':')) + 1).trimmed();
+    deed[0] = deed[0].toUpper();
+    const QRect at = picture->geometry();
+    QLabel* hint = Kit::label(this, at.x(), at.bottom() + 1, at.width(), 14, Fonts::font(Fonts::Face::Sans, 11, true),
+                              QColor(0x1f, 0x5f, 0x8f));
+    hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    hint->setText(deed);
+    hint->setAttribute(Qt::WA_TransparentForMouseEvents);
 }

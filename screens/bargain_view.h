@@ -10,4 +10,7 @@ class BargainForm;
 class BargainView : public ScreenView {
 public:
     BargainView(BargainForm& form, Dispatcher& dispatcher);
+
+private:
+    void addHint(QWidget* picture);
 };

@@ -159,6 +159,13 @@ void EditorForm::newClicked()
 
 void EditorForm::saveClicked()
 {
+    // Refused before the buffer takes anything: nothing of it reaches the disk.
+    if (answerBox.text.isEmpty())
+        throw GameError(QStringLiteral("Нет ответа: вопрос без ответа нельзя сыграть. Запись не сохранена"));
+    if (!QuestionRecord::isGameAnswer(answerBox.text))
+        throw GameError(QStringLiteral("Ответ «%1» нельзя сыграть: в нём могут быть только русские буквы от А до Я "
+                                       "и Ё (не английская ли раскладка?). Запись не сохранена")
+                            .arg(answerBox.text));
     m_record.setQuestionText(questionBox.text);
     m_record.setAnswerText(answerBox.text);
     // To the end of the base as it is now: another program may have shortened
@@ -166,12 +173,31 @@ void EditorForm::saveClicked()
     // theirs is written over).
     const std::int64_t end = m_file.count();
     m_file.seek(end);
-    m_file.write(m_record);
+    try {
+        m_file.write(m_record);
+    } catch (const GameError&) {
+        // A write whose cut-back failed as well may have left the record
+        // whole on the disk: then it is shown as saved, so that a second
+        // "Сохранить" cannot add it twice.
+        try {
+            if (m_file.count() > end) {
+                readAndShow(end);
+                showSaved(end);
+            }
+        } catch (const GameError&) {
+        }
+        throw;
+    }
     currentRecord = end;
+    showSaved(end);
+}
+
+void EditorForm::showSaved(std::int64_t k)
+{
     nextButton.disable();
     saveButton.disable();
     deleteButton.enable();
-    previousButton.enabled = end + 1 >= 2;
+    previousButton.enabled = k + 1 >= 2;
     showNumber();
 }
 

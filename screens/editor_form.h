@@ -66,6 +66,8 @@ private:
     void showRecord();
     void clearBoxes();
     void showNumber();
+    // The buttons after record k was saved at the end of the base.
+    void showSaved(std::int64_t k);
 
     Runtime& m_runtime;
     Form* m_menu = nullptr;

@@ -15,6 +15,18 @@ namespace {
 constexpr int LabelHeight = 13;
 constexpr int LabelGap = 3;  // between a caption label and its box
 constexpr int BoxHeight = 21;
+// The most digits a record number or count can have: a file holds at most
+// 2^63 bytes, 134 to a record. The boxes are wide enough for all of them, so
+// that a count of 2,147,483,658 is never shown as its last six digits.
+constexpr int NumberDigits = 17;
+constexpr int CountRight = 678;  // the count box ends with the question box
+
+// The width of a box that shows a number of NumberDigits digits whole: the
+// digits, the box's text margins and its frame.
+int numberBoxWidth(const QWidget* parent)
+{
+    return parent->fontMetrics().horizontalAdvance(QString(NumberDigits, QLatin1Char('0'))) + 12;
+}
 
 // A caption label above the box at (x, y), left-aligned with it.
 void labelAbove(QWidget* parent, const QString& text, int x, int y, int w)
@@ -29,13 +41,15 @@ void labelAbove(QWidget* parent, const QString& text, int x, int y, int w)
 EditorView::EditorView(EditorForm& f, Dispatcher& dispatcher)
     : ScreenView(f, dispatcher), m_editor(f), m_focusRequestsSeen(f.questionFocusRequests())
 {
-    QLineEdit* num = textBox(f.recordNumber, "recordNumber", 4, 24, 33, 0, {});
+    const int numberWidth = numberBoxWidth(this);
+    QLineEdit* num = textBox(f.recordNumber, "recordNumber", 4, 24, numberWidth, 0, {});
     labelAbove(this, QStringLiteral("Вопрос №"), 4, 24, 120);
 
-    QLineEdit* recordCount = textBox(f.recordCount, "recordCount", 640, 25, 38, 0, {});
+    const int countLeft = CountRight - numberWidth;
+    QLineEdit* recordCount = textBox(f.recordCount, "recordCount", countLeft, 25, numberWidth, 0, {});
     // To the left of its box, ending 3 px before it, centred on it vertically.
     const int countLabelWidth = 200;
-    QLabel* count = Kit::label(this, 640 - LabelGap - countLabelWidth, 25 + (BoxHeight - LabelHeight) / 2, countLabelWidth,
+    QLabel* count = Kit::label(this, countLeft - LabelGap - countLabelWidth, 25 + (BoxHeight - LabelHeight) / 2, countLabelWidth,
                                LabelHeight, font(), palette().color(QPalette::WindowText));
     count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     count->setText(QStringLiteral("Всего вопросов в базе:"));

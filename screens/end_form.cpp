@@ -10,10 +10,21 @@ EndForm::EndForm(Runtime& runtime)
     exitButton = Control{false, true, QStringLiteral("ВЫХОД"), 0xFFFFFF};
 }
 
-void EndForm::showResult(Form& studio, const QString& result)
+void EndForm::showWinner(Form& studio, const QString& name)
+{
+    showOutcome(studio, name, false);
+}
+
+void EndForm::showDraw(Form& studio)
+{
+    showOutcome(studio, QStringLiteral("Ничья!"), true);
+}
+
+// Whether it is a draw comes from the studio, never from the text: a winner may
+// well be called "Ничья!".
+void EndForm::showOutcome(Form& studio, const QString& result, bool draw)
 {
     resultBox.text = result;
-    const bool draw = result == QStringLiteral("Ничья!");
     winnerLettering.visible = !draw;
     drawLettering.visible = draw;
     studio.switchTo(*this);

@@ -19,11 +19,15 @@ public:
     Control winnerLettering, drawLettering{false, true, {}, 0};
     Timer exitTimer;
 
-    // Called by the studio when the last round is over: switches to this screen.
-    void showResult(Form& studio, const QString& result);
+    // Called by the studio when the last round is over: switches to this screen
+    // with the winner's name, or with "Ничья!" when the top total is shared.
+    void showWinner(Form& studio, const QString& name);
+    void showDraw(Form& studio);
     void exitTimeout();
     void exitClicked();
 
 private:
+    void showOutcome(Form& studio, const QString& result, bool draw);
+
     Form* m_menu = nullptr;
 };

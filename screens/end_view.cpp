@@ -47,7 +47,7 @@ void EndView::sync()
     const int margins = 2 * (m_name->frameWidth() + static_cast<int>(m_name->document()->documentMargin())) + 6;
     const int needed = QFontMetrics(m_name->font()).horizontalAdvance(m_name->toPlainText()) + margins;
     const int width = std::clamp(needed, Width, PanelWidth);
-    const QRect place(Left + Width / 2 - width / 2, Top, width, Height);
+    const QRect place = QRect(Left + Width / 2 - width / 2, Top, width, Height).translated(contentOrigin());
     if (m_name->geometry() != place)
         m_name->setGeometry(place);
 }

@@ -25,6 +25,7 @@ SetupView::SetupView(SetupForm& f, Dispatcher& dispatcher) : ScreenView(f, dispa
     m_binder.button(f.okButton, ok);
 
     const std::array<QLineEdit*, 3> names = addNameBoxes(f, ok);
+    m_names = names;
     QLineEdit* rounds = addRoundsBox(f, ok);
     QSlider* level = addRoundsSlider(f);
 
@@ -78,4 +79,11 @@ QSlider* SetupView::addRoundsSlider(SetupForm& f)
     // The slider has no state of its own in the screen: it can be used whenever the screen can.
     connect(level, &QSlider::valueChanged, this, [this, &f](int v) { press(f.window, [&f, v] { f.roundsSliderMoved(v); }); });
     return level;
+}
+
+void SetupView::showEvent(QShowEvent* event)
+{
+    ScreenView::showEvent(event);
+    for (QLineEdit* name : m_names)
+        name->selectAll();
 }

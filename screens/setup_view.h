@@ -17,7 +17,13 @@ class SetupView : public ScreenView {
 public:
     SetupView(SetupForm& form, Dispatcher& dispatcher);
 
+protected:
+    // Back on the screen for the next game, the names stand selected: the
+    // box that takes the focus replaces its name with what is typed.
+    void showEvent(QShowEvent* event) override;
+
 private:
+    std::array<QLineEdit*, 3> m_names{};
     std::array<QLineEdit*, 3> addNameBoxes(SetupForm& form, QPushButton* ok);
     QLineEdit* addRoundsBox(SetupForm& form, QPushButton* ok);
     QSlider* addRoundsSlider(SetupForm& form);

@@ -32,8 +32,9 @@ void TwoBoxesForm::chooseBox(int n)
     leftBox.disable();
     rightBox.disable();
     chosenBox = n;
-    const bool lucky = luckyBox == n;
-    (n == 1 ? (lucky ? leftBoxFull : leftBoxEmpty) : (lucky ? rightBoxFull : rightBoxEmpty)).show();
+    // Both boxes open: the player sees where the points were, whichever he chose.
+    (luckyBox == 1 ? leftBoxFull : leftBoxEmpty).show();
+    (luckyBox == 2 ? rightBoxFull : rightBoxEmpty).show();
     hostSpeech.text = luckyBox == n ? QStringLiteral("Вы угадали! И заработали ") + Counts::points(boxPoints) + QStringLiteral("!")
                                : QStringLiteral("Увы, но вы не угадали!");
     m_runtime.sound.play(luckyBox == n ? Sound::Win : Sound::Lose);

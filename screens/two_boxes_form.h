@@ -24,7 +24,7 @@ public:
     void open();
 
     Control hostSpeech, leftBox, rightBox;
-    // The chosen box opened in the picture, with the points or empty; the other stays shut.
+    // The boxes opened in the picture once one is chosen, each with the points or empty.
     Control leftBoxFull{false, true, {}, 0}, leftBoxEmpty{false, true, {}, 0};
     Control rightBoxFull{false, true, {}, 0}, rightBoxEmpty{false, true, {}, 0};
     Timer hidePointsTimer, returnTimer;

@@ -21,6 +21,16 @@ namespace {
 
 const QColor SkyBlue(166, 202, 240);
 
+// A player panel is 70 pixels wide with a one-pixel frame; the name starts 4 in
+// and keeps a pixel clear of the frame on the right.
+constexpr int PanelWidth = 70, NameLeft = 4;
+constexpr qreal NameRoom = PanelWidth - NameLeft - 2;
+
+QFont nameFont()
+{
+    return Fonts::font(Fonts::Face::Serif, 13, true);
+}
+
 struct SectorPlace {
     int x, y, w;
 };
@@ -55,7 +65,10 @@ void StudioView::addWheel(StudioForm& f)
         m_sectorLabels[static_cast<std::size_t>(k)] = l;
         m_binder.label(f.wheel.labels[k], l);
     }
-    m_sectorDisplay = Kit::label(this, 717, 231, 18, 15, Fonts::font(Face::Serif, 12, true), Qt::white, Qt::black);
+    // The sector beside the pointer, centred on the display's black screen (715–737)
+    // and free to spread over its rim for "750".
+    m_sectorDisplay = Kit::label(this, 712, 229, 28, 19, Fonts::font(Face::Serif, 12, true), Qt::white);
+    m_sectorDisplay->setAlignment(Qt::AlignCenter);
     m_binder.label(f.wheel.pointer, m_sectorDisplay);
 }
 
@@ -165,14 +178,14 @@ void StudioView::addPlayerPanels(StudioForm& f)
     // The player panels.
     for (int slot = 1; slot <= SeatPanel::Seats; ++slot) {
         auto* panel = new QGroupBox(this);
-        panel->setGeometry(453 + 78 * (slot - 1), 471, 70, 55);
+        panel->setGeometry(453 + 78 * (slot - 1), 471, PanelWidth, 55);
         Kit::setColours(panel, Qt::black, SkyBlue);
         panel->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(166,202,240); border: 1px solid #5a7fa8; "
                                             "margin-top: 5px; } QGroupBox::title { subcontrol-origin: margin; left: 5px; "
                                             "padding: 0 1px; }"));
         m_binder.plain(f.panel(slot).panel, panel);
         panel->setTitle(f.panel(slot).panel.text);
-        QLabel* name = Kit::label(panel, 4, 12, 29, 15, Fonts::font(Face::Serif, 13, true), Qt::black);
+        QLabel* name = Kit::label(panel, NameLeft, 12, 29, 15, nameFont(), Qt::black);
         m_nameLabels[static_cast<std::size_t>(slot)] = name;
         m_binder.label(f.panel(slot).nameLabel, name, true);
         QLabel* roundScore = Kit::label(panel, 8, 26, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(0, 128, 0));
@@ -190,7 +203,9 @@ void StudioView::addLetterRow(StudioForm& f)
     using Fonts::Face;
     // The letter row.
     for (int n = 1; n <= Alphabet::Size; ++n) {
-        QPushButton* b = Kit::button(this, 24 * (n - 1), 539, 25, 25);
+        // 33 buttons of 25 pixels overlap by one to share their borders; the last
+        // is a pixel narrower so that it ends at the window's edge (33 × 24 = 792).
+        QPushButton* b = Kit::button(this, 24 * (n - 1), 539, n == Alphabet::Size ? 24 : 25, 25);
         b->setFont(Fonts::font(Face::System, 13, true));
         connect(b, &QPushButton::clicked, this, [this, n] { press(m_studio.letterButtons[n], [this, n] { m_studio.letterClicked(n); }); });
         m_binder.button(f.letterButtons[n], b);
@@ -213,7 +228,6 @@ void StudioView::sync()
     // Labels that size themselves to their caption.
     for (int k = 1; k <= Wheel::Sectors; ++k)
         m_sectorLabels[static_cast<std::size_t>(k)]->adjustSize();
-    m_sectorDisplay->adjustSize();
     if (m_speaker->isChecked() != m_studio.soundOn() || m_speaker->accessibleDescription().isEmpty()) {
         m_speaker->setChecked(m_studio.soundOn());
         m_speaker->setAccessibleDescription(m_studio.soundOn() ? QStringLiteral("Звук включён")
@@ -222,6 +236,11 @@ void StudioView::sync()
     }
     for (int slot = 1; slot <= SeatPanel::Seats; ++slot) {
         QLabel* name = m_nameLabels[static_cast<std::size_t>(slot)];
+        // Eight capitals are wider than the panel in the name's own font: a long
+        // name gets a smaller one and shows whole.
+        const QFont font = Fonts::fitted(nameFont(), name->text(), NameRoom, name);
+        if (name->font() != font)
+            name->setFont(font);
         name->adjustSize();
         // The red name is the one whose turn it is; say so to a screen reader too.
         const QString turn = m_studio.panel(slot).nameLabel.fontColor == Colors::Red ? QStringLiteral("Сейчас ходит") : QString();
@@ -237,10 +256,8 @@ void StudioView::fitThemeToOneLine()
     const QString text = m_theme->toPlainText();
     QFont font = Fonts::standard();
     const qreal room = m_theme->viewport()->width() - 2 * m_theme->document()->documentMargin() - 2;
-    if (!text.contains(QLatin1Char(' ')) && !text.contains(QLatin1Char('\n'))) {
-        while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > room)
-            font.setPixelSize(font.pixelSize() - 1);
-    }
+    if (!text.contains(QLatin1Char(' ')) && !text.contains(QLatin1Char('\n')))
+        font = Fonts::fitted(font, text, room, m_theme->viewport());
     if (m_theme->font() != font)
         m_theme->setFont(font);
 }

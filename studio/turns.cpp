@@ -46,7 +46,7 @@ void StudioForm::newGameClicked()
     roundAnswers.fill(QString());
 
     QuestionFile file;
-    file.openExisting(m_runtime.workingFolder);
+    file.openForReading(m_runtime.workingFolder);
     m_round.beginGame();
     const GameQuestions chosen = chooseGameQuestions(file, m_runtime.random, m_round.roundCount());
     for (int i = 0; i < GameQuestions::Slots; ++i) {
@@ -87,9 +87,10 @@ void StudioForm::startRound()
 void StudioForm::endOfGame()
 {
     const int winner = m_round.winner();
-    const QString result = winner ? m_round.player(winner).name : QStringLiteral("Ничья!");
-    if (m_end)
-        m_end->showResult(*this, result);
+    if (m_end && !winner)
+        m_end->showDraw(*this);
+    else if (m_end)
+        m_end->showWinner(*this, m_round.player(winner).name);
     sound(Sound::Finale);
 }
 

@@ -9,6 +9,9 @@
 
 void Binder::label(const Control& c, QLabel* w, bool colour)
 {
+    // A label's text is what a player typed or a base holds, never markup: a name
+    // "<h1>Я" shows as those characters, not as a heading.
+    w->setTextFormat(Qt::PlainText);
     m_bindings.push_back({&c, w, [colour](const Control& c, QWidget* w) {
                               auto* l = static_cast<QLabel*>(w);
                               if (l->text() != c.text)

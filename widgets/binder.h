@@ -16,6 +16,7 @@ class QPlainTextEdit;
 // colour. A view binds each widget once; sync() is cheap when nothing changed.
 class Binder {
 public:
+    // Shown as plain text, whatever characters it holds.
     void label(const Control& c, QLabel* w, bool colour = false);
     void button(const Control& c, QAbstractButton* w);
     void lineEdit(const Control& c, QLineEdit* w);

@@ -2,6 +2,7 @@
 // The free stand-ins for the screens' fonts, at fixed pixel sizes.
 #include "fonts.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 namespace Fonts {
@@ -29,6 +30,13 @@ QFont font(Face face, int pixelSize, bool bold, bool italic)
 QFont standard()
 {
     return font(Face::System, 11);
+}
+
+QFont fitted(QFont font, const QString& text, qreal room, const QPaintDevice* device)
+{
+    while (font.pixelSize() > 6 && QFontMetricsF(font, device).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
 }
 
 }

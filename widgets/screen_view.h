@@ -5,13 +5,21 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class Form;
 class Dispatcher;
 
-// The window of one screen: a fixed client size, a caption bar with no close
-// box, centred on the desktop when shown. Subclasses lay out their widgets at
-// the screen's pixel places, bind them to the form's controls and forward
-// clicks to the form's handlers through the dispatcher. The view decides nothing.
+// The window of one screen: the form's client size, a caption bar with no
+// buttons, its frame centred on the desktop's free area when first shown.
+// Subclasses lay out their widgets at the screen's pixel places, bind them to
+// the form's controls and forward clicks to the form's handlers through the
+// dispatcher. The view decides nothing.
+//
+// The native window is made once and kept for the whole run, so the window
+// manager sees one window per screen (its id, workspace and stacking stay);
+// while hidden it gives back its backing store, the full-size copy of its
+// pixels, and makes it again when shown.
 class ScreenView : public QWidget {
 public:
     ScreenView(Form& form, Dispatcher& dispatcher, bool resizable = false);
@@ -19,20 +27,34 @@ public:
     // Mirror the form: its controls, then its own visibility.
     virtual void sync();
     // While hidden, does ahead what the first showing would otherwise wait
-    // for: the native window, the style's polish, the pictures.
+    // for: the native window and its place, the style's polish, the pictures.
     void prepare();
+    // Whether the window takes the keyboard focus when sync() next shows it;
+    // if not, it shows behind the window that has it and asks for attention.
+    void setTakesFocus(bool takes) { m_takesFocus = takes; }
+    // Where the screen's content starts in the window: the corner, unless the
+    // window manager has made the window larger than the screen (maximised,
+    // full screen), when the content stays in the middle at its own size.
+    // Widgets moved after construction are placed relative to it.
+    QPoint contentOrigin() const { return m_origin; }
 
 protected:
     // A screen is left only through its own buttons and timers: a close sent
     // by the window manager (Alt+F4, a taskbar) is refused.
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Run the handler of `control` as one event, if the control can be used.
     void press(const Control& control, const std::function<void()>& handler);
     Binder m_binder;
     Dispatcher& m_dispatcher;
 
 private:
+    void makeNative();
     void centre();
     Form& m_form;
+    const bool m_resizable;
     bool m_placed = false;
+    std::optional<QMargins> m_frame;  // the window manager's frame, once asked
+    bool m_takesFocus = true;
+    QPoint m_origin;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The launcher gives the player a folder of their own with a copy of the bundled
-# question base, never overwrites the player's base, and starts the game there.
+# question base, never overwrites the player's base, and starts the game there;
+# when it cannot, it starts the game with the installed base and says why in Russian.
 # Usage: launcher_test.sh LAUNCHER LAUNCHER_DIR PROGRAM_DIR DATA_DIR
 # (the configured launcher and where it, the program and the data lie under the prefix).
 # The game is replaced by a stub that records where and how it was started.
@@ -30,12 +31,13 @@ chmod 0444 "$bundled"
 export STUB_LOG=$scratch/stub.log
 
 # Runs the launcher as a fresh login would: only HOME and, if given, XDG_DATA_HOME.
-# Usage: run HOME XDG_DATA_HOME|- [ARG...]; $entry is the command started.
+# Usage: run HOME|- XDG_DATA_HOME|- [ARG...] (- leaves it unset); $entry is the command started.
 entry=$prefix/$launcher_dir/slovodrom
 run() {
     local home=$1 xdg=$2; shift 2
     rm -f "$STUB_LOG"
-    local env=(HOME="$home" PATH="/usr/bin:/bin" STUB_LOG="$STUB_LOG")
+    local env=(PATH="/usr/bin:/bin" STUB_LOG="$STUB_LOG")
+    [ "$home" = - ] || env+=(HOME="$home")
     [ "$xdg" = - ] || env+=(XDG_DATA_HOME="$xdg")
     env -i "${env[@]}" "$entry" "$@" 2>"$scratch/stderr" || fail "the launcher exited with $?: $(cat "$scratch/stderr")"
 }
@@ -114,7 +116,43 @@ mv "$bundled" "$scratch/aside"
 run "$home" -
 mv "$scratch/aside" "$bundled"
 started_in "no bundled base" "$home/.local/share/slovodrom"
-grep -q "question base" "$scratch/stderr" || fail "no bundled base: nothing was said on stderr"
+grep -q "базы вопросов" "$scratch/stderr" || fail "no bundled base: nothing was said on stderr"
+
+# A folder for the player that cannot be had, even by the superuser: a path through
+# a file, a data folder that is a file, no home at all. The game still starts, in
+# the installed folder with the installed base untouched, and the launcher says
+# in Russian why, and that the editor will not save.
+echo "without a writable home the game starts with the installed base, and says why in Russian"
+printf 'not a folder\n' >"$scratch/a-file"
+mkdir -p "$scratch/data-a-file/.local/share/slovodrom"
+printf 'not a folder\n' >"$scratch/data-a-file/.local/share/slovodrom/Data"
+for case in "home through a file" "Data is a file" "no HOME"; do
+    case $case in
+        "home through a file") run "$scratch/a-file/home" - -platform offscreen ;;
+        "Data is a file") run "$scratch/data-a-file" - -platform offscreen ;;
+        "no HOME") run - - -platform offscreen ;;
+    esac
+    started_in "$case" "$prefix/$data_dir"
+    [ "$(tail -n +2 "$STUB_LOG" 2>/dev/null)" = $'arg:-platform\narg:offscreen' ] || fail "$case: the arguments did not reach the game"
+    [ "$(cat "$bundled")" = "the bundled base" ] || fail "$case: the installed base was changed"
+    grep -q "только для чтения" "$scratch/stderr" && grep -q "редактор вопросов сохранить изменения не сможет" "$scratch/stderr" \
+        || fail "$case: the launcher did not say the base is read-only: $(cat "$scratch/stderr")"
+    if grep -q '[A-Za-z]*:.*[Dd]irectory\|mkdir\|cannot' "$scratch/stderr"; then
+        fail "$case: an untranslated message: $(cat "$scratch/stderr")"
+    fi
+done
+run "$scratch/a-file/home" -
+grep -q "папку игрока «$scratch/a-file/home/.local/share/slovodrom» создать нельзя: на этом пути файл, а не папка" "$scratch/stderr" \
+    || fail "home through a file: the reason was not named: $(cat "$scratch/stderr")"
+if [ "$(id -u)" -ne 0 ]; then
+    # Only an ordinary user is kept out of a read-only folder.
+    mkdir -p "$scratch/read-only"
+    chmod 0555 "$scratch/read-only"
+    run "$scratch/home-ro" "$scratch/read-only"
+    started_in "read-only XDG_DATA_HOME" "$prefix/$data_dir"
+    grep -q "нет прав на запись" "$scratch/stderr" || fail "read-only XDG_DATA_HOME: the reason was not named: $(cat "$scratch/stderr")"
+    chmod 0755 "$scratch/read-only"
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2

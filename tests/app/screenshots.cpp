@@ -140,7 +140,8 @@ void twoBoxes(Shooter& shot)
     game.advance(10);
 }
 
-// The word, and the end screen with a winner, the widest name and a draw.
+// The word, and the end screen with a winner, the widest name and a draw; the
+// studio with the longest names before the widest.
 void ending(Shooter& shot)
 {
     GameFixture& game = shot.game;
@@ -150,16 +151,34 @@ void ending(Shooter& shot)
     game.click([&] { st.wordEdited(st.round().answer()); });
     shot.take(s.studio, QStringLiteral("studio-word"));
 
-    game.click([&] { s.endOfGame.showResult(st, QStringLiteral("Вера")); });
+    game.click([&] { s.endOfGame.showWinner(st, QStringLiteral("Вера")); });
     game.advance(5000);
     shot.take(s.endOfGame, QStringLiteral("end"));
     // The widest name the set-up screen takes, and a draw.
     for (const auto& [result, name] : {std::pair{QStringLiteral("ЖЩШЮЖЩШЮ"), QStringLiteral("end-wide-name")},
-                                       std::pair{QStringLiteral("Ничья!"), QStringLiteral("end-draw")}}) {
+                                       std::pair{QString(), QStringLiteral("end-draw")}}) {
         game.click([&] { s.endOfGame.exitClicked(); });
         game.click([&] { s.menu.newGameClicked(); });
-        game.click([&] { s.setup.okClicked(); });
-        game.click([&, result = result] { s.endOfGame.showResult(st, result); });
+        if (name == QStringLiteral("end-wide-name")) {
+            // Eight capitals in every panel, the first name red for its turn.
+            game.click([&] {
+                s.setup.nameBoxes[0].text = QStringLiteral("МАКСИМКА");
+                s.setup.nameBoxes[1].text = QStringLiteral("ШАМШУРИН");
+                s.setup.nameBoxes[2].text = QStringLiteral("ЖЖЖЖЖЖЖЖ");
+            });
+            game.click([&] { s.setup.okClicked(); });
+            game.click([&] { st.newGameClicked(); });
+            game.advance(5000);
+            shot.take(s.studio, QStringLiteral("studio-long-names"));
+        } else {
+            game.click([&] { s.setup.okClicked(); });
+        }
+        game.click([&, result = result] {
+            if (result.isEmpty())
+                s.endOfGame.showDraw(st);
+            else
+                s.endOfGame.showWinner(st, result);
+        });
         game.advance(5000);
         shot.take(s.endOfGame, name);
     }

@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -267,13 +268,51 @@ TEST(Views, RulesHeadingsAreCentred)
     EXPECT_GE(headings, 10);
 }
 
-// The widest name the set-up screen takes shows whole, on one line, on the end screen.
-TEST(Views, WinnersNameShowsWhole)
+// A name shows as typed, never as markup, and whole: eight capitals fit the
+// studio's player panel, and the widest name the set-up screen takes fits the end
+// screen on one line. The studio's edges and its sector display show what they hold
+// whole and centred too.
+TEST(Views, NamesShowAsTypedAndWhole)
 {
     app();
     ViewFixture f;
-    f.startGame({"Анна"}, 1);
-    f.click([&] { f.screens->endOfGame.showResult(f.studio(), QStringLiteral("ЖЩШЮЖЩШЮ")); });
+    f.startGame({"<h1>Я", "ШАМШУРИН", "ЖЖЖЖЖЖЖЖ"}, 1);
+    f.views.sync();
+    QWidget* studio = f.window(f.screens->studio);
+    ASSERT_NE(studio, nullptr);
+    for (QLabel* label : studio->findChildren<QLabel*>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+    int names = 0;
+    for (QGroupBox* panel : studio->findChildren<QGroupBox*>()) {
+        for (QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label->text() != "<h1>Я" && label->text() != "ШАМШУРИН" && label->text() != "ЖЖЖЖЖЖЖЖ")
+                continue;
+            ++names;
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_LE(QFontMetrics(label->font(), label).horizontalAdvance(label->text()), label->width());
+            EXPECT_LE(label->geometry().right(), panel->width() - 2);
+        }
+    }
+    EXPECT_EQ(names, 3);
+    // The last letter button ends at the window's edge, not beyond it.
+    QPushButton* lastLetter = buttonNamed(studio, "Я");
+    ASSERT_NE(lastLetter, nullptr);
+    EXPECT_EQ(lastLetter->geometry().right(), studio->width() - 1);
+    // The sector beside the pointer stands in the middle of the display's screen (715–737).
+    for (const char* sector : {"0", "+", "Б", "750"}) {
+        f.studio().wheel.pointer.text = QString::fromUtf8(sector);
+        f.views.sync();
+        QLabel* display = nullptr;
+        for (QLabel* label : studio->findChildren<QLabel*>())
+            if (label->text() == QString::fromUtf8(sector) && label->geometry().contains(726, 238))
+                display = label;
+        ASSERT_NE(display, nullptr) << sector;
+        EXPECT_EQ(2 * display->x() + display->width(), 2 * 726) << sector;
+        EXPECT_TRUE(display->alignment() & Qt::AlignHCenter) << sector;
+        EXPECT_LE(QFontMetrics(display->font(), display).horizontalAdvance(display->text()), display->width()) << sector;
+    }
+
+    f.click([&] { f.screens->endOfGame.showWinner(f.studio(), QStringLiteral("ЖЩШЮЖЩШЮ")); });
     f.views.sync();
     QWidget* end = f.window(f.screens->endOfGame);
     ASSERT_NE(end, nullptr);
@@ -337,7 +376,7 @@ TEST(Views, WindowsMadeAheadAndReleasedShowTheirPicturesExactly)
     QPainter(&expected).drawPixmap(0, 0, SvgPicture::render(QStringLiteral(":/assets/endgame.svg"), QSize(), ratio));
     for (int showing = 1; showing <= 2; ++showing) {
         f.startGame({"Анна"}, 1);
-        f.click([&] { f.screens->endOfGame.showResult(f.studio(), QStringLiteral("Анна")); });
+        f.click([&] { f.screens->endOfGame.showWinner(f.studio(), QStringLiteral("Анна")); });
         ASSERT_TRUE(end->isVisible());
         EXPECT_EQ(end->grab(clear).toImage().convertToFormat(QImage::Format_RGB32), expected) << "showing " << showing;
         f.click([&] {
@@ -346,4 +385,108 @@ TEST(Views, WindowsMadeAheadAndReleasedShowTheirPicturesExactly)
         });
         ASSERT_FALSE(end->isVisible());
     }
+}
+
+// What the window manager is told, and what a player sees of it: a fixed
+// screen's minimum and maximum sizes are one, so no manager offers to resize
+// or maximise it; a resizable screen cannot shrink until a control leaves it,
+// and grown larger keeps its content in the middle; each screen keeps one
+// native window (its id) for the whole run; a second visit to the set-up
+// screen finds the names selected, so typing replaces them.
+TEST(Views, WindowsKeepTheirSizeTheirPlaceAndTheirNativeWindow)
+{
+    app();
+    ViewFixture f;
+    f.views.makeAll();
+    GameScreens& s = *f.screens;
+    for (Form* form : std::initializer_list<Form*>{&s.menu, &s.studio, &s.editor, &s.setup, &s.bargain, &s.twoBoxes,
+                                                   &s.endOfGame, &s.rules}) {
+        QWidget* w = f.window(*form);
+        const std::string name = form->caption().toStdString();
+        const QSize client(form->clientWidth(), form->clientHeight());
+        EXPECT_EQ(w->minimumSize(), client) << name;
+        if (form == &s.setup || form == &s.bargain) {
+            EXPECT_GT(w->maximumWidth(), 4 * client.width()) << name;
+            for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                EXPECT_TRUE(QRect(QPoint(0, 0), client).contains(child->geometry())) << name;
+        } else {
+            EXPECT_EQ(w->maximumSize(), client) << name;
+        }
+    }
+
+    QWidget* setup = f.window(s.setup);
+    QPushButton* ok = nullptr;  // "OK", named once the screen is first shown
+    for (QPushButton* b : setup->findChildren<QPushButton*>())
+        ok = b->isDefault() ? b : ok;
+    ASSERT_NE(ok, nullptr);
+    QTest::mouseClick(buttonNamed(f.window(s.menu), "Новая Игра"), Qt::LeftButton);
+    ASSERT_TRUE(setup->isVisible());
+    const QRect okAtSize = ok->geometry();
+    setup->resize(setup->width() + 400, setup->height() + 300);
+    EXPECT_TRUE(ok->geometry() == okAtSize.translated(200, 150));
+    setup->resize(setup->minimumSize());
+    EXPECT_TRUE(ok->geometry() == okAtSize);
+    auto* first = setup->findChild<QLineEdit*>(QStringLiteral("name1"));
+    type(first, "Аня");
+    QTest::keyClick(first, Qt::Key_Return);
+    QWidget* studio = f.window(s.studio);
+    ASSERT_TRUE(studio->isVisible());
+    const WId studioId = studio->internalWinId();
+    const WId menuId = f.window(s.menu)->internalWinId();
+    EXPECT_NE(studioId, WId(0));
+    QTest::mouseClick(buttonNamed(studio, "Выход"), Qt::LeftButton);
+    ASSERT_TRUE(f.window(s.menu)->isVisible());
+    ASSERT_FALSE(studio->isVisible());
+    QTest::mouseClick(buttonNamed(f.window(s.menu), "Новая Игра"), Qt::LeftButton);
+    ASSERT_TRUE(setup->isVisible());
+    EXPECT_EQ(first->selectedText(), "Аня");
+    type(first, "в");
+    EXPECT_EQ(first->text(), "в");
+    QTest::keyClick(first, Qt::Key_Return);
+    ASSERT_TRUE(studio->isVisible());
+    EXPECT_EQ(studio->internalWinId(), studioId);
+    EXPECT_EQ(f.window(s.menu)->internalWinId(), menuId);
+    EXPECT_EQ(f.studio().panel(1).nameLabel.text, "в");
+}
+
+// A screen change made by a timer (here the end of the game) gives the new
+// window the keyboard only if the game held it: a player who has gone to
+// another program keeps typing there. The offscreen platform activates every
+// window it shows, so the test reads what the game asks of the window
+// manager: a window shown without activation (on X11 a user time of 0) and
+// no request to activate it.
+TEST(Views, TimerMadeChangeTakesTheFocusOnlyFromTheGame)
+{
+    app();
+    ViewFixture f;
+    f.startGame({"Анна"}, 1);
+    QWidget* studio = f.window(f.screens->studio);
+    ASSERT_TRUE(studio->isVisible());
+    studio->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(studio));
+    auto showsWithoutActivating = [](QWidget* w) {
+        return w->testAttribute(Qt::WA_ShowWithoutActivating) && w->windowHandle()->property("_q_showWithoutActivating").toBool();
+    };
+
+    QWidget elsewhere;  // another program, for the test's purpose
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    f.click([&] { f.screens->endOfGame.showWinner(f.studio(), QStringLiteral("Анна")); });
+    QWidget* end = f.window(f.screens->endOfGame);
+    ASSERT_TRUE(end && end->isVisible());
+    EXPECT_TRUE(showsWithoutActivating(end));
+
+    // The player comes back and clicks into the end screen: the menu that
+    // follows takes the keyboard.
+    end->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(end));
+    f.click([&] {
+        f.screens->endOfGame.exitTimeout();
+        f.screens->endOfGame.exitClicked();
+    });
+    QWidget* menu = f.window(f.screens->menu);
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_FALSE(showsWithoutActivating(menu));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(menu));
 }

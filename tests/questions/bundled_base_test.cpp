@@ -41,6 +41,9 @@ TEST(BundledBase, EveryRecordIsAGoodQuestion)
     const auto entries = bundled();
     EXPECT_GE(entries.size(), 250u);
     static const QRegularExpression word(QStringLiteral("^[А-ЯЁ]{1,12}$"));
+    static const QRegularExpression placeholder(QStringLiteral("^\\s*(Без темы|Без вопроса|Тема\\b)"),
+                                                QRegularExpression::CaseInsensitiveOption |
+                                                    QRegularExpression::UseUnicodePropertiesOption);
     QSet<QString> seen;
     for (const Entry& e : entries) {
         SCOPED_TRACE(e.line);
@@ -51,6 +54,8 @@ TEST(BundledBase, EveryRecordIsAGoodQuestion)
         EXPECT_LE(e.question.size(), 120);
         EXPECT_TRUE(Cp1251::canEncode(e.question)) << e.question.toStdString();
         EXPECT_FALSE(e.question.toUpper().contains(e.answer)) << e.question.toStdString();
+        // A clue to guess from, not a placeholder or a bare theme.
+        EXPECT_FALSE(placeholder.match(e.question).hasMatch()) << e.question.toStdString();
     }
 }
 

@@ -34,7 +34,8 @@ TEST(Cp1251, ThreeByteCharactersFillAWholeField)
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         for (std::size_t length : {120, 400}) {
             const std::string field(length, bytes[i]);
-            EXPECT_EQ(Cp1251::decode(field.data(), field.size()), QString(static_cast<qsizetype>(length), characters[static_cast<qsizetype>(i)]))
+            EXPECT_EQ(Cp1251::decode(field.data(), field.size()).toStdString(),
+                      QString(static_cast<qsizetype>(length), characters[static_cast<qsizetype>(i)]).toStdString())
                 << "byte " << int(static_cast<unsigned char>(bytes[i])) << " x " << length;
         }
     }

@@ -14,6 +14,10 @@ namespace {
 bool strikes(Call call)
 {
     const int index = plan.seen[call]++;
+    if (call == plan.also) {
+        errno = plan.error;
+        return true;
+    }
     if (call != plan.call || index < plan.nth || (!plan.lasting && index > plan.nth))
         return false;
     errno = plan.error < 0 ? ENOSPC : plan.error;
@@ -60,13 +64,14 @@ const SystemCalls Faulty = {
     [](const char* to, const char* from) {
         return strikes(IconvOpen) ? reinterpret_cast<iconv_t>(-1) : SystemCalls::real().iconv_open(to, from);
     },
+    [](int fd, int operation) { return strikes(Flock) ? -1 : SystemCalls::real().flock(fd, operation); },
 };
 
 // The error box's text for the fault, or "" where the game gets past it.
 QString expectedMessage(int error, bool lasting)
 {
     switch (error) {
-    case EINVAL: return QString();  // a file system that cannot find holes: the whole base is read
+    case EINVAL: return QString();  // a file system that cannot find holes or lock: the whole base is read, unlocked
     case NothingWritten: return QStringLiteral("Disk full.");
     case EIO: return QStringLiteral("I/O error 1005.");
     case ENOSPC:

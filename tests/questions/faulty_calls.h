@@ -9,9 +9,9 @@
 
 namespace sweep {
 
-enum Call { OpenAt, Pread, Pwrite, Lseek, Ftruncate, Fdatasync, Close, Fstat, Fstatat, Fdopendir, Readdir, IconvOpen, CallKinds };
+enum Call { OpenAt, Pread, Pwrite, Lseek, Ftruncate, Fdatasync, Close, Fstat, Fstatat, Fdopendir, Readdir, IconvOpen, Flock, CallKinds };
 const char* const CallNames[] = {"openat", "pread", "pwrite", "lseek", "ftruncate", "fdatasync",
-                                 "close", "fstat", "fstatat", "fdopendir", "readdir", "iconv_open"};
+                                 "close", "fstat", "fstatat", "fdopendir", "readdir", "iconv_open", "flock"};
 constexpr int ShortWrite = -1;  // in place of an error number: half the bytes written, then ENOSPC
 constexpr int NothingWritten = -2;  // a write that returns 0
 
@@ -21,6 +21,9 @@ struct Plan {
     int nth = 0;
     int error = 0;
     bool lasting = false;
+    // A second kind of call that fails with the same error from its first
+    // call on, as on a disk gone bad: the cut-back after a failed sync, say.
+    int also = CallKinds;
     int seen[CallKinds] = {};
 };
 extern Plan plan;

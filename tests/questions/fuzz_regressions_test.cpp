@@ -26,6 +26,7 @@ TEST(FuzzRegressions, SaveAfterTheBaseWasCutToAFewBytes)
     game.click([&] { game.screens->menu.editorClicked(); });
     game.advance(1);
     game.click([&] { editor.newClicked(); });
+    game.click([&] { editor.answerEdited(QStringLiteral("НОЛЬ")); });
     game.click([&] { editor.saveClicked(); });
     game.click([&] { editor.newClicked(); });
     std::filesystem::resize_file(game.folder.file(BasePath), 4);

@@ -73,6 +73,8 @@ TEST_F(Editor, LengthBytesOverCapacity)
 
 // What the boxes hold is what is saved: characters without a place in code
 // page 1251 are dropped as they come, the rest is kept and cut to the field.
+// An answer is saved only when the game can play it: nothing but the 33
+// letters, "Ё" among them; anything else is refused and nothing is written.
 TEST_F(Editor, BoxesHoldOnlyWhatTheBaseCanStore)
 {
     folder.makeDataFolder();
@@ -83,8 +85,24 @@ TEST_F(Editor, BoxesHoldOnlyWhatTheBaseCanStore)
     // µ has no capital in the code page and stays as typed; ß is not in it at all.
     EXPECT_EQ(editor.answerBox.text, "ЁЖµ-");
     click([&] { editor.saveClicked(); });
-    EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(base(), recordBytes(QStringLiteral("Цена 5€   «ёлки» "), QStringLiteral("ЁЖµ-")));
+    // "париж" typed with the Latin layout on.
+    click([&] { editor.answerEdited(QStringLiteral("gfhb;")); });
+    EXPECT_EQ(editor.answerBox.text, "GFHB;");
+    click([&] { editor.saveClicked(); });
+    for (const QString& answer : {QStringLiteral("ЁЖ Ё"), QStringLiteral("ЁЖ1"), QStringLiteral("ЁЖ")}) {
+        click([&] { editor.answerEdited(answer); });
+        click([&] { editor.saveClicked(); });
+    }
+    EXPECT_EQ(errors, (QStringList{QStringLiteral("Ответ «ЁЖµ-» нельзя сыграть: в нём могут быть только русские буквы от А до Я и Ё "
+                                                  "(не английская ли раскладка?). Запись не сохранена."),
+                                   QStringLiteral("Ответ «GFHB;» нельзя сыграть: в нём могут быть только русские буквы от А до Я и Ё "
+                                                  "(не английская ли раскладка?). Запись не сохранена."),
+                                   QStringLiteral("Ответ «ЁЖ Ё» нельзя сыграть: в нём могут быть только русские буквы от А до Я и Ё "
+                                                  "(не английская ли раскладка?). Запись не сохранена."),
+                                   QStringLiteral("Ответ «ЁЖ1» нельзя сыграть: в нём могут быть только русские буквы от А до Я и Ё "
+                                                  "(не английская ли раскладка?). Запись не сохранена.")}));
+    EXPECT_EQ(base(), recordBytes(QStringLiteral("Цена 5€   «ёлки» "), QStringLiteral("ЁЖ")));
+    errors.clear();
 
     click([&] { editor.newClicked(); });
     type(QString(130, QChar(u'ж')), QStringLiteral("абвгдеёжзийклм"));
@@ -94,4 +112,5 @@ TEST_F(Editor, BoxesHoldOnlyWhatTheBaseCanStore)
     const std::string second = base().substr(QuestionRecord::Size);
     EXPECT_EQ(static_cast<unsigned char>(second[0]), 120);
     EXPECT_EQ(static_cast<unsigned char>(second[QuestionRecord::AnswerLengthOffset]), 12);
+    EXPECT_TRUE(errors.isEmpty());
 }

@@ -63,11 +63,17 @@ TEST_F(Editor, NewAndSaveAppendRecords)
     click([&] { editor.newClicked(); });
     EXPECT_EQ(editor.questionBox.text, "");
     EXPECT_EQ(editor.recordNumber.text, "2");
-    click([&] { editor.saveClicked(); });  // empty texts are saved as they are
+    click([&] { editor.saveClicked(); });  // no answer: nothing to play, nothing saved
+    EXPECT_EQ(errors, QStringList{QStringLiteral("Нет ответа: вопрос без ответа нельзя сыграть. Запись не сохранена.")});
+    EXPECT_EQ(base().size(), 1u * QuestionRecord::Size);
+    EXPECT_EQ(buttons(), "11000");
+    click([&] { editor.answerEdited(QStringLiteral("дом")); });
+    click([&] { editor.saveClicked(); });  // an empty question is saved as it is
     EXPECT_EQ(base().size(), 2u * QuestionRecord::Size);
     EXPECT_EQ(base()[QuestionRecord::Size], '\0');
     EXPECT_EQ(editor.recordCount.text, "2");
     EXPECT_EQ(buttons(), "10110");
+    EXPECT_EQ(errors.size(), 1);
 
     click([&] { editor.previousClicked(); });
     EXPECT_EQ(editor.answerBox.text, "ПАРИЖ");

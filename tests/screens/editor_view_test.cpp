@@ -17,6 +17,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <sys/types.h>
+
+#include <limits>
+
 namespace {
 
 // Made once and never destroyed: tearing it down at exit crashes in Qt's input devices.
@@ -78,8 +82,12 @@ TEST_F(EditorWindow, Layout)
 {
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(view->size(), QSize(788, 177));
-    EXPECT_EQ(find<QLineEdit>("recordNumber")->geometry(), QRect(4, 24, 33, 21));
-    EXPECT_EQ(find<QLineEdit>("recordCount")->geometry(), QRect(640, 25, 38, 21));
+    const QRect number = find<QLineEdit>("recordNumber")->geometry(), total = find<QLineEdit>("recordCount")->geometry();
+    EXPECT_EQ(number.topLeft(), QPoint(4, 24));
+    EXPECT_EQ(number.height(), 21);
+    EXPECT_EQ(total.top(), 25);
+    EXPECT_EQ(total.right(), 677);  // under the question box's right edge
+    EXPECT_EQ(total.height(), 21);
     EXPECT_EQ(find<QLineEdit>("questionBox")->geometry(), QRect(5, 64, 673, 21));
     EXPECT_EQ(find<QLineEdit>("answerBox")->geometry(), QRect(4, 103, 139, 21));
     EXPECT_TRUE(find<QLineEdit>("recordNumber")->isReadOnly());
@@ -89,9 +97,26 @@ TEST_F(EditorWindow, Layout)
     EXPECT_EQ(label(QStringLiteral("Вопрос/Тема:"))->geometry().topLeft(), QPoint(5, 48));
     EXPECT_EQ(label(QStringLiteral("Ответ:"))->geometry().topLeft(), QPoint(4, 87));
     QLabel* count = label(QStringLiteral("Всего вопросов в базе:"));
-    EXPECT_EQ(count->geometry().right(), 640 - 3 - 1);
-    EXPECT_EQ(count->geometry().center().y(), QRect(640, 25, 38, 21).center().y());
+    EXPECT_EQ(count->geometry().right(), total.left() - 3 - 1);
+    EXPECT_EQ(count->geometry().center().y(), total.center().y());
     EXPECT_TRUE(count->alignment() & Qt::AlignRight);
+
+    // The number and the count show every digit, up to the most records a
+    // file can hold: moving the cursor from the end to the start scrolls nothing.
+    for (const QString& n : {QStringLiteral("1000000"), QStringLiteral("2147483658"),
+                             QString::number(std::numeric_limits<off_t>::max() / QuestionRecord::Size)}) {
+        editor.recordNumber.text = editor.recordCount.text = n;
+        view->sync();
+        for (const char* name : {"recordNumber", "recordCount"}) {
+            QLineEdit* box = find<QLineEdit>(name);
+            box->end(false);
+            box->grab();  // the scroll is worked out as the box is painted
+            const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            box->home(false);
+            box->grab();
+            EXPECT_EQ(end - box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(), box->fontMetrics().horizontalAdvance(n)) << name << " cuts " << n.toStdString();
+        }
+    }
 
     for (const char* name : {"newButton", "saveButton", "deleteButton", "previousButton", "nextButton"})
         EXPECT_EQ(find<QPushButton>(name)->focusPolicy(), Qt::NoFocus) << name;

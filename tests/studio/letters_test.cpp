@@ -141,6 +141,11 @@ TEST(Letters, ThreeInARowEarnsTheTwoBoxes)
         game.g.click([&] { boxes.leftBoxClicked(); });
         EXPECT_EQ(boxes.hostSpeech.text, lucky == 0 ? QStringLiteral("Вы угадали! И заработали 1500 очков!")
                                                : QStringLiteral("Увы, но вы не угадали!"));
+        // Both boxes open: the points show where they were, the other box empty.
+        EXPECT_EQ(boxes.leftBoxFull.visible, lucky == 0);
+        EXPECT_EQ(boxes.leftBoxEmpty.visible, lucky != 0);
+        EXPECT_EQ(boxes.rightBoxFull.visible, lucky != 0);
+        EXPECT_EQ(boxes.rightBoxEmpty.visible, lucky == 0);
         game.g.click([&] { boxes.rightBoxClicked(); });  // a second click changes nothing
         EXPECT_EQ(boxes.chosenBox, 1);
         game.g.advance(3001);

@@ -111,17 +111,25 @@ struct ResultCase {
     int players;
     int scores[3];
     const char* expected;
+    bool draw;
+    // The second player's name, when not "Боря".
+    const char* second = nullptr;
 };
 
 class GameResult : public ::testing::TestWithParam<ResultCase> {};
 
-// The end screen names the one player with the greatest total, or "Ничья!" when it is shared.
+// The end screen names the one player with the greatest total, or "Ничья!" when it
+// is shared, with the lettering for a winner or for a draw; a winner called "Ничья!"
+// still gets the winner's.
 TEST_P(GameResult, NamesTheWinnerOrADraw)
 {
     const ResultCase c = GetParam();
     GameFixture g;
     StudioForm& s = g.studio();
-    Play::start(g, Three.mid(0, c.players), 1);
+    QStringList names = Three.mid(0, c.players);
+    if (c.second)
+        names[1] = QString::fromUtf8(c.second);
+    Play::start(g, names, 1);
     g.click([&] {
         for (int seat = 1; seat <= 3; ++seat)
             TestAccess::setScores(s, seat, c.scores[seat - 1], 0);
@@ -130,17 +138,20 @@ TEST_P(GameResult, NamesTheWinnerOrADraw)
     EXPECT_TRUE(g.screens->endOfGame.isVisible());
     EXPECT_FALSE(s.isVisible());
     EXPECT_EQ(g.screens->endOfGame.resultBox.text, QString::fromUtf8(c.expected));
+    EXPECT_EQ(g.screens->endOfGame.drawLettering.visible, c.draw);
+    EXPECT_EQ(g.screens->endOfGame.winnerLettering.visible, !c.draw);
 }
 
 INSTANTIATE_TEST_SUITE_P(Turns, GameResult,
-                         ::testing::Values(ResultCase{3, {500, 500, 100}, "Ничья!"},
-                                           ResultCase{3, {500, 100, 100}, "Аня"},
-                                           ResultCase{3, {100, 100, 500}, "Вика"},
-                                           ResultCase{3, {100, 500, 500}, "Ничья!"},
-                                           ResultCase{3, {0, 0, 0}, "Ничья!"},
-                                           ResultCase{2, {300, 300, 0}, "Ничья!"},
-                                           ResultCase{2, {100, 200, 0}, "Боря"},
-                                           ResultCase{1, {0, 0, 0}, "Аня"}));
+                         ::testing::Values(ResultCase{3, {500, 500, 100}, "Ничья!", true},
+                                           ResultCase{3, {500, 100, 100}, "Аня", false},
+                                           ResultCase{3, {100, 100, 500}, "Вика", false},
+                                           ResultCase{3, {100, 500, 500}, "Ничья!", true},
+                                           ResultCase{3, {0, 0, 0}, "Ничья!", true},
+                                           ResultCase{2, {300, 300, 0}, "Ничья!", true},
+                                           ResultCase{2, {100, 200, 0}, "Боря", false},
+                                           ResultCase{2, {100, 200, 0}, "Ничья!", false, "Ничья!"},
+                                           ResultCase{1, {0, 0, 0}, "Аня", false}));
 
 // "ВЫХОД" waits five seconds, and a second game starts the end screen afresh.
 TEST(Turns, EndScreenOffersTheExitAfterFiveSeconds)

@@ -1,144 +1,97 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading a base or a text file whole, and writing a file whole or not at all
-// (through a temporary file renamed into place).
+// Reading a base record by record, stepping over the holes of a sparse file,
+// and reading a text file whole.
 #include "base_files.h"
 
 #include "file_helpers.h"
-
-#include <QFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
+#include <algorithm>
 #include <cstring>
-#include <filesystem>
 
 using namespace basefiles;
 
 namespace {
 
-// The file a path names: a link keeps leading where it led, so the file it
-// names is replaced, not the link.
-std::string writeTarget(const QString& path)
+constexpr off_t RecordSize = QuestionRecord::Size;
+
+// The descriptor, closed however the reading ends.
+struct Closing {
+    int fd;
+    ~Closing() { ::close(fd); }
+};
+
+}
+
+std::int64_t readBase(const QString& path, const EachRecord& each, const EachHole& holes)
 {
-    std::string target = encoded(path);
+    const Closing file{openRegular(path, QStringLiteral("не удалось открыть базу"))};
     struct stat st {};
-    if (lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = realpath(target.c_str(), nullptr)) {
-            target = real;
-            std::free(real);
-        }
-    }
-    return target;
-}
-
-void makeFolder(const std::string& folder)
-{
-    std::error_code made;
-    std::filesystem::create_directories(folder, made);
-    if (made)
-        fail(QStringLiteral("не удалось создать папку"), QFile::decodeName(folder.c_str()), made.value());
-}
-
-// A base that was there keeps its permissions; a new one gets the usual ones.
-mode_t modeFor(const std::string& target)
-{
-    struct stat st {};
-    if (stat(target.c_str(), &st) == 0)
-        return st.st_mode & 07777;
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-}
-
-std::int64_t readBase(const QString& path, const std::function<void(std::int64_t, const QuestionRecord&)>& each)
-{
-    const int fd = ::open(encoded(path).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        fail(QStringLiteral("не удалось открыть базу"), path, errno);
-    constexpr std::size_t Block = QuestionRecord::Size * 8192;
-    std::vector<char> buffer(Block);
-    std::size_t held = 0;
-    std::int64_t index = 0;
+    if (::fstat(file.fd, &st) != 0)
+        fail(QStringLiteral("не удалось прочитать базу"), path, errno);
+    // The size when the reading starts: a base that grows meanwhile (even
+    // the one the output goes to) cannot keep it going.
+    const std::int64_t whole = st.st_size / RecordSize;
+    constexpr std::size_t BlockRecords = 8192;
+    std::vector<char> buffer(BlockRecords * RecordSize);
     QuestionRecord record;
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer.data() + held, Block - held);
-        if (n < 0 && errno == EINTR)
+    std::int64_t next = 0;
+    while (next < whole) {
+        // The data from here on; a file system that cannot say has it all data.
+        off_t data = ::lseek(file.fd, next * RecordSize, SEEK_DATA);
+        if (data < 0 && errno == ENXIO)
+            data = st.st_size;
+        if (data < 0)
+            data = next * RecordSize;
+        const std::int64_t firstWithData = std::min<std::int64_t>(data / RecordSize, whole);
+        if (firstWithData > next) {
+            holes(next, firstWithData - next);
+            next = firstWithData;
             continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            fail(QStringLiteral("не удалось прочитать базу"), path, error);
         }
-        held += static_cast<std::size_t>(n);
-        if (n == 0 || held == Block) {
-            std::size_t at = 0;
-            for (; at + QuestionRecord::Size <= held; at += QuestionRecord::Size) {
-                std::memcpy(record.bytes.data(), buffer.data() + at, QuestionRecord::Size);
-                each(index++, record);
+        off_t hole = ::lseek(file.fd, data, SEEK_HOLE);
+        if (hole < 0)
+            hole = st.st_size;
+        // Every record that has a byte of data in it is read.
+        const std::int64_t end = std::min<std::int64_t>(std::max<std::int64_t>((hole + RecordSize - 1) / RecordSize, next + 1), whole);
+        while (next < end) {
+            const std::int64_t count = std::min<std::int64_t>(end - next, BlockRecords);
+            const ssize_t n = readAt(file.fd, buffer.data(), static_cast<std::size_t>(count * RecordSize), next * RecordSize);
+            if (n < 0)
+                fail(QStringLiteral("не удалось прочитать базу"), path, errno);
+            const std::int64_t got = n / RecordSize;
+            for (std::int64_t i = 0; i < got; ++i) {
+                std::memcpy(record.bytes.data(), buffer.data() + i * RecordSize, QuestionRecord::Size);
+                each(next + i, record);
             }
-            std::memmove(buffer.data(), buffer.data() + at, held - at);
-            held -= at;
+            if (got < count)  // cut short meanwhile: what is there is read
+                return 0;
+            next += got;
         }
-        if (n == 0)
-            break;
     }
-    ::close(fd);
-    return static_cast<std::int64_t>(held);
+    return st.st_size - whole * RecordSize;
 }
 
 QByteArray readText(const QString& path)
 {
     const bool standardInput = path == QLatin1String("-");
-    const int fd = standardInput ? STDIN_FILENO : ::open(encoded(path).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        fail(QStringLiteral("не удалось открыть"), path, errno);
+    const int fd = standardInput ? STDIN_FILENO : openRegular(path, QStringLiteral("не удалось открыть"));
     QByteArray text;
-    const bool ok = readAll(fd, text);
+    bool ok = readAll(fd, text);
+    // The standard input may be a terminal or a pipe left non-blocking by
+    // whoever started the tool; waiting for it is what "-" asks for.
+    if (!ok && errno == EAGAIN && standardInput) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        ok = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 && readAll(fd, text);
+    }
     const int error = errno;
     if (!standardInput)
         ::close(fd);
     if (!ok)
         fail(QStringLiteral("не удалось прочитать"), path, error);
     return text;
-}
-
-void writeWhole(const QString& path, const QByteArray& bytes)
-{
-    if (path == QLatin1String("-")) {
-        if (!writeAll(STDOUT_FILENO, bytes.constData(), static_cast<std::size_t>(bytes.size())))
-            fail(QStringLiteral("не удалось вывести"), QStringLiteral("-"), errno);
-        return;
-    }
-    const std::string target = writeTarget(path);
-    const std::string folder = folderOf(target);
-    makeFolder(folder);
-
-    std::string temporary = folder + "/." + target.substr(target.rfind('/') + 1) + ".XXXXXX";
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        fail(QStringLiteral("не удалось создать файл в папке"), QFile::decodeName(folder.c_str()), errno);
-    const mode_t mode = modeFor(target);
-    bool ok = fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), static_cast<std::size_t>(bytes.size())) && fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && rename(temporary.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (ok) {
-        syncFolder(folder);
-        return;
-    }
-    unlink(temporary.c_str());
-    fail(QStringLiteral("не удалось записать"), path, error);
 }

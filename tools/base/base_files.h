@@ -27,20 +27,20 @@ private:
 };
 
 // Calls `each` with every whole record of the base at `path` in order
-// (numbers from 0) and returns the bytes of the shorter tail after them,
-// which the game never reads. Asks only to read, so that the base installed
+// (numbers from 0), and `holes` instead for each run of whole records lying
+// in a hole of a sparse file: they are all zeros and are not read, so a base
+// of 2^31 records with a few written takes the time of those few. Returns
+// the bytes of the shorter tail after them, which the game never reads.
+// Only a regular file is read; asks only to read, so that the base installed
 // with the game, which only root may change, can be looked at.
-std::int64_t readBase(const QString& path, const std::function<void(std::int64_t, const QuestionRecord&)>& each);
+using EachRecord = std::function<void(std::int64_t index, const QuestionRecord& record)>;
+using EachHole = std::function<void(std::int64_t first, std::int64_t count)>;
+std::int64_t readBase(const QString& path, const EachRecord& each, const EachHole& holes);
 
-// The whole file; "-" is the standard input.
+// The whole file (a regular one); "-" is the standard input.
 QByteArray readText(const QString& path);
 
-// Puts `bytes` at `path` whole or not at all: they go to a temporary file
-// in the same folder, reach the disk, and the file is renamed into place.
-// Missing folders on the way are made; "-" is the standard output.
-void writeWhole(const QString& path, const QByteArray& bytes);
-
-// Adds the records at the end of the existing base at `path` through the
-// game's own file layer; the records already there are not touched. If any
-// write fails, the base is put back as it was.
+// Adds the records at the end of the existing base at `path`, all of them or
+// none: the base is copied beside itself with the records added, synced
+// once, and renamed into place. Its tail after the last whole record goes.
 void appendToBase(const QString& path, const std::vector<QuestionRecord>& records);
