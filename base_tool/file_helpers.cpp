@@ -67,10 +67,15 @@ std::string nameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool writeAll(int fd, const char* data, std::size_t size)
+namespace {
+// Writes through one call (write or pwrite at the running offset) until all is out;
+// a short write of zero bytes means the disk is full.
+template <typename WriteSome>
+bool writeThrough(const char* data, std::size_t size, WriteSome writeSome)
 {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = writeSome(data + done, size - done, done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -78,28 +83,22 @@ bool writeAll(int fd, const char* data, std::size_t size)
                 errno = ENOSPC;
             return false;
         }
-        data += n;
-        size -= static_cast<std::size_t>(n);
+        done += static_cast<std::size_t>(n);
     }
     return true;
+}
+}
+
+bool writeAll(int fd, const char* data, std::size_t size)
+{
+    return writeThrough(data, size, [fd](const char* p, std::size_t n, std::size_t) { return ::write(fd, p, n); });
 }
 
 bool writeAllAt(int fd, const char* data, std::size_t size, off_t offset)
 {
-    while (size > 0) {
-        const ssize_t n = ::pwrite(fd, data, size, offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-        offset += n;
-    }
-    return true;
+    return writeThrough(data, size, [fd, offset](const char* p, std::size_t n, std::size_t done) {
+        return ::pwrite(fd, p, n, offset + static_cast<off_t>(done));
+    });
 }
 
 bool readAll(int fd, QByteArray& out)
