@@ -20,8 +20,9 @@ public:
     explicit TwoBoxesForm(Runtime& runtime);
     // Called with the points won when the boxes are over and their screen closed.
     void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
-    // Shows the screen and hides the points.
-    void open();
+    // Shows the screen and hides the points; a computer's choice refuses a person's clicks.
+    void open(Hand chooser = Hand::Person);
+    bool heldByComputer(const Control& control) const override;
 
     Control hostSpeech, leftBox, rightBox;
     // The boxes opened in the picture once one is chosen, each with the points or empty.
@@ -45,4 +46,5 @@ private:
 
     Runtime& m_runtime;
     std::function<void(int)> m_done;
+    Hand m_chooser = Hand::Person;
 };

@@ -36,6 +36,10 @@ StudioForm::StudioForm(Runtime& runtime)
       // presenting comes last, after whatever the watcher changed.
       lastPlayerWatch(runtime, QStringLiteral("lastPlayerWatch"), 1, [this] { watchLastPlayer(); }, Timer::Mode::AfterEvent),
       presentTimer(runtime, QStringLiteral("presentTimer"), 1, [this] { present(); }, Timer::Mode::AfterEvent),
+      // The computer's turn follows the presented screen, as a person's eye would.
+      computerTurnWatch(runtime, QStringLiteral("computerTurnWatch"), 1, [this] { watchComputerTurn(); }, Timer::Mode::AfterEvent),
+      computerThinkingTimer(runtime, QStringLiteral("computerThinkingTimer"), 1000, [this] { computerThinkingTimeout(); }),
+      computerTypingTimer(runtime, QStringLiteral("computerTypingTimer"), 300, [this] { computerTypingTimeout(); }),
       m_runtime(runtime)
 {
     for (int seat = 1; seat <= SeatPanel::Seats; ++seat) {
@@ -57,6 +61,7 @@ StudioForm::StudioForm(Runtime& runtime)
     exitButton.text = QStringLiteral("Выход");
     soundButton.text = QStringLiteral("Звук");
     presentTimer.start();
+    computerTurnWatch.start();
 }
 
 void StudioForm::link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, EndForm& end)

@@ -224,6 +224,10 @@ void StudioView::sync()
         m_wordBox->clearFocus();
         setFocus();
     }
+    // While the computer types its word, keys from the keyboard do not even show in the box.
+    const bool computerTypes = m_studio.heldByComputer(m_studio.wordBox);
+    if (m_wordBox->isReadOnly() != computerTypes)
+        m_wordBox->setReadOnly(computerTypes);
     fitThemeToOneLine();
     // Labels that size themselves to their caption.
     for (int k = 1; k <= Wheel::Sectors; ++k)

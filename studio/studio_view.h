@@ -9,6 +9,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class StudioForm;
 
@@ -37,7 +38,7 @@ private:
     std::array<QLabel*, Wheel::Sectors + 1> m_sectorLabels{};
     std::array<QLabel*, SeatPanel::Seats + 1> m_nameLabels{};
     QLabel* m_sectorDisplay = nullptr;
-    QWidget* m_wordBox = nullptr;
+    QLineEdit* m_wordBox = nullptr;
     QPlainTextEdit* m_theme = nullptr;
     void fitThemeToOneLine();
     QAbstractButton* m_speaker = nullptr;

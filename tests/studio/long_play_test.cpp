@@ -19,12 +19,15 @@ int gamesToPlay()
 
 }
 
-// Random play in virtual time breaks no rule of the game and never gets stuck.
+// Random play in virtual time breaks no rule of the game and never gets stuck;
+// with computer players too, whose turns a person's clicks do not reach and
+// in which something is always pending.
 TEST(LongPlay, RandomGamesKeepEveryRule)
 {
-    for (std::uint32_t seed : {1u, 2u}) {
+    for (std::uint32_t seed : {1u, 2u, 3u}) {
         LongPlay::Options options;
-        options.games = gamesToPlay() / 2;
+        options.computers = seed == 3;
+        options.games = options.computers ? gamesToPlay() / 4 : gamesToPlay() / 2;
         options.seed = seed;
         const auto started = std::chrono::steady_clock::now();
         const LongPlay::Report r = LongPlay::run(options);
@@ -34,7 +37,8 @@ TEST(LongPlay, RandomGamesKeepEveryRule)
         std::cout << "seed " << seed << ": " << r.gamesStarted << " games (" << r.gamesFinished << " finished, "
                   << r.gamesAbandoned << " abandoned), " << r.roundsPlayed << " rounds, " << r.events << " events, "
                   << r.wordsRight << " right words, " << r.wordsWrong << " wrong words, " << r.prizesTaken
-                  << " prizes, " << r.boxesPlayed << " boxes, " << r.tilesOpened << " tiles; "
+                  << " prizes, " << r.boxesPlayed << " boxes, " << r.tilesOpened << " tiles, " << r.computerMoves
+                  << " computer moves, " << r.strayPresses << " presses refused; "
                   << static_cast<int>(r.gamesStarted / seconds) << " games/s\n";
         EXPECT_GE(r.gamesStarted, options.games);
         // The player must really have met the side screens and both verdicts.
@@ -44,5 +48,9 @@ TEST(LongPlay, RandomGamesKeepEveryRule)
         EXPECT_GT(r.wordsRight, 0);
         EXPECT_GT(r.wordsWrong, 0);
         EXPECT_GT(r.tilesOpened, 0);
+        if (options.computers) {
+            EXPECT_GT(r.computerMoves, 0);
+            EXPECT_GT(r.strayPresses, 0);
+        }
     }
 }
