@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board and the wheel on their own, without the rules that drive them,
 // and the table a computer player is shown of a round.
-#include "board.h"
-#include "wheel.h"
+#include "studio/board.h"
+#include "studio/wheel.h"
 #include "rules/round.h"
 #include "studio/table_of_round.h"
 
