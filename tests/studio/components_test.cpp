@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board and the wheel on their own, without the rules that drive them.
-#include "board.h"
-#include "wheel.h"
+#include "studio/board.h"
+#include "studio/wheel.h"
 #include "rules/round.h"
 
 #include <gtest/gtest.h>
