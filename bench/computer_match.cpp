@@ -6,9 +6,9 @@
 #include "computer/letters.h"
 #include "core/random.h"
 #include "rules/alphabet.h"
+#include "rules/points.h"
 #include "rules/round.h"
 #include "screens/bargain_form.h"
-#include "screens/two_boxes_form.h"
 #include "studio/table_of_round.h"
 
 #include <QElapsedTimer>
@@ -221,7 +221,7 @@ private:
         const int limit = 3 + m_random.below(10);
         int offer = 0, box = 0;
         for (int step = 1;; ++step) {
-            if (step <= 12) {
+            if (step <= BargainForm::OfferSteps) {
                 offer = BargainForm::offerBase(step) + m_random.below(BargainForm::offerSpread(step));
                 box = 10 + m_random.below(offer + 200);
             }
@@ -240,7 +240,7 @@ private:
         const int chosen = 1 + decide([&](const Mind& m) { return m.box(m_random); });
         ++counts().bonuses;
         const bool solvedAtBonus = m_round.wordSolvedAtBonus();
-        m_round.creditBonus(lucky == chosen ? TwoBoxesForm::PrizePoints : 0);
+        m_round.creditBonus(lucky == chosen ? Points::BoxPrize : 0);
         counts().boardsFilled += solvedAtBonus ? 1 : 0;
     }
 
