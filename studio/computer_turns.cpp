@@ -2,11 +2,11 @@
 // The computer players: a computer with the move thinks for a moment, then
 // presses what it chose through the same guard as a person's click. It is
 // shown only what the screen shows (tableViewOf).
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "bargain_form.h"
-#include "runtime.h"
-#include "two_boxes_form.h"
+#include "core/runtime.h"
+#include "screens/bargain_form.h"
+#include "screens/two_boxes_form.h"
 #include "computer/computer_player.h"
 #include "computer/shared_vocabulary.h"
 #include "studio/table_of_round.h"

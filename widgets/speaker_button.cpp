@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the speaker button from its SVG glyphs.
-#include "speaker_button.h"
+#include "widgets/speaker_button.h"
 
-#include "svg_picture.h"
+#include "widgets/svg_picture.h"
 
 #include <QPainter>
 
