@@ -3,7 +3,6 @@
 // when a device is there, it plays and then lets go of it and of its thread.
 #include "sound/alsa_player.h"
 #include "tests/studio/long_play.h"
-#include "sound/synth.h"
 #include "sound/wav.h"
 
 #include <gtest/gtest.h>
