@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of the game, in the states a player meets them, to PNG
-// files offscreen: slovodrom_screenshots OUTPUT_FOLDER [scale]
+// files offscreen: slovodrom_screenshots OUTPUT_FOLDER [scale [full]]; with
+// "full", every window is shown full screen (on a screen of the size the
+// offscreen platform is given).
 #include "game_fixture.h"
 #include "game_views.h"
 #include "screen_view.h"
@@ -204,6 +206,8 @@ int main(int argc, char** argv)
     GameScreens& s = *game.screens;
     ViewHost views(game.runtime.dispatcher);
     addGameViews(views, s, game.runtime.dispatcher);
+    if (argc > 3 && QByteArray(argv[3]) == "full")
+        views.setFullScreen(true);
     Shooter shot{game, s, views, folder};
     sideScreens(shot);
     studioPlay(shot);

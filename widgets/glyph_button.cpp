@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Painting a round glyph button from its SVG glyphs.
+#include "glyph_button.h"
+
+#include "svg_picture.h"
+
+#include <QPainter>
+
+#include <utility>
+
+GlyphButton::GlyphButton(QWidget* parent, QString checkedGlyph, QString uncheckedGlyph)
+    : HoverButton(parent), m_checkedGlyph(std::move(checkedGlyph)), m_uncheckedGlyph(std::move(uncheckedGlyph))
+{
+    setCheckable(true);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void GlyphButton::paintEvent(QPaintEvent*)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_glyph.isNull() || m_glyphChecked != isChecked() || m_glyph.devicePixelRatio() != ratio ||
+        m_glyph.deviceIndependentSize().toSize() != size()) {
+        m_glyphChecked = isChecked();
+        m_glyph = SvgPicture::render(m_glyphChecked ? m_checkedGlyph : m_uncheckedGlyph, size(), ratio);
+    }
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawPixmap(0, 0, m_glyph);
+    if (hovered() && isEnabled()) {
+        p.setPen(QPen(QColor(255, 255, 255, 200), 1.2 * width() / 26.0));
+        p.setBrush(Qt::NoBrush);
+        const qreal inset = 0.8 * width() / 26.0;
+        p.drawEllipse(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
+}
