@@ -13,8 +13,8 @@
 //                               and after, then CPU over SECONDS once it is over
 // Prints "key value" lines; times from CLOCK_MONOTONIC, so a launcher can
 // subtract its own start stamp.
-#include "program.h"
-#include "screen_view.h"
+#include "app/program.h"
+#include "widgets/screen_view.h"
 
 #include <QApplication>
 #include <QTimer>

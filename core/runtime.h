@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "clock.h"
-#include "dispatcher.h"
-#include "random.h"
-#include "sound.h"
+#include "core/clock.h"
+#include "core/dispatcher.h"
+#include "core/random.h"
+#include "core/sound.h"
 
 // What every screen needs from the world: the clock its timers tick on, the
 // dispatcher that runs its events, the shared random source, the way out to

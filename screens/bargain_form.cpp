@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bargain_form.h"
+#include "screens/bargain_form.h"
 
-#include "counts.h"
-#include "runtime.h"
+#include "core/counts.h"
+#include "core/runtime.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "two_boxes_form.h"
+#include "screens/two_boxes_form.h"
 
-#include "counts.h"
-#include "runtime.h"
+#include "core/counts.h"
+#include "core/runtime.h"
 
 TwoBoxesForm::TwoBoxesForm(Runtime& runtime)
     : Form(QStringLiteral("Две шкатулки!"), 520, 312),

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-overs between the studio and the bargaining and two-boxes screens.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "bargain_form.h"
-#include "host_phrases.h"
-#include "two_boxes_form.h"
+#include "screens/bargain_form.h"
+#include "studio/host_phrases.h"
+#include "screens/two_boxes_form.h"
 
 void StudioForm::takePrizeClicked()
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The last player left in a round: three effective moves, then the word.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "host_phrases.h"
+#include "studio/host_phrases.h"
 
 void StudioForm::watchLastPlayer()
 {

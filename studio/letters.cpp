@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Naming a letter: the letter buttons and the judging of a letter.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "host_phrases.h"
-#include "runtime.h"
+#include "studio/host_phrases.h"
+#include "core/runtime.h"
 
 void StudioForm::letterClicked(int n)
 {

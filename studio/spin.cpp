@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The spin: the sector drawn, the wheel turning step by step, the host announcing it and the sector taking effect.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "host_phrases.h"
-#include "runtime.h"
+#include "studio/host_phrases.h"
+#include "core/runtime.h"
 
 void StudioForm::spinClicked()
 {

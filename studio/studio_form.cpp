@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "bargain_form.h"
-#include "end_form.h"
-#include "host_phrases.h"
-#include "runtime.h"
-#include "two_boxes_form.h"
+#include "screens/bargain_form.h"
+#include "screens/end_form.h"
+#include "studio/host_phrases.h"
+#include "core/runtime.h"
+#include "screens/two_boxes_form.h"
 
 namespace {
 // The delays of the game's pauses, in milliseconds.

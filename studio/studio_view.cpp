@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "studio_view.h"
+#include "studio/studio_view.h"
 
-#include "board_tile.h"
-#include "flat_button.h"
-#include "fonts.h"
-#include "speaker_button.h"
-#include "studio_form.h"
-#include "svg_picture.h"
-#include "widget_kit.h"
+#include "widgets/board_tile.h"
+#include "widgets/flat_button.h"
+#include "widgets/fonts.h"
+#include "widgets/speaker_button.h"
+#include "studio/studio_form.h"
+#include "widgets/svg_picture.h"
+#include "widgets/widget_kit.h"
 #include "rules/alphabet.h"
 
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a game, the rounds, passing the turn, the prompt and leaving.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "end_form.h"
-#include "host_phrases.h"
-#include "question_choice.h"
-#include "question_file.h"
-#include "runtime.h"
+#include "screens/end_form.h"
+#include "studio/host_phrases.h"
+#include "questions/question_choice.h"
+#include "questions/question_file.h"
+#include "core/runtime.h"
 
 namespace {
 

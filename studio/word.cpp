@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Naming the whole word.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
 void StudioForm::wordClicked()
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "full_screen_button.h"
+#include "widgets/full_screen_button.h"
 
 FullScreenButton::FullScreenButton(QWidget* parent)
     : GlyphButton(parent, QStringLiteral(":/assets/icons/windowed.svg"), QStringLiteral(":/assets/icons/full_screen.svg"))

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a round glyph button from its SVG glyphs.
-#include "glyph_button.h"
+#include "widgets/glyph_button.h"
 
-#include "svg_picture.h"
+#include "widgets/svg_picture.h"
 
 #include <QPainter>
 
-#include <utility>
 
-GlyphButton::GlyphButton(QWidget* parent, QString checkedGlyph, QString uncheckedGlyph)
-    : HoverButton(parent), m_checkedGlyph(std::move(checkedGlyph)), m_uncheckedGlyph(std::move(uncheckedGlyph))
+GlyphButton::GlyphButton(QWidget* parent, const QString& checkedGlyph, const QString& uncheckedGlyph)
+    : HoverButton(parent), m_checkedGlyph(checkedGlyph), m_uncheckedGlyph(uncheckedGlyph)
 {
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);

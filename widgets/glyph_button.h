@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "hover_button.h"
+#include "widgets/hover_button.h"
 
 #include <QPixmap>
 #include <QString>
@@ -11,7 +11,7 @@
 // the mouse is over it. Never takes the keyboard focus.
 class GlyphButton : public HoverButton {
 public:
-    GlyphButton(QWidget* parent, QString checkedGlyph, QString uncheckedGlyph);
+    GlyphButton(QWidget* parent, const QString& checkedGlyph, const QString& uncheckedGlyph);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

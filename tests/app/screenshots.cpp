@@ -3,10 +3,10 @@
 // files offscreen: slovodrom_screenshots OUTPUT_FOLDER [scale [full]]; with
 // "full", every window is shown full screen (on a screen of the size the
 // offscreen platform is given).
-#include "game_fixture.h"
-#include "game_views.h"
-#include "screen_view.h"
-#include "view_host.h"
+#include "tests/support/game_fixture.h"
+#include "app/game_views.h"
+#include "widgets/screen_view.h"
+#include "app/view_host.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "+" sector: opening a letter by its tile.
-#include "studio_play.h"
+#include "tests/studio/studio_play.h"
 
-#include "test_access.h"
+#include "tests/support/test_access.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every pause of the game lasts exactly as long as the rules say: one
 // millisecond before its end nothing a player sees has changed, at its end it has.
-#include "studio_play.h"
+#include "tests/studio/studio_play.h"
 
 #include "rules/alphabet.h"
 
