@@ -193,11 +193,15 @@ QFont ScreenView::scaled(const QFont& font) const
 {
     if (qFuzzyCompare(m_scale, 1.0))
         return font;
+    // Hinting draws small text a little narrower than its larger self: a
+    // few hundredths off the scale keep a text that fits windowed inside its
+    // scaled widget.
+    const qreal scale = m_scale * 0.97;
     QFont f = font;
     if (font.pixelSize() > 0)
-        f.setPixelSize(std::max(1, static_cast<int>(std::floor(font.pixelSize() * m_scale + 1e-6))));
+        f.setPixelSize(std::max(1, static_cast<int>(std::floor(font.pixelSize() * scale))));
     else
-        f.setPointSizeF(font.pointSizeF() * m_scale);
+        f.setPointSizeF(font.pointSizeF() * scale);
     return f;
 }
 

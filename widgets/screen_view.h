@@ -64,8 +64,8 @@ protected:
     void setLetterbox(QColor colour) { m_letterbox = colour; }
     // Places a widget at `place` in the screen's own pixels, whatever the scale.
     void place(QWidget* widget, const QRect& place);
-    // A font as large as the scale makes it (never larger, so text that fits
-    // windowed fits scaled).
+    // A font as large as the scale makes it, a little under, so that text
+    // that fits windowed fits scaled.
     QFont scaled(const QFont& font) const;
     // After the scale has changed: what a subclass sizes to its content is
     // sized again (it runs after every sync() too).

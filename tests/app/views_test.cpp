@@ -529,7 +529,7 @@ TEST(Views, FullScreenScalesEveryWindowUntilF11OrEsc)
     EXPECT_NEAR(newGame->width(), 121 * scale, 1);
     EXPECT_NEAR(newGame->height(), 25 * scale, 1);
     EXPECT_NEAR(newGame->x(), (screen.width() - 137 * scale) / 2 + 8 * scale, 1);
-    EXPECT_GT(newGame->font().pixelSize(), 11 * scale - 1);
+    EXPECT_GT(newGame->font().pixelSize(), 11 * scale * 0.9);
     ASSERT_NE(buttonCalled(menu, "Во весь экран"), nullptr);
     EXPECT_TRUE(buttonCalled(menu, "Во весь экран")->isChecked());
 
