@@ -17,6 +17,8 @@ class Runtime;
 // to the callback given to onDone().
 class BargainForm : public Form {
 public:
+    static constexpr int OfferSteps = 12;  // the most offers the host makes
+
     explicit BargainForm(Runtime& runtime);
     // Called with the points won when the bargaining is over and its screen closed.
     void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
@@ -43,7 +45,7 @@ public:
     void boxOpenedTimeout();
     void moneyTakenTimeout();
 
-    // The lowest offer of a step (1..12) and the number of amounts in its
+    // The lowest offer of a step (1..OfferSteps) and the number of amounts in its
     // range: the first offer stays below the second step's lowest.
     static int offerBase(int step);
     static int offerSpread(int step);

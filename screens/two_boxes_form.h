@@ -4,6 +4,7 @@
 #include "core/control.h"
 #include "core/form.h"
 #include "core/timer.h"
+#include "rules/points.h"
 
 #include <functional>
 
@@ -15,8 +16,6 @@ class Runtime;
 // 0) to the callback given to onDone().
 class TwoBoxesForm : public Form {
 public:
-    static constexpr int PrizePoints = 1500;  // what the lucky box holds
-
     explicit TwoBoxesForm(Runtime& runtime);
     // Called with the points won when the boxes are over and their screen closed.
     void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
@@ -30,7 +29,7 @@ public:
     Timer hidePointsTimer, returnTimer;
 
     int luckyBox = 1;
-    int boxPoints = PrizePoints;
+    int boxPoints = Points::BoxPrize;
     int chosenBox = 0;
 
     void hidePointsTimeout();

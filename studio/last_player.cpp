@@ -7,9 +7,9 @@
 void StudioForm::watchLastPlayer()
 {
     if (hostSpeech.text == HostPhrases::tileOpened())
-        hostSpeech.text = QStringLiteral("Буква открыта!");
+        hostSpeech.text = HostPhrases::lastPlayerTileOpened();
     if (m_round.forceWordIfMovesUsedUp()) {
-        hostSpeech.text = QStringLiteral("Три хода истекли. Назовите слово.");
+        hostSpeech.text = HostPhrases::movesUsedUp();
         lastPlayerWatch.stop();
         openWordEntry();
     }

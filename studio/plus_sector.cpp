@@ -12,7 +12,7 @@ void StudioForm::tileClicked(int n)
     hostSpeech.text = HostPhrases::tileOpened();
     soundOfOpenedTiles(out.opened);
     if (out.solved) {
-        hostSpeech.text = QStringLiteral("Все буквы открыты!");
+        hostSpeech.text = HostPhrases::allTilesOpen();
         lastPlayerWatch.stop();
         roundWon();
     }

@@ -2,6 +2,8 @@
 // Naming the whole word.
 #include "studio/studio_form.h"
 
+#include "studio/host_phrases.h"
+
 void StudioForm::wordClicked()
 {
     m_round.chooseWord();
@@ -56,11 +58,11 @@ void StudioForm::judgeWord()
         if (out.playersLeft) {
             nextTurn();
         } else {
-            hostSpeech.text = QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!");
+            hostSpeech.text = HostPhrases::nobodyNamedWord();
             roundLostTimer.start();
         }
     } else {
-        hostSpeech.text = QStringLiteral("Правильно!!!!");
+        hostSpeech.text = HostPhrases::wordRight();
         sound(Sound::Fanfare);
         roundWon();
     }
