@@ -10,6 +10,9 @@
 // Everything the studio's host says, and the banner between rounds. Lines
 // that come in three variants are chosen by r = 0, 1, 2.
 namespace HostPhrases {
+
+// How many variants a line chosen by r has.
+constexpr int Variants = 3;
 // The announcement of a sector, or an empty text for a sector the wheel does not have.
 QString sector(const Sector& sector, int r);
 // A correct letter.

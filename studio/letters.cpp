@@ -25,11 +25,11 @@ void StudioForm::judgeLetter(int n)
     soundOfOpenedTiles(out.opened);
 
     if (out.opened >= 1) {
-        hostSpeech.text = HostPhrases::correctLetter(m_runtime.random.below(3));
+        hostSpeech.text = HostPhrases::correctLetter(m_runtime.random.below(HostPhrases::Variants));
         if (out.opened >= 2)
-            hostSpeech.text = HostPhrases::manyLetters(m_runtime.random.below(3), out.opened);
+            hostSpeech.text = HostPhrases::manyLetters(m_runtime.random.below(HostPhrases::Variants), out.opened);
         if (out.bonus) {
-            hostSpeech.text = HostPhrases::threeInRow(m_runtime.random.below(3));
+            hostSpeech.text = HostPhrases::threeInRow(m_runtime.random.below(HostPhrases::Variants));
             toBoxesTimer.start();
         }
         if (out.solved) {

@@ -16,7 +16,7 @@ void StudioForm::spinClicked()
             hostSpeech.text = movesLeft;
     }
     wheelStepTimer.setInterval(Wheel::FirstStepMs);
-    wheel.startSpin(target, 2 + m_runtime.random.below(3));
+    wheel.startSpin(target, Wheel::LeastFullTurns + m_runtime.random.below(Wheel::FullTurnChoices));
     wheelStepTimer.start();
 }
 
@@ -34,7 +34,7 @@ void StudioForm::wheelStepTimeout()
 
 void StudioForm::announceSector()
 {
-    const int r = m_runtime.random.below(3);
+    const int r = m_runtime.random.below(HostPhrases::Variants);
     hostSpeech.text = HostPhrases::sector(m_round.sector(), r);
     soundOfSector();
     sectorMoveTimer.start();

@@ -101,7 +101,7 @@ void StudioForm::firstTurnTimeout()
 void StudioForm::promptTimeout()
 {
     promptTimer.stop();
-    const int r = m_runtime.random.below(3);
+    const int r = m_runtime.random.below(HostPhrases::Variants);
     if (m_round.lastPlayerMoves() == LastPlayerMoves::Off && !lastPlayerWatch.isRunning()) {
         hostSpeech.text = HostPhrases::prompt(r);
         m_round.openChoice();
