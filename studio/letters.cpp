@@ -2,7 +2,7 @@
 // Naming a letter: the letter buttons and the judging of a letter.
 #include "studio/studio_form.h"
 
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "core/runtime.h"
 
 void StudioForm::letterClicked(int n)

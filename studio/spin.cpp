@@ -2,7 +2,7 @@
 // The spin: the sector drawn, the wheel turning step by step, the host announcing it and the sector taking effect.
 #include "studio/studio_form.h"
 
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "core/runtime.h"
 
 void StudioForm::spinClicked()

@@ -3,7 +3,7 @@
 
 #include "screens/bargain_form.h"
 #include "screens/end_form.h"
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "core/runtime.h"
 #include "screens/two_boxes_form.h"
 

@@ -3,7 +3,7 @@
 #include "studio/studio_form.h"
 
 #include "screens/end_form.h"
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "questions/question_choice.h"
 #include "questions/question_file.h"
 #include "core/runtime.h"
