@@ -153,3 +153,8 @@ void BargainForm::moneyTakenTimeout()
     moneyTakenTimer.stop();
     finish();
 }
+
+Pause& BargainForm::pause()
+{
+    return m_runtime.pause;
+}

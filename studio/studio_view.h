@@ -22,7 +22,7 @@ public:
 
 protected:
     // A Russian letter typed on the keyboard presses that letter's button; the
-    // Latin M switches the sound off and on.
+    // Latin M switches the sound off and on; the pause keys press the pause button.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -41,4 +41,5 @@ private:
     QPlainTextEdit* m_theme = nullptr;
     void fitThemeToOneLine();
     QAbstractButton* m_speaker = nullptr;
+    QAbstractButton* m_pause = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -40,6 +41,27 @@ ScreenView::ScreenView(Form& form, Dispatcher& dispatcher, bool resizable)
 void ScreenView::press(const Control& control, const std::function<void()>& handler)
 {
     m_dispatcher.press(m_form, control, handler);
+}
+
+void ScreenView::pauseWith(const Control& control, std::function<void()> handler)
+{
+    m_pauseControl = &control;
+    m_pauseHandler = std::move(handler);
+}
+
+bool ScreenView::isPauseKey(const QKeyEvent* event)
+{
+    return (event->key() == Qt::Key_Pause || event->key() == Qt::Key_F12) &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && !event->isAutoRepeat();
+}
+
+void ScreenView::keyPressEvent(QKeyEvent* event)
+{
+    if (m_pauseControl && isPauseKey(event)) {
+        press(*m_pauseControl, m_pauseHandler);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ScreenView::closeEvent(QCloseEvent* event)
