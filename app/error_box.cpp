@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "error_box.h"
+#include "app/error_box.h"
 
 #include <QMessageBox>
 

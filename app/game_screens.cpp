@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_screens.h"
+#include "app/game_screens.h"
 
 GameScreens::GameScreens(Runtime& runtime)
     : studio(runtime), editor(runtime), bargain(runtime), twoBoxes(runtime), endOfGame(runtime)

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "bargain_form.h"
-#include "editor_form.h"
-#include "end_form.h"
-#include "menu_form.h"
-#include "rules_form.h"
-#include "setup_form.h"
-#include "studio_form.h"
-#include "two_boxes_form.h"
+#include "screens/bargain_form.h"
+#include "screens/editor_form.h"
+#include "screens/end_form.h"
+#include "app/menu_form.h"
+#include "app/rules_form.h"
+#include "screens/setup_form.h"
+#include "studio/studio_form.h"
+#include "screens/two_boxes_form.h"
 
 class Runtime;
 

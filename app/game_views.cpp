@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_views.h"
+#include "app/game_views.h"
 
-#include "bargain_view.h"
-#include "editor_view.h"
-#include "end_view.h"
-#include "menu_view.h"
-#include "rules_view.h"
-#include "runtime.h"
-#include "game_screens.h"
-#include "setup_view.h"
-#include "studio_view.h"
-#include "two_boxes_view.h"
-#include "view_host.h"
+#include "screens/bargain_view.h"
+#include "screens/editor_view.h"
+#include "screens/end_view.h"
+#include "app/menu_view.h"
+#include "app/rules_view.h"
+#include "core/runtime.h"
+#include "app/game_screens.h"
+#include "screens/setup_view.h"
+#include "studio/studio_view.h"
+#include "screens/two_boxes_view.h"
+#include "app/view_host.h"
 
 void addGameViews(ViewHost& host, GameScreens& s, Dispatcher& d)
 {

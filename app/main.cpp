@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program.h"
+#include "app/program.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "menu_form.h"
+#include "app/menu_form.h"
 
-#include "editor_form.h"
-#include "rules_form.h"
-#include "setup_form.h"
-#include "studio_form.h"
+#include "screens/editor_form.h"
+#include "app/rules_form.h"
+#include "screens/setup_form.h"
+#include "studio/studio_form.h"
 
 MenuForm::MenuForm() : Form(QStringLiteral("     Меню Словодром"), 137, 137)
 {

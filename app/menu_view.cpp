@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "menu_view.h"
+#include "app/menu_view.h"
 
-#include "menu_form.h"
-#include "widget_kit.h"
+#include "app/menu_form.h"
+#include "widgets/widget_kit.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

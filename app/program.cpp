@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program.h"
+#include "app/program.h"
 
-#include "error_box.h"
-#include "game_views.h"
+#include "app/error_box.h"
+#include "app/game_views.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "alsa_player.h"
-#include "qt_clock.h"
-#include "random.h"
-#include "runtime.h"
-#include "game_screens.h"
-#include "view_host.h"
+#include "sound/alsa_player.h"
+#include "widgets/qt_clock.h"
+#include "core/random.h"
+#include "core/runtime.h"
+#include "app/game_screens.h"
+#include "app/view_host.h"
 
 #include <memory>
 

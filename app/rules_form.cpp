@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rules_form.h"
+#include "app/rules_form.h"
 
 #include <QFile>
 #include <QStringList>

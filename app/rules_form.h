@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "control.h"
-#include "form.h"
+#include "core/control.h"
+#include "core/form.h"
 
 // The rules of the game in three read-only panels; "Выход" (exitButton) leads
 // back to the menu. The texts are fixed and come with the program.

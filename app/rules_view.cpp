@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rules_view.h"
+#include "app/rules_view.h"
 
-#include "fonts.h"
-#include "rules_form.h"
-#include "widget_kit.h"
+#include "widgets/fonts.h"
+#include "app/rules_form.h"
+#include "widgets/widget_kit.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

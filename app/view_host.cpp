@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "view_host.h"
+#include "app/view_host.h"
 
-#include "dispatcher.h"
-#include "form.h"
-#include "screen_view.h"
+#include "core/dispatcher.h"
+#include "core/form.h"
+#include "widgets/screen_view.h"
 
 #include <QApplication>
 #include <QEvent>

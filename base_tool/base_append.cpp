@@ -2,11 +2,11 @@
 // Appending records to a base all or nothing: a copy beside it gets them and
 // replaces it by a rename, so that a failure or a kill at any moment leaves
 // the base as it was or with every new record.
-#include "base_files.h"
+#include "base_tool/base_files.h"
 
-#include "file_helpers.h"
-#include "output_file.h"
-#include "temporary_file.h"
+#include "base_tool/file_helpers.h"
+#include "base_tool/output_file.h"
+#include "base_tool/temporary_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

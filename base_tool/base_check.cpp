@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check of a base: what the game will make of each record, read as the
 // game reads them.
-#include "base_check.h"
+#include "base_tool/base_check.h"
 
-#include "base_files.h"
-#include "base_text.h"
-#include "question_choice.h"
-#include "question_record.h"
+#include "base_tool/base_files.h"
+#include "base_tool/base_text.h"
+#include "questions/question_choice.h"
+#include "questions/question_record.h"
 
 #include <QHash>
 

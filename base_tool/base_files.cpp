@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a base record by record, stepping over the holes of a sparse file,
 // and reading a text file whole.
-#include "base_files.h"
+#include "base_tool/base_files.h"
 
-#include "file_helpers.h"
+#include "base_tool/file_helpers.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "question_record.h"
+#include "questions/question_record.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,10 +2,10 @@
 // Question bases as text: the tab-separated reading, the writing of both
 // formats and the check that a record reads back the same; CSV reading is in
 // csv_reader.cpp.
-#include "base_text.h"
+#include "base_tool/base_text.h"
 
-#include "cp1251.h"
-#include "csv_reader.h"
+#include "questions/cp1251.h"
+#include "base_tool/csv_reader.h"
 
 #include <QStringDecoder>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading questions from CSV: two fields a row, answer and question, quoted
 // as in RFC 4180, an optional header row, every fault a problem of its line.
-#include "csv_reader.h"
+#include "base_tool/csv_reader.h"
 
 #include <vector>
 

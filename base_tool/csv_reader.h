@@ -3,7 +3,7 @@
 // formats share: a line's answer and question made into a record.
 #pragma once
 
-#include "base_text.h"
+#include "base_tool/base_text.h"
 
 namespace BaseText {
 

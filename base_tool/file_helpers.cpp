@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The base tool's file helpers: failures put into Russian, whole reads and
 // writes that go on through interrupted calls, regular files only.
-#include "file_helpers.h"
+#include "base_tool/file_helpers.h"
 
 #include <QFile>
 

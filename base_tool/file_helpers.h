@@ -4,7 +4,7 @@
 // descriptor, and the checks that only regular files are read or written.
 #pragma once
 
-#include "base_files.h"
+#include "base_tool/base_files.h"
 
 #include <QByteArray>
 #include <QString>

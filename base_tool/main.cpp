@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // slovodrom-base: question bases of the game to and from text, their check,
 // and additions to them. See --help and slovodrom-base(1).
-#include "base_check.h"
-#include "base_files.h"
-#include "base_text.h"
-#include "file_helpers.h"
-#include "output_file.h"
-#include "question_choice.h"
-#include "writer_lock.h"
+#include "base_tool/base_check.h"
+#include "base_tool/base_files.h"
+#include "base_tool/base_text.h"
+#include "base_tool/file_helpers.h"
+#include "base_tool/output_file.h"
+#include "questions/question_choice.h"
+#include "base_tool/writer_lock.h"
 
 #include <QFile>
 #include <QStringList>

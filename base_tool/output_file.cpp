@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The checks on a file to be written and the output that replaces it whole.
-#include "output_file.h"
+#include "base_tool/output_file.h"
 
-#include "file_helpers.h"
+#include "base_tool/file_helpers.h"
 
 #include <QFile>
 

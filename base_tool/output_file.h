@@ -3,7 +3,7 @@
 // whole or not at all, never the file it reads.
 #pragma once
 
-#include "temporary_file.h"
+#include "base_tool/temporary_file.h"
 
 #include <QByteArray>
 #include <QString>

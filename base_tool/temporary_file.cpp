@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The temporary file beside a target: made, swept when stale, removed on a
 // terminating signal, renamed into place.
-#include "temporary_file.h"
+#include "base_tool/temporary_file.h"
 
-#include "file_helpers.h"
+#include "base_tool/file_helpers.h"
 
 #include <QFile>
 

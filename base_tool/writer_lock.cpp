@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tool's share of the one-writer-at-a-time lock on a base.
-#include "writer_lock.h"
+#include "base_tool/writer_lock.h"
 
-#include "file_helpers.h"
-#include "game_error.h"
+#include "base_tool/file_helpers.h"
+#include "core/game_error.h"
 
 #include <fcntl.h>
 #include <unistd.h>

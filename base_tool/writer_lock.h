@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base_lock.h"
+#include "questions/base_lock.h"
 
 #include <QString>
 

@@ -5,13 +5,13 @@
 // plain copy of the same bytes takes on the same disk, which is what moving
 // the whole base for "Удалить" should come close to.
 
-#include "editor_form.h"
-#include "game_screens.h"
-#include "form.h"
-#include "manual_clock.h"
-#include "question_record.h"
-#include "random.h"
-#include "runtime.h"
+#include "screens/editor_form.h"
+#include "app/game_screens.h"
+#include "core/form.h"
+#include "tests/support/manual_clock.h"
+#include "questions/question_record.h"
+#include "core/random.h"
+#include "core/runtime.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -2,7 +2,7 @@
 // Long play at scale: long_play_bench [GAMES] [SEED] — plays that many whole
 // games of random legal clicks in virtual time, checking the game's
 // invariants after every event, and reports games per second.
-#include "long_play.h"
+#include "tests/studio/long_play.h"
 
 #include <chrono>
 #include <cstdio>

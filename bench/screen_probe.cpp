@@ -22,9 +22,9 @@
 // at the end the CPU used over HOLD_MS at rest in the studio ("rest_cpu_ms"),
 // resident memory ("rss_kib", split into "rss_anon_kib",
 // "rss_file_kib", "rss_shmem_kib") and the allocator's "heap_*_kib".
-#include "test_access.h"
-#include "program.h"
-#include "screen_view.h"
+#include "tests/support/test_access.h"
+#include "app/program.h"
+#include "widgets/screen_view.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,6 +5,10 @@
 //   startup_probe menu          the game up to its menu on screen
 //   startup_probe silent        the same, built without its sound player
 //   startup_probe idle SECONDS  the studio waiting for a move, CPU over SECONDS
+//   startup_probe computer SECONDS
+//                               the same with a computer player's dictionary
+//                               read (as the set-up starts it) and a few of its
+//                               decisions made on the studio's round
 //   startup_probe spin          the studio during one spin of the wheel
 //   startup_probe sound SECONDS [DEVICE]
 //                               the first sound (on ALSA's DEVICE, else the
@@ -13,8 +17,11 @@
 //                               and after, then CPU over SECONDS once it is over
 // Prints "key value" lines; times from CLOCK_MONOTONIC, so a launcher can
 // subtract its own start stamp.
-#include "program.h"
-#include "screen_view.h"
+#include "app/program.h"
+#include "computer/computer_player.h"
+#include "computer/shared_vocabulary.h"
+#include "studio/table_of_round.h"
+#include "widgets/screen_view.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -56,14 +63,21 @@ int threadCount()
     return -1;
 }
 
-long residentKiB()
+// A line of /proc/self/status in KiB: VmRSS (resident now), VmHWM (the peak).
+long statusKiB(const char* key)
 {
     std::ifstream status("/proc/self/status");
     std::string line;
+    const std::size_t length = std::strlen(key);
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(length));
     return -1;
+}
+
+long residentKiB()
+{
+    return statusKiB("VmRSS:");
 }
 
 // Reports the first paint of a window, then quits.
@@ -122,18 +136,32 @@ int main(int argc, char** argv)
         return QApplication::exec();
     }
     program.start();
+    if (mode == "computer")
+        computer::prepareVocabulary();  // as the set-up screen starts it for a computer place
     enterStudio(program);
     StudioForm& studio = program.screens.studio;
     std::unique_ptr<AlsaPlayer> own;  // the sound mode's player on a chosen device
-    if (mode == "idle") {
+    if (mode == "idle" || mode == "computer") {
         const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
         // Wait for the prompt (2 s + 3 s), then measure a quiet stretch.
         QTimer::singleShot(6000, [&] {
             if (!studio.spinButton.enabled)
                 std::printf("warning: the studio is not waiting for a move\n");
+            if (mode == "computer") {
+                // The second place thinks about the board as it stands, at each level.
+                const computer::TableView view = tableViewOf(studio.round(), 2, studio.theme.text);
+                for (const computer::Level level : computer::AllLevels) {
+                    const computer::ComputerPlayer player(computer::sharedVocabulary(), level);
+                    player.move(view, program.runtime.random);
+                    player.letter(view, program.runtime.random);
+                    player.tile(view, program.runtime.random);
+                    std::printf("computer_word %s\n", player.word(view).toUtf8().constData());
+                }
+            }
             const double cpu0 = cpuSeconds();
             QTimer::singleShot(seconds * 1000, [&, cpu0, seconds] {
-                std::printf("idle_seconds %d\nidle_cpu_seconds %.4f\nrss_kib %ld\n", seconds, cpuSeconds() - cpu0, residentKiB());
+                std::printf("idle_seconds %d\nidle_cpu_seconds %.4f\nrss_kib %ld\npeak_rss_kib %ld\n", seconds,
+                            cpuSeconds() - cpu0, residentKiB(), statusKiB("VmHWM:"));
                 // exit(), not quit(): quit() first asks every window to close, and the studio refuses.
                 QApplication::exit(0);
             });

@@ -13,7 +13,7 @@ const LevelTraits& traits(Level level)
     static const std::array<LevelTraits, 3> all = {{
         {QStringLiteral("новичок"), 96, 35, 45, 700, 30, 0},
         {QStringLiteral("знаток"), 176, 15, 60, 1800, 10, 30},
-        {QStringLiteral("эрудит"), 256, 0, 85, 2700, 0, 8},
+        {QStringLiteral("эрудит"), 256, 0, 97, 2700, 0, 8},
     }};
     return all[static_cast<std::size_t>(level)];
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "counts.h"
+#include "core/counts.h"
 
 namespace Counts {
 

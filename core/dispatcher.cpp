@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dispatcher: runs each event to completion, then the after-event timers
 // and the views' refresh, and turns a GameError into the error box's text.
-#include "dispatcher.h"
+#include "core/dispatcher.h"
 
-#include "control.h"
-#include "form.h"
-#include "game_error.h"
-#include "timer.h"
+#include "core/control.h"
+#include "core/form.h"
+#include "core/game_error.h"
+#include "core/timer.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's errors and the texts of its I/O error codes.
-#include "game_error.h"
+#include "core/game_error.h"
 
 GameError::GameError(const QString& message) : m_message(message), m_utf8(message.toStdString())
 {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's random generator and the draws the game makes from it.
-#include "random.h"
+#include "core/random.h"
 
 #include <chrono>
 #include <limits>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "clock.h"
-#include "dispatcher.h"
+#include "core/clock.h"
+#include "core/dispatcher.h"
 #include "core/pause.h"
-#include "random.h"
-#include "sound.h"
+#include "core/random.h"
+#include "core/sound.h"
 
 // What every screen needs from the world: the clock its timers tick on, the
 // dispatcher that runs its events, the game's pause (of that clock and that

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the game's sounds, as their files are called.
-#include "sound.h"
+#include "core/sound.h"
 
 const char* soundName(Sound sound)
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A screen's timers: started, stopped and ticking on the runtime's clock.
-#include "timer.h"
+#include "core/timer.h"
 
-#include "runtime.h"
+#include "core/runtime.h"
 
 Timer::Timer(Runtime& runtime, const QString& name, int intervalMs, std::function<void()> handler, Mode mode)
     : m_runtime(runtime), m_name(name), m_interval(intervalMs), m_handler(std::move(handler)), m_mode(mode)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor's steps must do to the base's bytes, worked out without the
 // code under test.
-#include "base_model.h"
+#include "fuzz/base_model.h"
 
 #include <algorithm>
 #include <cstring>

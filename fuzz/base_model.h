@@ -3,7 +3,7 @@
 // hold after each step, and where the editor must stand.
 #pragma once
 
-#include "question_record.h"
+#include "questions/question_record.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The user's steps in the question editor, each done on the form and then on
 // the model the way the editor is meant to do it.
-#include "editor_session.h"
+#include "fuzz/editor_session.h"
 
-#include "cp1251.h"
-#include "fuzz_check.h"
-#include "workspace.h"
+#include "questions/cp1251.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/workspace.h"
 
 #include <algorithm>
 

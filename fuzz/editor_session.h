@@ -3,13 +3,13 @@
 // workspace, each user step done on the forms and on the model alike.
 #pragma once
 
-#include "base_model.h"
-#include "editor_form.h"
-#include "form.h"
-#include "input_reader.h"
-#include "manual_clock.h"
-#include "quick_random.h"
-#include "runtime.h"
+#include "fuzz/base_model.h"
+#include "screens/editor_form.h"
+#include "core/form.h"
+#include "fuzz/input_reader.h"
+#include "tests/support/manual_clock.h"
+#include "fuzz/quick_random.h"
+#include "core/runtime.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts a fuzz input types into the editor's boxes.
-#include "input_reader.h"
+#include "fuzz/input_reader.h"
 
-#include "cp1251.h"
+#include "questions/cp1251.h"
 
 #include <algorithm>
 

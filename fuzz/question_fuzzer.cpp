@@ -25,10 +25,10 @@
 // date; from then until the next load only the bytes, the record count, the
 // record the editor stands on and the kinds of error are checked.
 
-#include "editor_session.h"
-#include "fuzz_check.h"
-#include "input_reader.h"
-#include "workspace.h"
+#include "fuzz/editor_session.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/input_reader.h"
+#include "fuzz/workspace.h"
 
 #include <fcntl.h>
 #include <unistd.h>

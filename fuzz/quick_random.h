@@ -5,7 +5,7 @@
 // source does for the checks; this one is a few instructions a draw.
 #pragma once
 
-#include "random.h"
+#include "core/random.h"
 
 #include <cstdint>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The invariants: after every step the disk, the editor's screen and its
 // buttons agree with the model; a game's draw takes only records the base holds.
-#include "editor_session.h"
+#include "fuzz/editor_session.h"
 
-#include "fuzz_check.h"
-#include "game_error.h"
-#include "question_choice.h"
-#include "question_file.h"
-#include "workspace.h"
+#include "fuzz/fuzz_check.h"
+#include "core/game_error.h"
+#include "questions/question_choice.h"
+#include "questions/question_file.h"
+#include "fuzz/workspace.h"
 
 #include <algorithm>
 #include <cstdio>

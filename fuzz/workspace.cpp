@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzzer's folder in memory and its direct file access: plain system
 // calls, so that the checks see the disk as another program would.
-#include "workspace.h"
+#include "fuzz/workspace.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -24,7 +24,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/slovodrom.sh ${SLOVODROM_PACKAGING_DIR}
 
 # The program finds its sounds beside itself (the build folder) or where they are installed.
 file(RELATIVE_PATH PROGRAM_TO_SOUNDS /${SLOVODROM_PROGRAM_DIR} /${SLOVODROM_DATA_DIR}/sounds)
-target_compile_definitions(slovodrom_views PRIVATE SLOVODROM_INSTALLED_SOUNDS="${PROGRAM_TO_SOUNDS}")
+target_compile_definitions(slovodrom_app PRIVATE SLOVODROM_INSTALLED_SOUNDS="${PROGRAM_TO_SOUNDS}")
 
 # The icon theme's PNG sizes, drawn from the SVG icon at build time.
 add_executable(render_icons ${CMAKE_CURRENT_LIST_DIR}/render_icons.cpp)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The base's writer lock: an exclusive flock on the folder holding the base.
-#include "base_lock.h"
+#include "questions/base_lock.h"
 
-#include "file_calls.h"
+#include "questions/file_calls.h"
 
 #include <sys/file.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the base below a working folder: the exact spelling of "Data" and
 // "Question.dat" first, then the first match in another letter case.
-#include "base_lookup.h"
+#include "questions/base_lookup.h"
 
-#include "game_error.h"
+#include "core/game_error.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -4,7 +4,7 @@
 // questions/.
 #pragma once
 
-#include "file_calls.h"
+#include "questions/file_calls.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Code page 1251 to and from Unicode through the system's iconv.
-#include "cp1251.h"
+#include "questions/cp1251.h"
 
-#include "game_error.h"
-#include "system_calls.h"
+#include "core/game_error.h"
+#include "questions/system_calls.h"
 
 #include <iconv.h>
 

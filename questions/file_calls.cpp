@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The file layer's system calls: each one tried again on EINTR and turned
 // into an IoError when it fails.
-#include "file_calls.h"
+#include "questions/file_calls.h"
 
-#include "game_error.h"
+#include "core/game_error.h"
 
 #include <fcntl.h>
 

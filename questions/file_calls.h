@@ -4,8 +4,8 @@
 // folder descriptor that closes itself. Internal to questions/.
 #pragma once
 
-#include "question_record.h"
-#include "system_calls.h"
+#include "questions/question_record.h"
+#include "questions/system_calls.h"
 
 #include <sys/stat.h>
 #include <sys/types.h>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a game's questions from the base: at random first, then from a
 // listing of the playable records left, so the choice always ends.
-#include "question_choice.h"
+#include "questions/question_choice.h"
 
-#include "game_error.h"
-#include "question_file.h"
-#include "random.h"
+#include "core/game_error.h"
+#include "questions/question_file.h"
+#include "core/random.h"
 
 #include <algorithm>
 #include <unordered_set>

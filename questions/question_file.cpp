@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and closing the question base, and the check that the open file is
 // still the one its name leads to.
-#include "question_file.h"
+#include "questions/question_file.h"
 
-#include "base_lookup.h"
-#include "file_calls.h"
-#include "game_error.h"
+#include "questions/base_lookup.h"
+#include "questions/file_calls.h"
+#include "core/game_error.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

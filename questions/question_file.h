@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base_lock.h"
-#include "game_error.h"
-#include "question_record.h"
+#include "questions/base_lock.h"
+#include "core/game_error.h"
+#include "questions/question_record.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the question base: its size in records, the position, single
 // records, runs of records for a whole-base scan, and skipping a sparse file's holes.
-#include "question_file.h"
+#include "questions/question_file.h"
 
-#include "file_calls.h"
-#include "game_error.h"
+#include "questions/file_calls.h"
+#include "core/game_error.h"
 
 #include <unistd.h>
 

@@ -2,10 +2,10 @@
 // Changing the question base: writing a record, cutting the file, deleting a
 // record by moving the later ones down, appending. Each change reaches the disk
 // before it is reported done.
-#include "question_file.h"
+#include "questions/question_file.h"
 
-#include "file_calls.h"
-#include "game_error.h"
+#include "questions/file_calls.h"
+#include "core/game_error.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the two texts of a 134-byte question record.
-#include "question_record.h"
+#include "questions/question_record.h"
 
-#include "cp1251.h"
-#include "game_error.h"
+#include "questions/cp1251.h"
+#include "core/game_error.h"
 
 #include <algorithm>
 #include <cstring>

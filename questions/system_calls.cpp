@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of the system's own calls, and the game's I/O codes for errno values.
-#include "system_calls.h"
+#include "questions/system_calls.h"
 
-#include "game_error.h"
+#include "core/game_error.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -94,6 +94,7 @@ Round::LetterOutcome Round::nameLetter(int letter)
     m_prizeOnOffer = false;
     m_wordSolvedAtBonus = false;
     m_used[static_cast<std::size_t>(letter)] = true;
+    m_usedThisRound[static_cast<std::size_t>(letter)] = true;
     const QChar named = Alphabet::letter(letter);
     for (int tile = 1; tile <= m_board.size(); ++tile) {
         if (m_board.at(tile - 1) == named) {
@@ -135,8 +136,10 @@ Round::TileOutcome Round::openTile(int tile)
         }
     }
     m_phase = Phase::Choosing;
-    if (const int letter = Alphabet::indexOf(chosen))
+    if (const int letter = Alphabet::indexOf(chosen)) {
         m_used[static_cast<std::size_t>(letter)] = true;
+        m_usedThisRound[static_cast<std::size_t>(letter)] = true;
+    }
     if (allOpen()) {
         out.solved = true;
         endRound(RoundEnd::Solved);

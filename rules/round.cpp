@@ -67,6 +67,7 @@ void Round::startRound(const QString& answer)
     m_current = 1;
     m_used.fill(false);
     m_usedBeforeWord.fill(false);
+    m_usedThisRound.fill(false);
     ++m_roundNumber;
     m_answer = answer;
     m_board = answer.left(Tiles);

@@ -118,6 +118,9 @@ public:
     // Used: named, or opened by a tile, this round. While the word is typed
     // every letter may be typed; afterwards those used before are used again.
     bool letterUsed(int letter) const { return m_used[static_cast<std::size_t>(letter)]; }
+    // Named, or opened by a tile, this round, the word entry notwithstanding:
+    // what a player at the table remembers while he types the word.
+    bool letterUsedThisRound(int letter) const { return m_usedThisRound[static_cast<std::size_t>(letter)]; }
     bool lettersLeft() const;
     const Sector& sector() const { return m_sector; }
     int lettersInRow() const { return m_lettersInRow; }
@@ -147,6 +150,7 @@ private:
     std::array<bool, Tiles + 1> m_open{};
     std::array<bool, Alphabet::Size + 1> m_used{};
     std::array<bool, Alphabet::Size + 1> m_usedBeforeWord{};
+    std::array<bool, Alphabet::Size + 1> m_usedThisRound{};
     Sector m_sector;
     int m_lettersInRow = 0;
     LastPlayerMoves m_lastMoves = LastPlayerMoves::Off;

@@ -1,10 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bargain_form.h"
+#include "screens/bargain_form.h"
 
-#include "counts.h"
-#include "runtime.h"
+#include "core/counts.h"
+#include "core/runtime.h"
 
 namespace {
+
+// The host makes MinOffers to MinOffers + OfferCountChoices - 1 offers (3 to 12).
+constexpr int MinOffers = 3;
+constexpr int OfferCountChoices = 10;
+// An offer is drawn from its step's base up: the first step's range is cut
+// short so that it stays below the second's, the others each span Spread amounts.
+constexpr int FirstSpread = 324;
+constexpr int Spread = 333;
+// The black box holds BoxLeast up to the offer just made + BoxLeast + BoxOverOffer - 1.
+constexpr int BoxLeast = 10;
+constexpr int BoxOverOffer = 200;
+// The pauses, in milliseconds.
+constexpr int FirstOfferMs = 1000;  // the black box is brought in, then the first offer
+constexpr int BoxOpenedMs = 3000;   // the box opened, then back to the studio
+constexpr int MoneyTakenMs = 3000;  // the money taken, then back to the studio
 
 // An offer is said as before + amount + after; with counted the amount comes with
 // its noun in the right form ("443 очка", "500 очков").
@@ -15,7 +30,7 @@ struct OfferText {
     const char* after;
 };
 
-const OfferText offers[12] = {
+const OfferText offers[BargainForm::OfferSteps] = {
     {10, "Я вам предлагаю ", false, ", и мы не открываем чёрный ящик. Вы согласны?"},
     {334, "", true, " за то, что лежит в этом ящике. Хотите?"},
     {667, "Всё, в последний раз спрашиваю: ", true, " хотите? И не открываем этот ящик."},
@@ -34,9 +49,9 @@ const OfferText offers[12] = {
 
 BargainForm::BargainForm(Runtime& runtime)
     : Form(QStringLiteral("Торги"), 592, 469),
-      firstOfferTimer(runtime, QStringLiteral("firstOfferTimer"), 1000, [this] { firstOfferTimeout(); }),
-      boxOpenedTimer(runtime, QStringLiteral("boxOpenedTimer"), 3000, [this] { boxOpenedTimeout(); }),
-      moneyTakenTimer(runtime, QStringLiteral("moneyTakenTimer"), 3000, [this] { moneyTakenTimeout(); }),
+      firstOfferTimer(runtime, QStringLiteral("firstOfferTimer"), FirstOfferMs, [this] { firstOfferTimeout(); }),
+      boxOpenedTimer(runtime, QStringLiteral("boxOpenedTimer"), BoxOpenedMs, [this] { boxOpenedTimeout(); }),
+      moneyTakenTimer(runtime, QStringLiteral("moneyTakenTimer"), MoneyTakenMs, [this] { moneyTakenTimeout(); }),
       m_runtime(runtime)
 {
     hostSpeech.text = QStringLiteral("Вы выбрали приз! Чёрный \nящик в студию!");
@@ -46,12 +61,12 @@ BargainForm::BargainForm(Runtime& runtime)
 
 int BargainForm::offerBase(int step)
 {
-    return step >= 1 && step <= 12 ? offers[step - 1].base : 0;
+    return step >= 1 && step <= OfferSteps ? offers[step - 1].base : 0;
 }
 
 int BargainForm::offerSpread(int step)
 {
-    return step == 1 ? 324 : 333;
+    return step == 1 ? FirstSpread : Spread;
 }
 
 void BargainForm::firstOfferTimeout()
@@ -61,7 +76,7 @@ void BargainForm::firstOfferTimeout()
     offerAmount = 0;
     blackBox.disable();
     money.disable();
-    offerLimit = 3 + m_runtime.random.below(10);
+    offerLimit = MinOffers + m_runtime.random.below(OfferCountChoices);
     nextOffer();
 }
 
@@ -71,13 +86,13 @@ void BargainForm::nextOffer()
     ++offerStep;
     askedAgain = false;
     hostSpeech.text.clear();
-    if (offerStep >= 1 && offerStep <= 12) {
+    if (offerStep >= 1 && offerStep <= OfferSteps) {
         const OfferText& offer = offers[offerStep - 1];
         offerAmount = offer.base + m_runtime.random.below(offerSpread(offerStep));
         hostSpeech.text = QString::fromUtf8(offer.before) +
                           (offer.counted ? Counts::points(offerAmount) : QString::number(offerAmount)) +
                           QString::fromUtf8(offer.after);
-        blackBoxPoints = 10 + m_runtime.random.below(offerAmount + 200);
+        blackBoxPoints = BoxLeast + m_runtime.random.below(offerAmount + BoxOverOffer);
     }
     blackBox.enable();
     money.enable();

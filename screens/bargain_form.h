@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "control.h"
-#include "form.h"
-#include "timer.h"
+#include "core/control.h"
+#include "core/form.h"
+#include "core/timer.h"
 
 #include <functional>
 
@@ -18,6 +18,8 @@ class Runtime;
 // to the callback given to onDone().
 class BargainForm : public Form {
 public:
+    static constexpr int OfferSteps = 12;  // the most offers the host makes
+
     explicit BargainForm(Runtime& runtime);
     // Called with the points won when the bargaining is over and its screen closed.
     void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
@@ -46,7 +48,7 @@ public:
     void boxOpenedTimeout();
     void moneyTakenTimeout();
 
-    // The lowest offer of a step (1..12) and the number of amounts in its
+    // The lowest offer of a step (1..OfferSteps) and the number of amounts in its
     // range: the first offer stays below the second step's lowest.
     static int offerBase(int step);
     static int offerSpread(int step);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bargain_view.h"
+#include "screens/bargain_view.h"
 
-#include "bargain_form.h"
-#include "flat_button.h"
-#include "fonts.h"
-#include "svg_picture.h"
-#include "widget_kit.h"
+#include "screens/bargain_form.h"
+#include "widgets/flat_button.h"
+#include "widgets/fonts.h"
+#include "widgets/svg_picture.h"
+#include "widgets/widget_kit.h"
 #include "core/pause.h"
 #include "widgets/pause_card.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor_form.h"
+#include "screens/editor_form.h"
 
-#include "cp1251.h"
-#include "game_error.h"
-#include "runtime.h"
+#include "questions/cp1251.h"
+#include "core/game_error.h"
+#include "core/runtime.h"
 
 #include <algorithm>
 

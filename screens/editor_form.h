@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "control.h"
-#include "form.h"
-#include "question_file.h"
-#include "question_record.h"
-#include "timer.h"
+#include "core/control.h"
+#include "core/form.h"
+#include "questions/question_file.h"
+#include "questions/question_record.h"
+#include "core/timer.h"
 
 #include <cstdint>
 

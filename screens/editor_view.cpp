@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor_view.h"
+#include "screens/editor_view.h"
 
-#include "editor_form.h"
-#include "widget_kit.h"
+#include "screens/editor_form.h"
+#include "widgets/widget_kit.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "end_form.h"
+#include "screens/end_form.h"
 
-#include "runtime.h"
+#include "core/runtime.h"
 
 EndForm::EndForm(Runtime& runtime)
     : Form(QStringLiteral("Конец Игры"), 685, 497),

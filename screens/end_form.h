@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "control.h"
-#include "form.h"
-#include "timer.h"
+#include "core/control.h"
+#include "core/form.h"
+#include "core/timer.h"
 
 class Runtime;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "setup_form.h"
+#include "screens/setup_form.h"
 
 SetupForm::SetupForm() : Form(QStringLiteral("Введите имена игроков"), 369, 190)
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "control.h"
-#include "form.h"
+#include "core/control.h"
+#include "core/form.h"
 
 #include <QStringList>
 

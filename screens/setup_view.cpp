@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The set-up screen's widgets: the name boxes, the rounds box and slider, "OK".
-#include "setup_view.h"
+#include "screens/setup_view.h"
 
-#include "fonts.h"
-#include "setup_form.h"
-#include "widget_kit.h"
+#include "widgets/fonts.h"
+#include "screens/setup_form.h"
+#include "widgets/widget_kit.h"
 
 #include <QLabel>
 #include <QLineEdit>

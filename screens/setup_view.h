@@ -2,7 +2,7 @@
 // The set-up screen's window.
 #pragma once
 
-#include "screen_view.h"
+#include "widgets/screen_view.h"
 
 #include <array>
 

@@ -1,16 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "two_boxes_form.h"
+#include "screens/two_boxes_form.h"
 
-#include "counts.h"
-#include "runtime.h"
+#include "core/counts.h"
+#include "core/runtime.h"
+
+namespace {
+constexpr int ReturnMs = 3000;  // the boxes opened, then back to the studio
+constexpr int AtOnceMs = 1;     // the points hidden at once, as an event of its own
+constexpr int Boxes = 2;
+// The host's words while the boxes wait for a choice.
+QString boxPrompt() { return QStringLiteral("Выбирайте шкатулку!"); }
+}
 
 TwoBoxesForm::TwoBoxesForm(Runtime& runtime)
     : Form(QStringLiteral("Две шкатулки!"), 520, 312),
-      hidePointsTimer(runtime, QStringLiteral("hidePointsTimer"), 1, [this] { hidePointsTimeout(); }),
-      returnTimer(runtime, QStringLiteral("returnTimer"), 3000, [this] { returnTimeout(); }),
+      hidePointsTimer(runtime, QStringLiteral("hidePointsTimer"), AtOnceMs, [this] { hidePointsTimeout(); }),
+      returnTimer(runtime, QStringLiteral("returnTimer"), ReturnMs, [this] { returnTimeout(); }),
       m_runtime(runtime)
 {
-    hostSpeech.text = QStringLiteral("Выбирайте шкатулку!");
+    hostSpeech.text = boxPrompt();
 }
 
 void TwoBoxesForm::hidePointsTimeout()
@@ -20,9 +28,9 @@ void TwoBoxesForm::hidePointsTimeout()
     rightBox.enable();
     for (Control* opened : {&leftBoxFull, &leftBoxEmpty, &rightBoxFull, &rightBoxEmpty})
         opened->hide();
-    luckyBox = 1 + m_runtime.random.below(2);
-    boxPoints = PrizePoints;
-    hostSpeech.text = QStringLiteral("Выбирайте шкатулку!");
+    luckyBox = 1 + m_runtime.random.below(Boxes);
+    boxPoints = Points::BoxPrize;
+    hostSpeech.text = boxPrompt();
 }
 
 void TwoBoxesForm::chooseBox(int n)

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "control.h"
-#include "form.h"
-#include "timer.h"
+#include "core/control.h"
+#include "core/form.h"
+#include "core/timer.h"
+#include "rules/points.h"
 
 #include <functional>
 
@@ -16,8 +17,6 @@ class Runtime;
 // 0) to the callback given to onDone().
 class TwoBoxesForm : public Form {
 public:
-    static constexpr int PrizePoints = 1500;  // what the lucky box holds
-
     explicit TwoBoxesForm(Runtime& runtime);
     // Called with the points won when the boxes are over and their screen closed.
     void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
@@ -33,7 +32,7 @@ public:
     Timer hidePointsTimer, returnTimer;
 
     int luckyBox = 1;
-    int boxPoints = PrizePoints;
+    int boxPoints = Points::BoxPrize;
     int chosenBox = 0;
 
     void hidePointsTimeout();

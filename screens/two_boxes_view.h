@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "screen_view.h"
+#include "widgets/screen_view.h"
 
 class TwoBoxesForm;
 

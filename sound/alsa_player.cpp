@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The ALSA player: sounds batched per event and mixed, played by a worker
 // thread that loads ALSA on the first sound and stops once all is quiet.
-#include "alsa_player.h"
+#include "sound/alsa_player.h"
 
-#include "wav.h"
+#include "sound/wav.h"
 
 #include <alsa/asoundlib.h>
 #include <dlfcn.h>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // K-weighted, gated loudness of a sound.
-#include "loudness.h"
+#include "sound/loudness.h"
 
-#include "wav.h"
+#include "sound/wav.h"
 
 #include <algorithm>
 #include <cmath>

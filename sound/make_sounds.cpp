@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every sound of the game as a WAV file into the given folder:
 //   make_sounds FOLDER
-#include "synth.h"
-#include "wav.h"
+#include "sound/synth.h"
+#include "sound/wav.h"
 
 #include <cstdio>
 #include <filesystem>

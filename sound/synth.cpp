@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sounds synthesized from partials, envelopes and noise.
-#include "synth.h"
+#include "sound/synth.h"
 
-#include "loudness.h"
-#include "wav.h"
+#include "sound/loudness.h"
+#include "sound/wav.h"
 
 #include <algorithm>
 #include <cmath>

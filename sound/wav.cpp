@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading the game's 16-bit mono WAV files.
-#include "wav.h"
+#include "sound/wav.h"
 
 #include <cstring>
 #include <fstream>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board.h"
+#include "studio/board.h"
 
 #include "rules/round.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-overs between the studio and the bargaining and two-boxes screens.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "bargain_form.h"
-#include "host_phrases.h"
-#include "two_boxes_form.h"
+#include "screens/bargain_form.h"
+#include "studio/host_phrases.h"
+#include "screens/two_boxes_form.h"
 
 void StudioForm::takePrizeClicked()
 {
@@ -31,7 +31,7 @@ void StudioForm::prizeReturnTimeout()
     if (m_round.phase() != Phase::RoundOver) {
         nextTurn();
     } else {
-        hostSpeech.text = QStringLiteral("Как я вижу, у нас не осталось игроков! Переходим в следующий раунд!");
+        hostSpeech.text = HostPhrases::nobodyLeftAfterPrize();
         roundWon();
     }
 }
@@ -59,7 +59,7 @@ void StudioForm::boxesReturnTimeout()
     const bool movesUsedUp = m_round.lastPlayerMoves() == LastPlayerMoves::UsedUp;
     m_round.creditBonus(m_boxPoints);
     if (!movesUsedUp)
-        hostSpeech.text = QStringLiteral("А теперь вы можете крутить барабан либо назвать слово!");
+        hostSpeech.text = HostPhrases::afterBoxes();
     if (m_round.phase() == Phase::RoundOver) {
         lastPlayerWatch.stop();
         hostSpeech.text = HostPhrases::wordGuessed();

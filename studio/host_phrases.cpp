@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host_phrases.h"
+#include "studio/host_phrases.h"
 
 #include <array>
 #include <map>
@@ -86,6 +86,115 @@ QString wordGuessed()
 QString nextRoundBanner()
 {
     return QStringLiteral("Следующий раунд!");
+}
+
+QString gameOverBanner()
+{
+    return QStringLiteral("Игра окончена!");
+}
+
+QString welcomeAtStart()
+{
+    return QStringLiteral("Добро пожаловать на \nСловодром!");
+}
+
+QString welcome()
+{
+    return QStringLiteral("Добро пожаловать на Словодром!");
+}
+
+QString turn(Round::TurnOutcome::Kind kind, const QString& name)
+{
+    switch (kind) {
+    case Round::TurnOutcome::Kind::Again:
+        return QStringLiteral("И снова ходит ") + name + QStringLiteral(".");
+    case Round::TurnOutcome::Kind::First:
+        return QStringLiteral("Первым ходит ") + name + QStringLiteral(".");
+    case Round::TurnOutcome::Kind::Next:
+        return QStringLiteral("Сейчас ходит ") + name + QStringLiteral(".");
+    case Round::TurnOutcome::Kind::Same:
+        return QStringLiteral("Опять ходит ") + name + QStringLiteral(".");
+    }
+    return QString();
+}
+
+QString prompt(int r)
+{
+    static const char* const prompts[3] = {
+        "Крутите барабан или назовите слово.",
+        "Вы можете крутить барабан или назвать слово.",
+        "Вы, наверное, уже знаете ответ — тогда назовите слово, нет — крутите барабан.",
+    };
+    return QString::fromUtf8(prompts[r]);
+}
+
+QString missedLetter()
+{
+    return QStringLiteral("Увы, такой буквы в этом слове нет. Ход переходит другому.");
+}
+
+QString wordRight()
+{
+    return QStringLiteral("Правильно!!!!");
+}
+
+QString nobodyNamedWord()
+{
+    return QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!");
+}
+
+QString allTilesOpen()
+{
+    return QStringLiteral("Все буквы открыты!");
+}
+
+QString nobodyLeftAfterPrize()
+{
+    return QStringLiteral("Как я вижу, у нас не осталось игроков! Переходим в следующий раунд!");
+}
+
+QString afterBoxes()
+{
+    return QStringLiteral("А теперь вы можете крутить барабан либо назвать слово!");
+}
+
+QString lastPlayerStarts()
+{
+    return QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!");
+}
+
+QString movesLeft(LastPlayerMoves taken)
+{
+    switch (taken) {
+    case LastPlayerMoves::FirstTaken:
+        return QStringLiteral("У вас осталось два результативных хода!");
+    case LastPlayerMoves::SecondTaken:
+        return QStringLiteral("У вас остался только один результативный ход!");
+    case LastPlayerMoves::ThirdTaken:
+        return QStringLiteral("Это ваш последний ход.");
+    default:
+        return QString();
+    }
+}
+
+QString lastPlayerLetter(bool right)
+{
+    return right ? QStringLiteral("Правильно! Назовём слово?") : QStringLiteral("Нет такой буквы в этом слове. Что будем делать?");
+}
+
+QString lastPlayerTileOpened()
+{
+    return QStringLiteral("Буква открыта!");
+}
+
+QString movesUsedUp()
+{
+    return QStringLiteral("Три хода истекли. Назовите слово.");
+}
+
+QString lastPlayerSolved()
+{
+    return QStringLiteral("Правильно!!!");
 }
 
 }

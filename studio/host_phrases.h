@@ -3,9 +3,12 @@
 
 #include <QString>
 
+#include "rules/phase.h"
+#include "rules/round.h"
 #include "rules/sector.h"
 
-// The host's fixed words that come in three variants, chosen by r = 0, 1, 2.
+// Everything the studio's host says, and the banner between rounds. Lines
+// that come in three variants are chosen by r = 0, 1, 2.
 namespace HostPhrases {
 // The announcement of a sector, or an empty text for a sector the wheel does not have.
 QString sector(const Sector& sector, int r);
@@ -23,5 +26,42 @@ QString tileOpened();
 QString wordGuessed();
 // The banner between rounds.
 QString nextRoundBanner();
+// The banner that closes the last round.
+QString gameOverBanner();
+
+// The studio's first words, before any game, broken in two for the host's box.
+QString welcomeAtStart();
+// An empty studio waits while the set-up names the players.
+QString welcome();
+// A turn begins: who plays now, said for how the turn came to him.
+QString turn(Round::TurnOutcome::Kind kind, const QString& name);
+// The prompt after a turn is announced.
+QString prompt(int r);
+// A letter that is not in the word: the turn passes.
+QString missedLetter();
+// A right word.
+QString wordRight();
+// Every player named a wrong word.
+QString nobodyNamedWord();
+// The "+" sector opened the last covered tile.
+QString allTilesOpen();
+// The prize was taken by the last player in the round.
+QString nobodyLeftAfterPrize();
+// Back from the two boxes, with the round still on.
+QString afterBoxes();
+
+// The last player in a round: his three moves.
+// The others are out: his moves begin.
+QString lastPlayerStarts();
+// A spin took one of his moves (FirstTaken, SecondTaken, ThirdTaken); empty for any other state.
+QString movesLeft(LastPlayerMoves taken);
+// His letter, before his third move: right or not, he may name the word.
+QString lastPlayerLetter(bool right);
+// A tile of the "+" sector is open.
+QString lastPlayerTileOpened();
+// His moves are used up: now the word.
+QString movesUsedUp();
+// His letter opened the whole word.
+QString lastPlayerSolved();
 
 }

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The last player left in a round: three effective moves, then the word.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "host_phrases.h"
+#include "studio/host_phrases.h"
 
 void StudioForm::watchLastPlayer()
 {
     if (hostSpeech.text == HostPhrases::tileOpened())
-        hostSpeech.text = QStringLiteral("Буква открыта!");
+        hostSpeech.text = HostPhrases::lastPlayerTileOpened();
     if (m_round.forceWordIfMovesUsedUp()) {
-        hostSpeech.text = QStringLiteral("Три хода истекли. Назовите слово.");
+        hostSpeech.text = HostPhrases::movesUsedUp();
         lastPlayerWatch.stop();
         openWordEntry();
     }

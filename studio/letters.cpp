@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Naming a letter: the letter buttons and the judging of a letter.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "host_phrases.h"
-#include "runtime.h"
+#include "studio/host_phrases.h"
+#include "core/runtime.h"
 
 void StudioForm::letterClicked(int n)
 {
@@ -38,19 +38,18 @@ void StudioForm::judgeLetter(int n)
         }
     } else {
         sound(Sound::Buzz);
-        hostSpeech.text = QStringLiteral("Увы, такой буквы в этом слове нет. Ход переходит другому.");
+        hostSpeech.text = HostPhrases::missedLetter();
         missedLetterTimer.start();
     }
 
     // The last player hears how his moves stand.
     if (movesBefore != LastPlayerMoves::Off) {
         if (movesBefore < LastPlayerMoves::ThirdTaken)
-            hostSpeech.text = out.opened >= 1 ? QStringLiteral("Правильно! Назовём слово?")
-                                              : QStringLiteral("Нет такой буквы в этом слове. Что будем делать?");
+            hostSpeech.text = HostPhrases::lastPlayerLetter(out.opened >= 1);
         if (movesBefore == LastPlayerMoves::ThirdTaken)
-            hostSpeech.text = QStringLiteral("Три хода истекли. Назовите слово.");
+            hostSpeech.text = HostPhrases::movesUsedUp();
         if (out.solved) {
-            hostSpeech.text = QStringLiteral("Правильно!!!");
+            hostSpeech.text = HostPhrases::lastPlayerSolved();
             lastPlayerWatch.stop();
         }
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "+" sector: opening any covered letter by clicking its tile.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "host_phrases.h"
+#include "studio/host_phrases.h"
 
 void StudioForm::tileClicked(int n)
 {
@@ -12,7 +12,7 @@ void StudioForm::tileClicked(int n)
     hostSpeech.text = HostPhrases::tileOpened();
     soundOfOpenedTiles(out.opened);
     if (out.solved) {
-        hostSpeech.text = QStringLiteral("Все буквы открыты!");
+        hostSpeech.text = HostPhrases::allTilesOpen();
         lastPlayerWatch.stop();
         roundWon();
     }

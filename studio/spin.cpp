@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The spin: the sector drawn, the wheel turning step by step, the host announcing it and the sector taking effect.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "host_phrases.h"
-#include "runtime.h"
+#include "studio/host_phrases.h"
+#include "core/runtime.h"
 
 void StudioForm::spinClicked()
 {
@@ -11,12 +11,9 @@ void StudioForm::spinClicked()
     const int target = 1 + m_runtime.random.below(Wheel::Sectors);
     m_round.spin(Sector::wheel()[static_cast<std::size_t>(target - 1)]);
     if (m_round.lastPlayerMoves() != before) {
-        if (m_round.lastPlayerMoves() == LastPlayerMoves::FirstTaken)
-            hostSpeech.text = QStringLiteral("У вас осталось два результативных хода!");
-        else if (m_round.lastPlayerMoves() == LastPlayerMoves::SecondTaken)
-            hostSpeech.text = QStringLiteral("У вас остался только один результативный ход!");
-        else if (m_round.lastPlayerMoves() == LastPlayerMoves::ThirdTaken)
-            hostSpeech.text = QStringLiteral("Это ваш последний ход.");
+        const QString movesLeft = HostPhrases::movesLeft(m_round.lastPlayerMoves());
+        if (!movesLeft.isEmpty())
+            hostSpeech.text = movesLeft;
     }
     wheelStepTimer.setInterval(Wheel::FirstStepMs);
     wheel.startSpin(target, 2 + m_runtime.random.below(3));

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "bargain_form.h"
-#include "end_form.h"
-#include "host_phrases.h"
-#include "runtime.h"
-#include "two_boxes_form.h"
+#include "screens/bargain_form.h"
+#include "screens/end_form.h"
+#include "studio/host_phrases.h"
+#include "core/runtime.h"
+#include "screens/two_boxes_form.h"
 
 namespace {
 // The delays of the game's pauses, in milliseconds.
@@ -48,7 +48,7 @@ StudioForm::StudioForm(Runtime& runtime)
     for (int n = 1; n <= Alphabet::Size; ++n)
         letterButtons[n] = Control{true, false, QString(Alphabet::letter(n)), 0};
     newGameButton.text = QStringLiteral("Новая игра");
-    hostSpeech.text = QStringLiteral("Добро пожаловать на \nСловодром!");
+    hostSpeech.text = HostPhrases::welcomeAtStart();
     theme.text = QStringLiteral("***************Словодром****************");
     spinButton = Control{true, false, QStringLiteral("Крутить барабан"), 0};
     wordButton = Control{true, false, QStringLiteral("Назвать слово"), 0};
@@ -130,7 +130,7 @@ void StudioForm::showRoundBanner()
     // The banner that closes the last round says that the game is over,
     // whichever way the round ended.
     if (m_round.roundNumber() == m_round.roundCount())
-        banner.text = QStringLiteral("Игра окончена!");
+        banner.text = HostPhrases::gameOverBanner();
     sound(Sound::Applause);
 }
 

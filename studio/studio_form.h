@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "control.h"
-#include "form.h"
-#include "board.h"
-#include "seat_panel.h"
-#include "sound.h"
-#include "timer.h"
-#include "wheel.h"
+#include "core/control.h"
+#include "core/form.h"
+#include "studio/board.h"
+#include "studio/seat_panel.h"
+#include "core/sound.h"
+#include "core/timer.h"
+#include "studio/wheel.h"
 #include "rules/alphabet.h"
 #include "rules/round.h"
 
-#include "question_choice.h"
+#include "questions/question_choice.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The studio's sounds and the speaker button that switches them off and on.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "runtime.h"
+#include "core/runtime.h"
 
 void StudioForm::soundClicked()
 {

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "studio_view.h"
+#include "studio/studio_view.h"
 
-#include "board_tile.h"
-#include "flat_button.h"
-#include "fonts.h"
+#include "widgets/board_tile.h"
+#include "widgets/flat_button.h"
+#include "widgets/fonts.h"
 #include "widgets/glyph_button.h"
 #include "widgets/pause_card.h"
-#include "studio_form.h"
-#include "svg_picture.h"
-#include "widget_kit.h"
+#include "studio/studio_form.h"
+#include "widgets/svg_picture.h"
+#include "widgets/widget_kit.h"
 #include "rules/alphabet.h"
 
 #include <QGroupBox>
@@ -62,7 +62,7 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
 void StudioView::addWheel(StudioForm& f)
 {
     using Fonts::Face;
-    // Wheel labels; they size themselves to their caption as the wheel turns.
+    // Each label sizes itself to its caption as the wheel turns.
     for (int k = 1; k <= Wheel::Sectors; ++k) {
         const SectorPlace& p = sectorPlaces[static_cast<std::size_t>(k - 1)];
         const bool odd = k % 2 == 1;
@@ -82,7 +82,7 @@ void StudioView::addWheel(StudioForm& f)
 void StudioView::addBoard(StudioForm& f)
 {
     using Fonts::Face;
-    // The board: the letters lie under their tiles.
+    // The letters lie under their tiles.
     for (int n = 1; n <= Board::Tiles; ++n) {
         QLabel* l = Kit::label(this, 428 + 21 * (n - 1), 102, 20, 21, Fonts::font(Face::Serif, 19), Qt::black, Qt::white);
         l->setAlignment(Qt::AlignCenter);
@@ -128,7 +128,6 @@ void StudioView::addHost(StudioForm& f)
 void StudioView::addControlPanel(StudioForm& f)
 {
     using Fonts::Face;
-    // The control panel.
     QPushButton* spin = Kit::button(this, 16, 471, 105, 25);
     connect(spin, &QPushButton::clicked, this, [this] { press(m_studio.spinButton, [this] { m_studio.spinClicked(); }); });
     m_binder.button(f.spinButton, spin);
@@ -189,7 +188,6 @@ void StudioView::addControlPanel(StudioForm& f)
 void StudioView::addPlayerPanels(StudioForm& f)
 {
     using Fonts::Face;
-    // The player panels.
     for (int slot = 1; slot <= SeatPanel::Seats; ++slot) {
         auto* panel = new QGroupBox(this);
         panel->setGeometry(453 + 78 * (slot - 1), 471, PanelWidth, 55);
@@ -215,7 +213,6 @@ void StudioView::addPlayerPanels(StudioForm& f)
 void StudioView::addLetterRow(StudioForm& f)
 {
     using Fonts::Face;
-    // The letter row.
     for (int n = 1; n <= Alphabet::Size; ++n) {
         // 33 buttons of 25 pixels overlap by one to share their borders; the last
         // is a pixel narrower so that it ends at the window's edge (33 × 24 = 792).

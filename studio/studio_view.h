@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "screen_view.h"
-#include "seat_panel.h"
-#include "wheel.h"
+#include "widgets/screen_view.h"
+#include "studio/seat_panel.h"
+#include "studio/wheel.h"
 
 #include <array>
 

@@ -1,26 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a game, the rounds, passing the turn, the prompt and leaving.
-#include "studio_form.h"
+#include "studio/studio_form.h"
 
-#include "end_form.h"
-#include "host_phrases.h"
-#include "question_choice.h"
-#include "question_file.h"
-#include "runtime.h"
-
-namespace {
-
-const QString& promptText(int r)
-{
-    static const QString prompts[3] = {
-        QStringLiteral("Крутите барабан или назовите слово."),
-        QStringLiteral("Вы можете крутить барабан или назвать слово."),
-        QStringLiteral("Вы, наверное, уже знаете ответ — тогда назовите слово, нет — крутите барабан."),
-    };
-    return prompts[r];
-}
-
-}
+#include "screens/end_form.h"
+#include "studio/host_phrases.h"
+#include "questions/question_choice.h"
+#include "questions/question_file.h"
+#include "core/runtime.h"
 
 void StudioForm::stopGameTimers()
 {
@@ -60,7 +46,7 @@ void StudioForm::newGameClicked()
 
 void StudioForm::clearForNewPlayers()
 {
-    hostSpeech.text = QStringLiteral("Добро пожаловать на Словодром!");
+    hostSpeech.text = HostPhrases::welcome();
     roundBox.text = QStringLiteral("1");
     m_round.clearSeats();
 }
@@ -97,25 +83,11 @@ void StudioForm::endOfGame()
 void StudioForm::nextTurn()
 {
     const Round::TurnOutcome turn = m_round.nextTurn();
-    const QString& name = m_round.player(turn.seat).name;
-    switch (turn.kind) {
-    case Round::TurnOutcome::Kind::Again:
-        hostSpeech.text = QStringLiteral("И снова ходит ") + name + QStringLiteral(".");
-        break;
-    case Round::TurnOutcome::Kind::First:
-        hostSpeech.text = QStringLiteral("Первым ходит ") + name + QStringLiteral(".");
-        break;
-    case Round::TurnOutcome::Kind::Next:
-        hostSpeech.text = QStringLiteral("Сейчас ходит ") + name + QStringLiteral(".");
-        break;
-    case Round::TurnOutcome::Kind::Same:
-        hostSpeech.text = QStringLiteral("Опять ходит ") + name + QStringLiteral(".");
-        break;
-    }
+    hostSpeech.text = HostPhrases::turn(turn.kind, m_round.player(turn.seat).name);
     if (m_round.lastPlayer()) {
         lastPlayerWatch.start();
         if (turn.lastPlayerStarts)
-            hostSpeech.text = QStringLiteral("Все игроки выбыли из игры! У вас осталось три результативных хода!");
+            hostSpeech.text = HostPhrases::lastPlayerStarts();
     }
     promptTimer.start();
 }
@@ -131,7 +103,7 @@ void StudioForm::promptTimeout()
     promptTimer.stop();
     const int r = m_runtime.random.below(3);
     if (m_round.lastPlayerMoves() == LastPlayerMoves::Off && !lastPlayerWatch.isRunning()) {
-        hostSpeech.text = promptText(r);
+        hostSpeech.text = HostPhrases::prompt(r);
         m_round.openChoice();
     }
 }

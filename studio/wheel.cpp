@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wheel.h"
+#include "studio/wheel.h"
 
 Wheel::Wheel()
 {

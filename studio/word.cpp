@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Naming the whole word.
-#include "studio_form.h"
+#include "studio/studio_form.h"
+
+#include "studio/host_phrases.h"
 
 void StudioForm::wordClicked()
 {
@@ -56,11 +58,11 @@ void StudioForm::judgeWord()
         if (out.playersLeft) {
             nextTurn();
         } else {
-            hostSpeech.text = QStringLiteral("К сожалению, ни один игрок не назвал слово. И мы переходим в следующий раунд!");
+            hostSpeech.text = HostPhrases::nobodyNamedWord();
             roundLostTimer.start();
         }
     } else {
-        hostSpeech.text = QStringLiteral("Правильно!!!!");
+        hostSpeech.text = HostPhrases::wordRight();
         sound(Sound::Fanfare);
         roundWon();
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Mirroring controls onto their widgets, touching only what changed.
-#include "binder.h"
+#include "widgets/binder.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a board tile: the face, the highlight and the gold of a tile that may be chosen.
-#include "board_tile.h"
+#include "widgets/board_tile.h"
 
 #include <QEvent>
 #include <QLinearGradient>

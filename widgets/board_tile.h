@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "hover_button.h"
+#include "widgets/hover_button.h"
 
 // A tile of the board: a black rounded tile with a glossy highlight that
 // covers its letter. While it may be chosen (the "+" sector) it is gold, and

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a flat button over a picture: its caption and, under the mouse, its frame.
-#include "flat_button.h"
+#include "widgets/flat_button.h"
 
 #include <QPainter>
 

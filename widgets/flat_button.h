@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "hover_button.h"
+#include "widgets/hover_button.h"
 
 // A flat button over a picture: no face of its own, an optional caption
 // drawn straight onto the picture, and a thin raised frame while the mouse is

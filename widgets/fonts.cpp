@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The free stand-ins for the screens' fonts, at fixed pixel sizes.
-#include "fonts.h"
+#include "widgets/fonts.h"
 
 #include <QFontMetricsF>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "hover_button.h"
+#include "widgets/hover_button.h"
 
 #include <QPixmap>
 #include <QString>

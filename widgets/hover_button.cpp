@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A hand-drawn button that tracks the mouse over it.
-#include "hover_button.h"
+#include "widgets/hover_button.h"
 
 #include <QEnterEvent>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's clock: a QTimer per armed timer, each tick through the dispatcher.
-#include "qt_clock.h"
+#include "widgets/qt_clock.h"
 
-#include "dispatcher.h"
-#include "timer.h"
+#include "core/dispatcher.h"
+#include "core/timer.h"
 
 #include <QTimer>
 

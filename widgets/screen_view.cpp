@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A screen's window: its size, caption and place on the desktop, and the path
 // from a widget's event to the form's handler.
-#include "screen_view.h"
+#include "widgets/screen_view.h"
 
-#include "dispatcher.h"
-#include "fonts.h"
-#include "form.h"
-#include "svg_picture.h"
-#include "window_manager.h"
+#include "core/dispatcher.h"
+#include "widgets/fonts.h"
+#include "core/form.h"
+#include "widgets/svg_picture.h"
+#include "widgets/window_manager.h"
 
 #include <QApplication>
 #include <QBackingStore>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An SVG picture rendered once per pixel ratio and kept as compressed bands.
-#include "svg_picture.h"
+#include "widgets/svg_picture.h"
 
 #include <QImage>
 #include <QPaintEvent>

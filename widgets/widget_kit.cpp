@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makers of labels, buttons and text boxes at a parent's pixel positions.
-#include "widget_kit.h"
+#include "widgets/widget_kit.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 properties behind WindowManager, written and read through xcb on
 // Qt's own connection.
-#include "window_manager.h"
+#include "widgets/window_manager.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of the game, in the states a player meets them, to PNG
 // files offscreen: slovodrom_screenshots OUTPUT_FOLDER [scale]
-#include "game_fixture.h"
-#include "game_views.h"
-#include "screen_view.h"
-#include "view_host.h"
+#include "tests/support/game_fixture.h"
+#include "app/game_views.h"
+#include "widgets/screen_view.h"
+#include "app/view_host.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows are a thin skin: clicks and typing on real widgets must reach
 // the screens' handlers, and the widgets must follow the screens.
-#include "game_fixture.h"
-#include "game_views.h"
-#include "program.h"
-#include "rules_form.h"
-#include "screen_view.h"
-#include "temp_folder.h"
-#include "svg_picture.h"
-#include "view_host.h"
+#include "tests/support/game_fixture.h"
+#include "app/game_views.h"
+#include "app/program.h"
+#include "app/rules_form.h"
+#include "widgets/screen_view.h"
+#include "tests/support/temp_folder.h"
+#include "widgets/svg_picture.h"
+#include "app/view_host.h"
 #include "core/runtime.h"
 #include "core/timer.h"
 #include "widgets/qt_clock.h"

@@ -2,8 +2,8 @@
 // slovodrom-base run as its users run it: the bundled base through text and
 // back, input it must refuse and writes that fail without harming the file
 // they were meant for, and the report of a damaged base.
-#include "question_record.h"
-#include "temp_folder.h"
+#include "questions/question_record.h"
+#include "tests/support/temp_folder.h"
 
 #include <QFile>
 #include <QProcess>

@@ -108,6 +108,10 @@ TEST(ComputerPlayer, DecidesByTheWordsThatFit)
     TableView one = viewOf(QStringLiteral("К_Т"), QStringLiteral("КТОА"));
     EXPECT_EQ(erudite.move(one, random), ComputerPlayer::Move::NameWord);
     EXPECT_EQ(erudite.word(one), QStringLiteral("КИТ"));
+    // One word fits, yet most of the board is covered: it might be a word it
+    // does not know, so the erudite waits until the board says more.
+    EXPECT_EQ(erudite.move(viewOf(QStringLiteral("Ё___"), QString()), random), ComputerPlayer::Move::Spin);
+    EXPECT_EQ(erudite.move(viewOf(QStringLiteral("ЁЛ_А"), QStringLiteral("ЛА")), random), ComputerPlayer::Move::NameWord);
     // The last player's moves used up: the word, sure or not.
     three.movesLeft = 0;
     EXPECT_EQ(erudite.move(three, random), ComputerPlayer::Move::NameWord);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "manual_clock.h"
-#include "runtime.h"
-#include "timer.h"
+#include "tests/support/manual_clock.h"
+#include "core/runtime.h"
+#include "core/timer.h"
 
 #include <gtest/gtest.h>
 

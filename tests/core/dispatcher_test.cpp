@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_error.h"
-#include "manual_clock.h"
-#include "runtime.h"
-#include "timer.h"
+#include "core/game_error.h"
+#include "tests/support/manual_clock.h"
+#include "core/runtime.h"
+#include "core/timer.h"
 
 #include <QStringList>
 

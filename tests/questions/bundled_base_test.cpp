@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The question base that ships with the game must make good games at once.
-#include "cp1251.h"
-#include "question_file.h"
+#include "questions/cp1251.h"
+#include "questions/question_file.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 // The question base changing under the open editor (shortened, grown, deleted
 // or renamed away by another program, or slovodrom-base wanting to write it),
 // and a base too large to read whole.
-#include "faults_rig.h"
+#include "tests/questions/faults_rig.h"
 
 #include <QProcess>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cp1251.h"
+#include "questions/cp1251.h"
 
 #include <gtest/gtest.h>
 

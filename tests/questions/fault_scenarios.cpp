@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fault sweep's scenarios and its checks of screen against disk.
-#include "fault_scenarios.h"
+#include "tests/questions/fault_scenarios.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // the checks that the screens and the base agree afterwards.
 #pragma once
 
-#include "game_fixture.h"
-#include "question_record.h"
+#include "tests/support/game_fixture.h"
+#include "questions/question_record.h"
 
 #include <filesystem>
 #include <functional>

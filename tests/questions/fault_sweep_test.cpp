@@ -7,9 +7,9 @@
 // thing, the base holds what it held (or, for a delete cut short, every
 // record it should keep — a record may be there twice, none may be lost), the
 // screen shows no record that is not on disk, and the program goes on.
-#include "cp1251.h"
-#include "fault_scenarios.h"
-#include "faulty_calls.h"
+#include "questions/cp1251.h"
+#include "tests/questions/fault_scenarios.h"
+#include "tests/questions/faulty_calls.h"
 
 #include <gtest/gtest.h>
 

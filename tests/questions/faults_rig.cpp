@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fault tests' forked child and byte helpers.
-#include "faults_rig.h"
+#include "tests/questions/faults_rig.h"
 
 #include <signal.h>
 #include <sys/wait.h>

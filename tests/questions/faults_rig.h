@@ -4,8 +4,8 @@
 // records, and byte-level looks at the base.
 #pragma once
 
-#include "game_fixture.h"
-#include "question_record.h"
+#include "tests/support/game_fixture.h"
+#include "questions/question_record.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // program can go on, and that no byte of the base changed that the user did
 // not ask to change. Limits and lost privileges are taken in a forked child,
 // which checks what it sees and reports back through a pipe.
-#include "faults_rig.h"
+#include "tests/questions/faults_rig.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fault sweep's system calls, and the names and texts of its faults.
-#include "faulty_calls.h"
+#include "tests/questions/faulty_calls.h"
 
 #include <cerrno>
 

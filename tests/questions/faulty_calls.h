@@ -3,7 +3,7 @@
 // call of the planned kind fails with the planned error, once or from then on.
 #pragma once
 
-#include "system_calls.h"
+#include "questions/system_calls.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 // Cases the question fuzzer (fuzz/question_fuzzer.cpp) found, each cut down
 // to the few steps that matter and kept here so the fault stays mended.
 
-#include "game_fixture.h"
-#include "question_record.h"
+#include "tests/support/game_fixture.h"
+#include "questions/question_record.h"
 
 #include <gtest/gtest.h>
 

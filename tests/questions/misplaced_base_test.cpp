@@ -4,7 +4,7 @@
 // copied-in Data folder, a Data folder that cannot be listed. Each case checks
 // the error box's text, that the program goes on, and that nothing outside the
 // base is touched.
-#include "faults_rig.h"
+#include "tests/questions/faults_rig.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_error.h"
-#include "question_choice.h"
-#include "question_file.h"
-#include "scripted_random.h"
-#include "temp_folder.h"
+#include "core/game_error.h"
+#include "questions/question_choice.h"
+#include "questions/question_file.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_error.h"
-#include "question_file.h"
-#include "temp_folder.h"
+#include "core/game_error.h"
+#include "questions/question_file.h"
+#include "tests/support/temp_folder.h"
 
 #include <QStringList>
 

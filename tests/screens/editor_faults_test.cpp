@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The question editor when the base cannot be used: no Data folder, a folder
 // in the base's place, a read-only base, a base shortened behind its back.
-#include "editor_fixture.h"
+#include "tests/screens/editor_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // folder, with the errors it reports, and the records and bytes they compare.
 #pragma once
 
-#include "editor_rig.h"
-#include "game_fixture.h"
+#include "tests/screens/editor_rig.h"
+#include "tests/support/game_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The question editor on unusual bytes: a tail shorter than a record, length
 // bytes over a field's capacity, characters the code page cannot hold.
-#include "editor_fixture.h"
+#include "tests/screens/editor_fixture.h"
 
 #include <gtest/gtest.h>
 

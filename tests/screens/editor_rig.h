@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editor_form.h"
-#include "form.h"
-#include "manual_clock.h"
-#include "runtime.h"
-#include "scripted_random.h"
-#include "temp_folder.h"
+#include "screens/editor_form.h"
+#include "core/form.h"
+#include "tests/support/manual_clock.h"
+#include "core/runtime.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/temp_folder.h"
 
 // The editor alone, in virtual time, on a base in a temporary folder, with a
 // bare screen standing in for the menu.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The question editor at work: first use, new records and saving, browsing,
 // deleting, leaving with a record unsaved, and the way in from the menu.
-#include "editor_fixture.h"
+#include "tests/screens/editor_fixture.h"
 
 #include <gtest/gtest.h>
 

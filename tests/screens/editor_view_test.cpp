@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor_form.h"
-#include "editor_view.h"
-#include "form.h"
-#include "manual_clock.h"
-#include "runtime.h"
-#include "scripted_random.h"
-#include "temp_folder.h"
+#include "screens/editor_form.h"
+#include "screens/editor_view.h"
+#include "core/form.h"
+#include "tests/support/manual_clock.h"
+#include "core/runtime.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/temp_folder.h"
 
-#include "editor_rig.h"
+#include "tests/screens/editor_rig.h"
 
 #include <gtest/gtest.h>
 

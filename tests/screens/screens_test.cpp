@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The side screens: set-up, bargaining, two boxes and the main menu.
-#include "counts.h"
-#include "studio_play.h"
+#include "core/counts.h"
+#include "tests/studio/studio_play.h"
 
-#include "rule_numbers.h"
+#include "tests/support/rule_numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The ALSA player: silent and harmless without a device or a library, and
 // when a device is there, it plays and then lets go of it and of its thread.
-#include "alsa_player.h"
-#include "long_play.h"
-#include "synth.h"
-#include "wav.h"
+#include "sound/alsa_player.h"
+#include "tests/studio/long_play.h"
+#include "sound/synth.h"
+#include "sound/wav.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound files the build makes: valid, of their stated length, equally loud, clean at both ends.
-#include "loudness.h"
-#include "synth.h"
-#include "wav.h"
+#include "sound/loudness.h"
+#include "sound/synth.h"
+#include "sound/wav.h"
 
 #include <gtest/gtest.h>
 

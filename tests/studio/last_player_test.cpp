@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The last player left in a round: three effective moves, then the word.
-#include "studio_play.h"
+#include "tests/studio/studio_play.h"
 
-#include "test_access.h"
+#include "tests/support/test_access.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Naming letters: opening tiles, scoring, the host's replies, the turn and the two boxes.
-#include "studio_play.h"
+#include "tests/studio/studio_play.h"
 
-#include "test_access.h"
+#include "tests/support/test_access.h"
 
 #include <gtest/gtest.h>
 

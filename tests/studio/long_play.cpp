@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Long play: the player's choices and the games he plays.
-#include "long_play_player.h"
+#include "tests/studio/long_play_player.h"
 
 #include "rules/alphabet.h"
 

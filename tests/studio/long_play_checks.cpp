@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Long play's checks after every event: the sounds, the turn, the scores,
 // the last player's moves and the bargaining.
-#include "long_play_player.h"
+#include "tests/studio/long_play_player.h"
 
 #include "rules/alphabet.h"
 #include "rules/points.h"
-#include "rule_numbers.h"
+#include "tests/support/rule_numbers.h"
 
 #include <QRegularExpression>
 

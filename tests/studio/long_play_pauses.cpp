@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Long play's pauses: in a pause no control acts, no timer ticks and nothing
 // changes; after it the game stands exactly where it stood.
-#include "long_play_player.h"
+#include "tests/studio/long_play_player.h"
 
 #include "core/pause.h"
 #include "rules/alphabet.h"

@@ -3,9 +3,9 @@
 // the checks made after every event (long_play_checks.cpp).
 #pragma once
 
-#include "long_play.h"
+#include "tests/studio/long_play.h"
 
-#include "game_fixture.h"
+#include "tests/support/game_fixture.h"
 
 #include <array>
 #include <deque>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Many games of random legal clicks; every event must leave the game sound.
-#include "long_play.h"
+#include "tests/studio/long_play.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "studio_play.h"
+#include "tests/studio/studio_play.h"
 
 #include "rules/alphabet.h"
 

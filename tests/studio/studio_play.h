@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game_fixture.h"
+#include "tests/support/game_fixture.h"
 
 #include <QStringList>
 

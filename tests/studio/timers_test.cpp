@@ -2,7 +2,7 @@
 // Every pause of the game lasts exactly as long as the rules say: one
 // millisecond before its end nothing a player sees has changed, at its end it
 // has. A pause of the game itself stops them all where they stand.
-#include "studio_play.h"
+#include "tests/studio/studio_play.h"
 
 #include "core/pause.h"
 #include "rules/alphabet.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Turns, rounds, the result and leaving the studio.
-#include "studio_play.h"
+#include "tests/studio/studio_play.h"
 
-#include "test_access.h"
+#include "tests/support/test_access.h"
 
 #include <gtest/gtest.h>
 

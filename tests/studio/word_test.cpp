@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Naming the whole word.
-#include "studio_play.h"
+#include "tests/studio/studio_play.h"
 
 #include <gtest/gtest.h>
 

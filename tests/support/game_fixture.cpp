@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_fixture.h"
+#include "tests/support/game_fixture.h"
 
 GameFixture::GameFixture() : GameFixture(sampleBase())
 {

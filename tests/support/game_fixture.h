@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "manual_clock.h"
-#include "recorded_sounds.h"
-#include "runtime.h"
-#include "game_screens.h"
-#include "scripted_random.h"
-#include "temp_folder.h"
+#include "tests/support/manual_clock.h"
+#include "tests/support/recorded_sounds.h"
+#include "core/runtime.h"
+#include "app/game_screens.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/temp_folder.h"
 
 #include <QStringList>
 

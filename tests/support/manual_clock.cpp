@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tests' virtual clock: due ticks fired one at a time, in time order.
-#include "manual_clock.h"
+#include "tests/support/manual_clock.h"
 
-#include "dispatcher.h"
-#include "timer.h"
+#include "core/dispatcher.h"
+#include "core/timer.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scripted_random.h"
+#include "tests/support/scripted_random.h"
 
 #include <stdexcept>
 #include <string>

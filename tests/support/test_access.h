@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "studio_form.h"
+#include "studio/studio_form.h"
 #include "rules/round.h"
 
 // A position set up in the model without playing up to it, for tests that

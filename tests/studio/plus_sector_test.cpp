@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "+" sector: opening a letter by its tile.
-#include "studio_play.h"
+#include "tests/studio/studio_play.h"
 
-#include "test_access.h"
+#include "tests/support/test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ struct Game : Play::Game {
 }
 
 // A tile opens every place of its letter, uses the letter up and pays nothing; the player goes on.
-TEST(Board, TileOpensEveryPlaceOfItsLetter)
+TEST(PlusSector, TileOpensEveryPlaceOfItsLetter)
 {
     Game game({QStringLiteral("КАРАВАН")});
     game.g.click([&] { TestAccess::setLettersInRow(game.s, 2); });
@@ -39,7 +39,7 @@ TEST(Board, TileOpensEveryPlaceOfItsLetter)
 }
 
 // A hyphen or digit opens in all its places and uses no letter button.
-TEST(Board, TileOfAHyphenHidesNoLetter)
+TEST(PlusSector, TileOfAHyphenHidesNoLetter)
 {
     Game game({QStringLiteral("Ф-1-Ф")});
     Play::spin(game.g, QStringLiteral("+"));
@@ -52,7 +52,7 @@ TEST(Board, TileOfAHyphenHidesNoLetter)
 }
 
 // Opening the last covered letter ends the round with no points, whichever tile it is.
-TEST(Board, LastTileCompletesTheBoard)
+TEST(PlusSector, LastTileCompletesTheBoard)
 {
     for (int tile : {1, 2, 3}) {
         Game game({QStringLiteral("ДОМ"), QStringLiteral("КОТ")}, tile == 1 ? 1 : 2);
