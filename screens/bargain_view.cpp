@@ -14,6 +14,7 @@
 
 BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher, true)
 {
+    setLetterbox(QColor(0, 0, 0));  // the black of its stage
     (new SvgPicture(QStringLiteral(":/assets/bargain.svg"), this))->setGeometry(rect());
     auto* words = Kit::textBox(this, 36, 186, 142, 77, Fonts::standard(), Qt::white, Qt::black, true);
     m_binder.textBox(f.hostSpeech, words);

@@ -13,6 +13,7 @@
 
 TwoBoxesView::TwoBoxesView(TwoBoxesForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
 {
+    setLetterbox(QColor(0, 0, 0));  // the black of its stage
     (new SvgPicture(QStringLiteral(":/assets/twoboxes.svg"), this))->setGeometry(rect());
     // The open boxes lie over the shut ones, under the clickable areas.
     const struct {

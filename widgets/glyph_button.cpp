@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Painting a round button from its SVG glyphs.
+// Painting a round glyph button from its SVG glyphs.
 #include "widgets/glyph_button.h"
 
 #include "widgets/svg_picture.h"
@@ -16,7 +16,8 @@ GlyphButton::GlyphButton(QWidget* parent, const QString& checkedGlyph, const QSt
 void GlyphButton::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();
-    if (m_glyph.isNull() || m_glyphChecked != isChecked() || m_glyph.devicePixelRatio() != ratio) {
+    if (m_glyph.isNull() || m_glyphChecked != isChecked() || m_glyph.devicePixelRatio() != ratio ||
+        m_glyph.deviceIndependentSize().toSize() != size()) {
         m_glyphChecked = isChecked();
         m_glyph = SvgPicture::render(m_glyphChecked ? m_checkedGlyph : m_uncheckedGlyph, size(), ratio);
     }
@@ -27,8 +28,9 @@ void GlyphButton::paintEvent(QPaintEvent*)
         p.setOpacity(0.4);
     p.drawPixmap(0, 0, m_glyph);
     if (hovered() && isEnabled()) {
-        p.setPen(QPen(QColor(255, 255, 255, 200), 1.2));
+        p.setPen(QPen(QColor(255, 255, 255, 200), 1.2 * width() / 26.0));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QRectF(rect()).adjusted(0.8, 0.8, -0.8, -0.8));
+        const qreal inset = 0.8 * width() / 26.0;
+        p.drawEllipse(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
     }
 }

@@ -14,7 +14,8 @@ const QColor Ink(0, 0, 128);         // and its navy
 constexpr int PlateWidth = 340, PlateHeight = 128;
 }
 
-PauseCard::PauseCard(QWidget* parent, const QRect& area, const QString& hint) : QLabel(parent), m_hint(hint)
+PauseCard::PauseCard(QWidget* parent, const QRect& area, const QString& hint)
+    : QLabel(parent), m_hint(hint), m_ownWidth(area.width())
 {
     setObjectName(QStringLiteral("pauseCard"));
     setGeometry(area);
@@ -29,7 +30,10 @@ void PauseCard::paintEvent(QPaintEvent*)
     veil.setColorAt(0, VeilTop);
     veil.setColorAt(1, VeilFoot);
     p.fillRect(rect(), veil);
-    const QRectF plate((width() - PlateWidth) / 2.0, (height() - PlateHeight) / 2.0, PlateWidth, PlateHeight);
+    // Full screen scales the window as one picture: the plate and its text with it.
+    const qreal k = qreal(width()) / m_ownWidth;
+    p.scale(k, k);
+    const QRectF plate((m_ownWidth - PlateWidth) / 2.0, (height() / k - PlateHeight) / 2.0, PlateWidth, PlateHeight);
     p.setPen(QPen(QColor(224, 160, 32), 3));  // the gold of the studio's rims
     p.setBrush(Plate);
     p.drawRoundedRect(plate.adjusted(1.5, 1.5, -1.5, -1.5), 14, 14);

@@ -15,4 +15,5 @@ protected:
 
 private:
     QString m_hint;
+    int m_ownWidth;  // at the screen's own size
 };

@@ -495,6 +495,146 @@ TEST(Views, TimerMadeChangeTakesTheFocusOnlyFromTheGame)
     EXPECT_TRUE(QTest::qWaitForWindowActive(menu));
 }
 
+namespace {
+
+QAbstractButton* buttonCalled(QWidget* window, const QString& accessibleName)
+{
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->accessibleName() == accessibleName)
+            return b;
+    return nullptr;
+}
+
+}
+
+// F11 and the small button scale the whole window to its screen, one picture
+// larger, and the mode goes with the game to every screen it hands over to;
+// F11 or Esc bring every window back to its own size and look.
+TEST(Views, FullScreenScalesEveryWindowUntilF11OrEsc)
+{
+    app();
+    ViewFixture f;
+    GameScreens& s = *f.screens;
+    auto* menu = static_cast<ScreenView*>(f.window(s.menu));
+    QPushButton* newGame = buttonNamed(menu, "Новая Игра");
+    const QRect windowedPlace = newGame->geometry();
+    const QFont windowedFont = newGame->font();
+
+    // The platform reports the new size as an event of its own.
+    auto settle = [] { QCoreApplication::processEvents(); };
+    QTest::keyClick(menu, Qt::Key_F11);
+    settle();
+    const QSize screen = menu->screen()->geometry().size();
+    EXPECT_TRUE(menu->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(menu->size(), screen);
+    const qreal scale = std::min(screen.width() / 137.0, screen.height() / 137.0);
+    EXPECT_DOUBLE_EQ(menu->scale(), scale);
+    // Scaled as a whole, about the middle, its text drawn at the larger size.
+    EXPECT_NEAR(newGame->width(), 121 * scale, 1);
+    EXPECT_NEAR(newGame->height(), 25 * scale, 1);
+    EXPECT_NEAR(newGame->x(), (screen.width() - 137 * scale) / 2 + 8 * scale, 1);
+    EXPECT_GT(newGame->font().pixelSize(), 11 * scale * 0.9);
+    ASSERT_NE(buttonCalled(menu, "Во весь экран"), nullptr);
+    EXPECT_TRUE(buttonCalled(menu, "Во весь экран")->isChecked());
+
+    QTest::keyClick(menu, Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(menu->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(menu->size(), QSize(137, 137));
+    EXPECT_EQ(newGame->geometry(), windowedPlace);
+    EXPECT_EQ(newGame->font(), windowedFont);
+    QTest::keyClick(menu, Qt::Key_Escape);  // windowed, Esc changes nothing
+    EXPECT_EQ(menu->size(), QSize(137, 137));
+
+    // The studio's button; the board's letters are read from the back of a room.
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    f.startGame({"Анна", "Борис"}, 1);
+    f.advance(5000);
+    auto* studio = static_cast<ScreenView*>(f.window(s.studio));
+    ASSERT_TRUE(studio->isVisible());
+    QAbstractButton* button = buttonCalled(studio, "Во весь экран");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(studio->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(studio->size(), screen);
+    QAbstractButton* tile = buttonCalled(studio, "Закрытая буква 1");
+    ASSERT_NE(tile, nullptr);
+    EXPECT_GE(tile->height(), 0.05 * 562 * studio->scale());  // a twentieth of a 16:9 screen's height
+
+    // The end of the game comes full screen too; Esc leaves it there.
+    f.click([&] { s.endOfGame.showWinner(s.studio, QStringLiteral("Анна")); });
+    settle();
+    auto* end = static_cast<ScreenView*>(f.window(s.endOfGame));
+    ASSERT_TRUE(end->isVisible());
+    EXPECT_TRUE(end->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(end->size(), screen);
+    EXPECT_GT(end->scale(), 1.0);
+    QTest::keyClick(end, Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(end->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(end->size(), QSize(685, 497));
+    EXPECT_FALSE(f.views.fullScreen());
+    // F11 there brings it back, for the studio as it comes on view again.
+    QTest::keyClick(end, Qt::Key_F11);
+    settle();
+    EXPECT_EQ(end->size(), screen);
+    QTest::keyClick(end, Qt::Key_F11);
+    settle();
+    EXPECT_EQ(end->size(), QSize(685, 497));
+    QTest::qWait(50);  // the hidden windows follow in idle time
+    EXPECT_FALSE(studio->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(studio->size(), QSize(792, 562));
+}
+
+// Whose turn it is shows without colour too: a pointer above that player's
+// panel, and only his; Space and Enter press "Крутить барабан" and "Назвать
+// слово" only when they may be pressed.
+TEST(Views, TurnIsPointedAtAndKeysDriveTheTurn)
+{
+    app();
+    ViewFixture f;
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    f.startGame({"Анна", "Борис"}, 3);
+    QWidget* studio = f.window(f.screens->studio);
+    auto pointedSlot = [&] {
+        int slot = 0, pointers = 0;
+        for (QWidget* w : studio->findChildren<QWidget*>())
+            if (w->accessibleName() == "Сейчас ходит" && w->isVisibleTo(studio)) {
+                ++pointers;
+                for (QGroupBox* g : studio->findChildren<QGroupBox*>())
+                    if (g->isVisibleTo(studio) && g->geometry().left() <= w->geometry().center().x() &&
+                        w->geometry().center().x() <= g->geometry().right())
+                        slot = g->title().at(6).digitValue();  // "Игрок 1:"
+            }
+        return pointers == 1 ? slot : -pointers;
+    };
+    auto redSlot = [&] {
+        for (int slot = 1; slot <= 3; ++slot)
+            if (f.studio().panel(slot).nameLabel.fontColor == Colors::Red)
+                return slot;
+        return 0;
+    };
+    auto key = [&](Qt::Key k) { QTest::keyClick(studio, k); };
+
+    f.advance(2000);  // the first turn is announced
+    ASSERT_EQ(redSlot(), 1);
+    EXPECT_EQ(pointedSlot(), 1);
+    key(Qt::Key_Space);  // not yet: the prompt has not come
+    EXPECT_EQ(f.studio().round().phase(), Phase::TurnStarting);
+    f.advance(3000);
+    f.random.push({7, 0});  // "0", slow turn 2
+    key(Qt::Key_Space);
+    EXPECT_EQ(f.studio().round().phase(), Phase::Spinning);
+    key(Qt::Key_Return);  // the wheel turns: no word now
+    EXPECT_EQ(f.studio().round().phase(), Phase::Spinning);
+    f.advance(40000);  // "0": the turn passes
+    ASSERT_EQ(redSlot(), 2);
+    EXPECT_EQ(pointedSlot(), 2);
+    key(Qt::Key_Enter);
+    EXPECT_EQ(f.studio().round().phase(), Phase::WordEntry);
+}
+
 // The pause keys and the pause button freeze the game on every screen that
 // can be paused: the card covers the play, letters and clicks do nothing,
 // the same key or the button goes on.
