@@ -142,3 +142,8 @@ void BargainForm::moneyTakenTimeout()
     moneyTakenTimer.stop();
     finish();
 }
+
+Pause& BargainForm::pause()
+{
+    return m_runtime.pause;
+}

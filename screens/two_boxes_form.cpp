@@ -59,3 +59,8 @@ void TwoBoxesForm::returnTimeout()
     if (m_done)
         m_done(won());
 }
+
+Pause& TwoBoxesForm::pause()
+{
+    return m_runtime.pause;
+}

@@ -57,6 +57,9 @@ StudioForm::StudioForm(Runtime& runtime)
     takePrizeButton = Control{false, true, QStringLiteral("Взять приз"), 0};
     exitButton.text = QStringLiteral("Выход");
     soundButton.text = QStringLiteral("Звук");
+    pauseButton.text = QStringLiteral("Пауза");
+    // The one button that works in a pause: the one that ends it.
+    runtime.dispatcher.letThroughWhenHeld(pauseButton);
     presentTimer.start();
 }
 
@@ -74,6 +77,8 @@ void StudioForm::present()
 {
     const Round& r = m_round;
     const Phase phase = r.phase();
+    // In a pause nothing but the pause button can be used, and every control says so.
+    const bool pause = paused();
     for (int seat = 1; seat <= SeatPanel::Seats; ++seat) {
         SeatPanel& p = panel(seat);
         const Player& who = r.player(seat);
@@ -85,18 +90,40 @@ void StudioForm::present()
         p.totalLabel.text = QString::number(who.totalScore);
     }
     board.present(r, m_letterPlaces);
-    const bool letters = r.canNameLetter();
+    const bool letters = r.canNameLetter() && !pause;
     for (int n = 1; n <= Alphabet::Size; ++n) {
         letterButtons[n].visible = !r.letterUsed(n);
         letterButtons[n].enabled = letters;
     }
-    spinButton.enabled = r.canSpin();
-    wordButton.enabled = r.canNameWord();
+    if (pause)
+        for (int n = 1; n <= Board::Tiles; ++n)
+            board.tiles[n].enabled = false;
+    spinButton.enabled = r.canSpin() && !pause;
+    wordButton.enabled = r.canNameWord() && !pause;
     wordBox.visible = phase == Phase::WordEntry;
     takePrizeButton.visible = r.prizeOnOffer();
+    for (Control* c : {&wordBox, &takePrizeButton, &newGameButton, &exitButton, &soundButton})
+        c->enabled = !pause;
+    // A game on can be paused.
+    pauseButton.enabled = pause || (phase != Phase::NoGame && phase != Phase::GameOver);
     // The banner between rounds, unless the round just ran out of players who
     // could name the word.
     banner.visible = phase == Phase::RoundOver && r.roundEnd() != Round::RoundEnd::NobodyNamedIt;
+}
+
+void StudioForm::pauseClicked()
+{
+    m_runtime.pause.toggle();
+}
+
+bool StudioForm::paused() const
+{
+    return m_runtime.pause.isOn();
+}
+
+const Control& StudioForm::pauseCard() const
+{
+    return m_runtime.pause.card;
 }
 
 void StudioForm::showRoundBanner()
