@@ -54,6 +54,8 @@ bool Dispatcher::press(const Form& form, const Control& control, const std::func
         return false;
     if (hand == Hand::Person && form.heldByComputer(control))
         return false;
+    if (m_held && std::find(m_letThrough.begin(), m_letThrough.end(), &control) == m_letThrough.end())
+        return false;
     if (m_pressWatcher)
         m_pressWatcher(form, control, hand);
     run(handler);

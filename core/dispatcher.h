@@ -34,6 +34,12 @@ public:
     using PressWatcher = std::function<void(const Form&, const Control&, Hand)>;
     void setPressWatcher(PressWatcher watcher) { m_pressWatcher = std::move(watcher); }
 
+    // Held (the game paused), press() lets nothing act but the controls let
+    // through: the pause's own key and button.
+    void hold(bool held) { m_held = held; }
+    bool isHeld() const { return m_held; }
+    void letThroughWhenHeld(const Control& control) { m_letThrough.push_back(&control); }
+
 private:
     void report(const QString& message);
 
@@ -42,4 +48,6 @@ private:
     std::vector<std::function<void()>> m_listeners;
     std::vector<Timer*> m_afterEvent;
     int m_depth = 0;
+    bool m_held = false;
+    std::vector<const Control*> m_letThrough;
 };

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class Pause;
 class Runtime;
 
 // The bargaining over the prize. open() shows it and starts firstOfferTimer;
@@ -26,6 +27,8 @@ public:
     // presses its pictures: a computer's bargaining refuses a person's clicks.
     void open(Hand chooser = Hand::Person);
     bool heldByComputer(const Control& control) const override;
+    // The game's pause, which this screen's pause keys toggle.
+    Pause& pause();
     // The points the last bargaining won.
     int settled() const { return m_settled; }
 

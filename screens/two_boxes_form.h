@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class Pause;
 class Runtime;
 
 // The two-boxes bonus. open() shows it and starts hidePointsTimer, which hides
@@ -22,6 +23,8 @@ public:
     // Shows the screen and hides the points; a computer's choice refuses a person's clicks.
     void open(Hand chooser = Hand::Person);
     bool heldByComputer(const Control& control) const override;
+    // The game's pause, which this screen's pause keys toggle.
+    Pause& pause();
 
     Control hostSpeech, leftBox, rightBox;
     // The boxes opened in the picture once one is chosen, each with the points or empty.
