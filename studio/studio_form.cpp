@@ -3,7 +3,7 @@
 
 #include "screens/bargain_form.h"
 #include "screens/end_form.h"
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "core/runtime.h"
 #include "screens/two_boxes_form.h"
 
@@ -17,6 +17,7 @@ constexpr int SectorShownMs = 3000;     // the sector announced, then it takes e
 constexpr int LetterMissedMs = 3000;    // a missed letter, then the turn passes
 constexpr int ToBoxesMs = 3000;         // three letters in a row, then the two boxes
 constexpr int HandBackMs = 1;           // back from a side screen: at once, as an event of its own
+constexpr int AfterEveryEventMs = 1;    // nominal: run after every event, never by the clock
 }
 
 StudioForm::StudioForm(Runtime& runtime)
@@ -34,8 +35,8 @@ StudioForm::StudioForm(Runtime& runtime)
       // The watcher and the presenting only follow what events change, so
       // they run after every event instead of ticking every millisecond; the
       // presenting comes last, after whatever the watcher changed.
-      lastPlayerWatch(runtime, QStringLiteral("lastPlayerWatch"), 1, [this] { watchLastPlayer(); }, Timer::Mode::AfterEvent),
-      presentTimer(runtime, QStringLiteral("presentTimer"), 1, [this] { present(); }, Timer::Mode::AfterEvent),
+      lastPlayerWatch(runtime, QStringLiteral("lastPlayerWatch"), AfterEveryEventMs, [this] { watchLastPlayer(); }, Timer::Mode::AfterEvent),
+      presentTimer(runtime, QStringLiteral("presentTimer"), AfterEveryEventMs, [this] { present(); }, Timer::Mode::AfterEvent),
       m_runtime(runtime)
 {
     for (int seat = 1; seat <= SeatPanel::Seats; ++seat) {
