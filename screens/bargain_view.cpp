@@ -6,6 +6,8 @@
 #include "widgets/fonts.h"
 #include "widgets/svg_picture.h"
 #include "widgets/widget_kit.h"
+#include "core/pause.h"
+#include "widgets/pause_card.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -30,6 +32,11 @@ BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f,
     connect(money, &QAbstractButton::clicked, this, [this, &f] { press(f.money, [&f] { f.moneyClicked(); }); });
     m_binder.plain(f.money, money);
     addHint(money);
+    // In a pause the card covers the whole screen; the pause keys end it.
+    auto* card = new PauseCard(this, rect(), QStringLiteral("Pause или F12 — продолжить игру"));
+    m_binder.label(f.pause().card, card);
+    Pause& pause = f.pause();
+    pauseWith(pause.key, [&pause] { pause.toggle(); });
 }
 
 // What a click does, from the picture's accessible name ("Деньги: взять деньги"):

@@ -4,7 +4,9 @@
 #include "widgets/board_tile.h"
 #include "widgets/flat_button.h"
 #include "widgets/fonts.h"
+#include "widgets/glyph_button.h"
 #include "widgets/speaker_button.h"
+#include "widgets/pause_card.h"
 #include "studio/studio_form.h"
 #include "widgets/svg_picture.h"
 #include "widgets/widget_kit.h"
@@ -51,6 +53,11 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     addControlPanel(f);
     addPlayerPanels(f);
     addLetterRow(f);
+    // The pause card lies over the picture, above everything on it; the
+    // control panel below stays in view, the pause button with it.
+    auto* card = new PauseCard(this, QRect(0, 0, 792, 455), QStringLiteral("Pause или F12 — продолжить игру"));
+    m_binder.label(f.pauseCard(), card);
+    card->raise();
 }
 
 // The wheel's labels over the drawn sectors, and the sector beside the pointer.
@@ -173,6 +180,14 @@ void StudioView::addControlPanel(StudioForm& f)
     m_binder.plain(f.soundButton, m_speaker);
     // Full screen, below the speaker.
     addFullScreenButton(QRect(220, 506, 24, 24));
+
+    // The pause, between the spin buttons and the wheel emblem; the pause keys press it too.
+    m_pause = new GlyphButton(this, QStringLiteral(":/assets/icons/resume.svg"), QStringLiteral(":/assets/icons/pause.svg"));
+    m_pause->setGeometry(127, 474, 26, 26);
+    m_pause->setAccessibleName(QStringLiteral("Пауза"));
+    connect(m_pause, &QAbstractButton::clicked, this, [this] { press(m_studio.pauseButton, [this] { m_studio.pauseClicked(); }); });
+    m_binder.plain(f.pauseButton, m_pause);
+    pauseWith(f.pauseButton, [this] { m_studio.pauseClicked(); });
 }
 
 // The three player panels: name, this round's points, the earlier rounds'.
@@ -223,13 +238,15 @@ void StudioView::addLetterRow(StudioForm& f)
 
 void StudioView::sync()
 {
-    const bool wordBoxWasOpen = m_wordBox->isVisibleTo(this);
+    auto wordBoxOpen = [this] { return m_wordBox->isVisibleTo(this) && m_wordBox->isEnabled(); };
+    const bool wordBoxWasOpen = wordBoxOpen();
     ScreenView::sync();
-    // The word box takes the keyboard as soon as it opens, and gives it back to
-    // the studio when it closes, so that no key goes on into a hidden box.
-    if (!wordBoxWasOpen && m_wordBox->isVisibleTo(this)) {
+    // The word box takes the keyboard as soon as it opens (or the pause ends),
+    // and gives it back to the studio when it closes (or the game pauses), so
+    // that no key goes on into a box that cannot take it.
+    if (!wordBoxWasOpen && wordBoxOpen()) {
         m_wordBox->setFocus();
-    } else if (wordBoxWasOpen && !m_wordBox->isVisibleTo(this)) {
+    } else if (wordBoxWasOpen && !wordBoxOpen()) {
         m_wordBox->clearFocus();
         setFocus();
     }
@@ -238,6 +255,13 @@ void StudioView::sync()
         m_speaker->setAccessibleDescription(m_studio.soundOn() ? QStringLiteral("Звук включён")
                                                                  : QStringLiteral("Звук выключен"));
         m_speaker->update();
+    }
+    if (m_pause->isChecked() != m_studio.paused() || m_pause->toolTip().isEmpty()) {
+        m_pause->setChecked(m_studio.paused());
+        m_pause->setToolTip(m_studio.paused() ? QStringLiteral("Продолжить игру (Pause или F12)")
+                                              : QStringLiteral("Пауза (Pause или F12)"));
+        m_pause->setAccessibleDescription(m_studio.paused() ? QStringLiteral("Игра на паузе") : QString());
+        m_pause->update();
     }
     for (int slot = 1; slot <= SeatPanel::Seats; ++slot) {
         QLabel* name = m_nameLabels[static_cast<std::size_t>(slot)];

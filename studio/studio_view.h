@@ -23,7 +23,7 @@ public:
 
 protected:
     // A Russian letter typed on the keyboard presses that letter's button; the
-    // Latin M switches the sound off and on.
+    // Latin M switches the sound off and on; the pause keys press the pause button.
     // Keys that are no letter in a Russian layout drive the turn from across
     // the room (a keyboard, a presenter's clicker): Space and Page Down spin
     // the wheel, Enter and Page Up open the word entry.
@@ -56,4 +56,5 @@ private:
     std::array<QLabel*, Board::Tiles + 1> m_letters{};
     std::array<QWidget*, Board::Tiles + 1> m_tiles{};
     QAbstractButton* m_speaker = nullptr;
+    QAbstractButton* m_pause = nullptr;
 };

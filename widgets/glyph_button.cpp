@@ -6,7 +6,6 @@
 
 #include <QPainter>
 
-
 GlyphButton::GlyphButton(QWidget* parent, const QString& checkedGlyph, const QString& uncheckedGlyph)
     : HoverButton(parent), m_checkedGlyph(checkedGlyph), m_uncheckedGlyph(uncheckedGlyph)
 {
@@ -24,6 +23,9 @@ void GlyphButton::paintEvent(QPaintEvent*)
     }
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // A button that cannot be used now is drawn faded, like a greyed one.
+    if (!isEnabled())
+        p.setOpacity(0.4);
     p.drawPixmap(0, 0, m_glyph);
     if (hovered() && isEnabled()) {
         p.setPen(QPen(QColor(255, 255, 255, 200), 1.2 * width() / 26.0));

@@ -7,8 +7,9 @@
 #include <QString>
 
 // A small round button drawn from one of two SVG glyphs, the first while it
-// is checked, at its own size and the screen's pixel ratio; a light ring while
-// the mouse is over it. Never takes the keyboard focus.
+// is checked, at its own size and the screen's pixel ratio, faded while
+// disabled; a light ring while the mouse is over it. Never takes the keyboard
+// focus.
 class GlyphButton : public HoverButton {
 public:
     GlyphButton(QWidget* parent, const QString& checkedGlyph, const QString& uncheckedGlyph);

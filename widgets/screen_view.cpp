@@ -93,6 +93,18 @@ void ScreenView::press(const Control& control, const std::function<void()>& hand
     m_dispatcher.press(m_form, control, handler);
 }
 
+void ScreenView::pauseWith(const Control& control, std::function<void()> handler)
+{
+    m_pauseControl = &control;
+    m_pauseHandler = std::move(handler);
+}
+
+bool ScreenView::isPauseKey(const QKeyEvent* event)
+{
+    return (event->key() == Qt::Key_Pause || event->key() == Qt::Key_F12) &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && !event->isAutoRepeat();
+}
+
 void ScreenView::closeEvent(QCloseEvent* event)
 {
     // A manager that keeps a close button whatever it is asked (Openbox)
@@ -267,6 +279,10 @@ void ScreenView::keyPressEvent(QKeyEvent* event)
     }
     if (plain && event->key() == Qt::Key_Escape && m_fullScreen) {
         requestFullScreen(false);
+        return;
+    }
+    if (m_pauseControl && isPauseKey(event)) {
+        press(*m_pauseControl, m_pauseHandler);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -54,7 +54,8 @@ public:
     void setFullScreenRequest(std::function<void(bool)> request) { m_fullScreenRequest = std::move(request); }
 
 protected:
-    // F11 switches to full screen and back; Esc leaves it.
+    // F11 switches to full screen and back; Esc leaves it; the pause keys
+    // press the pause (see pauseWith).
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void requestFullScreen(bool on);
@@ -79,6 +80,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     // Run the handler of `control` as one event, if the control can be used.
     void press(const Control& control, const std::function<void()>& handler);
+    // On a screen that can be paused, the pause keys press `control`.
+    void pauseWith(const Control& control, std::function<void()> handler);
+    // The pause keys: Pause, and F12 for the keyboards without one (a letter
+    // key would not do: in a Russian layout each types a letter).
+    static bool isPauseKey(const QKeyEvent* event);
     Binder m_binder;
     Dispatcher& m_dispatcher;
 
@@ -110,4 +116,6 @@ private:
     std::optional<QMargins> m_frame;  // the window manager's frame, once asked
     bool m_takesFocus = true;
     QPoint m_origin;
+    const Control* m_pauseControl = nullptr;
+    std::function<void()> m_pauseHandler;
 };

@@ -131,6 +131,10 @@ void studioPlay(Shooter& shot)
     game.click([&] { st.spinClicked(); });
     game.advance(200);
     shot.take(s.studio, QStringLiteral("studio-spinning"));
+    // Paused with the wheel turning: the card over the picture, the controls greyed.
+    game.click([&] { st.pauseClicked(); });
+    shot.take(s.studio, QStringLiteral("studio-paused"));
+    game.click([&] { st.pauseClicked(); });
     game.random.push({1});  // the announcement
     game.advance(30000);
     game.click([&] { st.letterClicked(16); });  // "О"

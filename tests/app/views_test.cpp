@@ -9,9 +9,13 @@
 #include "tests/support/temp_folder.h"
 #include "widgets/svg_picture.h"
 #include "app/view_host.h"
+#include "core/runtime.h"
+#include "core/timer.h"
+#include "widgets/qt_clock.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QSvgRenderer>
 #include <QKeyEvent>
@@ -629,4 +633,117 @@ TEST(Views, TurnIsPointedAtAndKeysDriveTheTurn)
     EXPECT_EQ(pointedSlot(), 2);
     key(Qt::Key_Enter);
     EXPECT_EQ(f.studio().round().phase(), Phase::WordEntry);
+}
+
+// The pause keys and the pause button freeze the game on every screen that
+// can be paused: the card covers the play, letters and clicks do nothing,
+// the same key or the button goes on.
+TEST(Views, PauseKeysAndButtonFreezeTheGame)
+{
+    app();
+    ViewFixture f;
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    f.startGame({"Анна", "Борис"}, 3);
+    f.advance(5000);
+    StudioForm& s = f.studio();
+    QWidget* studio = f.window(f.screens->studio);
+    auto key = [](QWidget* w, Qt::Key k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    };
+    auto cardOn = [](QWidget* w) {
+        const QList<QLabel*> cards = w->findChildren<QLabel*>(QStringLiteral("pauseCard"));
+        return cards.size() == 1 && cards.front()->isVisibleTo(w) && cards.front()->text() == "Пауза";
+    };
+    QAbstractButton* pauseButton = nullptr;
+    for (QAbstractButton* b : studio->findChildren<QAbstractButton*>())
+        if (b->accessibleName() == "Пауза")
+            pauseButton = b;
+    ASSERT_NE(pauseButton, nullptr);
+    ASSERT_TRUE(pauseButton->isEnabled());
+    EXPECT_FALSE(cardOn(studio));
+
+    // In the middle of a spin.
+    f.random.push({1, 0});  // "П"
+    QTest::mouseClick(buttonNamed(studio, "Крутить барабан"), Qt::LeftButton);
+    f.advance(200);
+    ASSERT_TRUE(s.wheelStepTimer.isRunning());
+    const QString atPointer = s.wheel.labels[1].text;
+    key(studio, Qt::Key_F12);
+    EXPECT_TRUE(s.paused());
+    EXPECT_TRUE(cardOn(studio));
+    EXPECT_TRUE(pauseButton->isChecked());
+    f.advance(60000);
+    EXPECT_EQ(s.wheel.labels[1].text, atPointer);
+    QTest::mouseClick(pauseButton, Qt::LeftButton);
+    EXPECT_FALSE(s.paused());
+    EXPECT_FALSE(cardOn(studio));
+    f.advance(30000);
+    ASSERT_TRUE(s.takePrizeButton.visible);
+
+    // Waiting for a letter: typed letters and the buttons do nothing in the pause.
+    key(studio, Qt::Key_Pause);
+    ASSERT_TRUE(s.paused());
+    type(studio, "к");
+    QTest::mouseClick(buttonNamed(studio, "Назвать слово"), Qt::LeftButton);
+    EXPECT_TRUE(s.letterButtons[12].visible);
+    EXPECT_FALSE(s.wordBox.visible);
+    EXPECT_EQ(s.player(1).roundScore, 0);
+    key(studio, Qt::Key_Pause);
+    ASSERT_FALSE(s.paused());
+    type(studio, "к");
+    EXPECT_FALSE(s.letterButtons[12].visible);
+
+    // The bargaining: its pause key, its card; the black box refuses nothing meanwhile.
+    f.random.push({1, 0});
+    f.click([&] { s.spinClicked(); });
+    f.advance(30000);
+    f.click([&] { s.takePrizeClicked(); });
+    f.advance(1000);
+    BargainForm& bargain = f.screens->bargain;
+    QWidget* bargainWindow = f.window(bargain);
+    ASSERT_TRUE(bargainWindow && bargainWindow->isVisible());
+    const int offer = bargain.offerStep;
+    key(bargainWindow, Qt::Key_F12);
+    EXPECT_TRUE(s.paused());
+    EXPECT_TRUE(cardOn(bargainWindow));
+    for (QAbstractButton* b : bargainWindow->findChildren<QAbstractButton*>())
+        if (b->accessibleName().startsWith("Чёрный ящик"))
+            QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_EQ(bargain.offerStep, offer);
+    key(bargainWindow, Qt::Key_F12);
+    EXPECT_FALSE(s.paused());
+    EXPECT_FALSE(cardOn(bargainWindow));
+}
+
+// The program's clock: in a pause no timer ticks; on resume a timer ticks after
+// what it had left, then at its own interval again. (Real time: the bounds
+// leave room for a busy machine.)
+TEST(Views, ProgramClockPausesEachTimerWhereItStands)
+{
+    app();
+    QtClock clock;
+    SeededRandom random(1);
+    Runtime runtime(clock, random);
+    QElapsedTimer elapsed;
+    std::vector<qint64> ticks;
+    Timer timer(runtime, QStringLiteral("t"), 1000, [&] {
+        ticks.push_back(elapsed.elapsed());
+        if (ticks.size() == 2)
+            timer.stop();
+    });
+    elapsed.start();
+    timer.start();
+    QTest::qWait(500);
+    runtime.pause.toggle();
+    const qint64 ranBefore = elapsed.elapsed();
+    QTest::qWait(700);
+    EXPECT_TRUE(ticks.empty()) << "a tick in the pause";
+    const qint64 resumed = elapsed.elapsed();
+    runtime.pause.toggle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.size() == 2; }, 5000));
+    ASSERT_EQ(ticks.size(), 2u);
+    EXPECT_GE(ticks[0] - resumed, 1000 - ranBefore - 5);
+    EXPECT_LT(ticks[0] - resumed, 900) << "the whole interval again, not what was left";
+    EXPECT_GE(ticks[1] - ticks[0], 995) << "the interval after the pause's tick";
 }
