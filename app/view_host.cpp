@@ -40,9 +40,11 @@ void ViewHost::sync()
             if (e.form->isVisible() != coming)
                 continue;
             if (!e.view && coming)
-                e.view = e.make();
+                make(e);
             if (!e.view)
                 continue;
+            if (coming && e.view->isFullScreen() != m_fullScreen)
+                e.view->setFullScreen(m_fullScreen);
             const bool shown = e.view->isVisible();
             e.view->setTakesFocus(focusHeld);
             e.view->sync();
@@ -80,7 +82,7 @@ void ViewHost::makeAll()
 {
     for (Entry& e : m_entries)
         if (!e.view)
-            e.view = e.make();
+            make(e);
     sync();
 }
 
@@ -112,7 +114,7 @@ void ViewHost::prepareNext()
     while (m_next < m_entries.size()) {
         Entry& e = m_entries[m_next];
         if (!e.view) {
-            e.view = e.make();
+            make(e);
             m_madeNext = true;
             break;
         }
@@ -131,6 +133,43 @@ void ViewHost::prepareNext()
         m_preparing = false;
         trimSoon();
     }
+}
+
+void ViewHost::make(Entry& e)
+{
+    e.view = e.make();
+    e.view->setFullScreenRequest([this](bool on) { setFullScreen(on); });
+    if (m_fullScreen)
+        e.view->setFullScreen(true);
+}
+
+void ViewHost::setFullScreen(bool on)
+{
+    if (on == m_fullScreen)
+        return;
+    m_fullScreen = on;
+    for (Entry& e : m_entries)
+        if (e.view && e.view->isVisible())
+            e.view->setFullScreen(on);
+    if (!m_switchPending) {
+        m_switchPending = true;
+        QTimer::singleShot(0, this, [this] { switchNextHidden(); });
+    }
+    trimSoon();
+}
+
+void ViewHost::switchNextHidden()
+{
+    for (Entry& e : m_entries) {
+        if (e.view && !e.view->isVisible() && e.view->isFullScreen() != m_fullScreen) {
+            e.view->setFullScreen(m_fullScreen);
+            e.view->prepare();
+            QTimer::singleShot(0, this, [this] { switchNextHidden(); });
+            return;
+        }
+    }
+    m_switchPending = false;
+    trimSoon();
 }
 
 void ViewHost::trimSoon()

@@ -31,6 +31,12 @@ public:
     void prepareAhead();
     // Whether windows are still being made ahead of need.
     bool preparing() const { return m_preparing; }
+    // Full screen for every window, the one on view at once, the others as
+    // they come on view (or earlier, in idle time, so none waits for its
+    // pictures to be drawn at the new size). F11, Esc and the full-screen
+    // buttons of the windows ask for it here.
+    void setFullScreen(bool on);
+    bool fullScreen() const { return m_fullScreen; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +45,8 @@ private:
     // Whether one of the game's windows (or a message box of its) is active.
     bool gameHoldsFocus() const;
     void prepareNext();
+    // Brings the next hidden window to the mode, one per turn of the event loop.
+    void switchNextHidden();
     // A moment after a window is shown or hidden: drop cached pieces of
     // windows and give the allocator's free room back to the system.
     void trimSoon();
@@ -49,9 +57,12 @@ private:
         std::function<std::unique_ptr<ScreenView>()> make;
         std::unique_ptr<ScreenView> view;
     };
+    void make(Entry& e);
     std::vector<Entry> m_entries;
     bool m_preparing = false;
     std::size_t m_next = 0;    // the entry prepareNext() looks at
     bool m_madeNext = false;   // it has made that entry's window and will prepare it next
     bool m_trimPending = false;
+    bool m_fullScreen = false;
+    bool m_switchPending = false;
 };

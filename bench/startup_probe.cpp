@@ -10,6 +10,10 @@
 //                               read (as the set-up starts it) and a few of its
 //                               decisions made on the studio's round
 //   startup_probe spin          the studio during one spin of the wheel
+//   startup_probe paused SECONDS
+//                               the game paused in the middle of a spin, CPU
+//                               over SECONDS from 2 s after (the wheel must not
+//                               have moved)
 //   startup_probe sound SECONDS [DEVICE]
 //                               the first sound (on ALSA's DEVICE, else the
 //                               game's own choice): its cost on the game's thread,
@@ -164,6 +168,25 @@ int main(int argc, char** argv)
                             cpuSeconds() - cpu0, residentKiB(), statusKiB("VmHWM:"));
                 // exit(), not quit(): quit() first asks every window to close, and the studio refuses.
                 QApplication::exit(0);
+            });
+        });
+    } else if (mode == "paused") {
+        const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
+        QTimer::singleShot(6000, [&, seconds] {
+            program.runtime.dispatcher.run([&] { studio.spinClicked(); });
+            QTimer::singleShot(1000, [&, seconds] {
+                program.runtime.dispatcher.run([&] { studio.pauseClicked(); });
+                const QString atPointer = studio.wheel.labels[1].text;
+                // The sound player ends its last tick and closes the device
+                // 1.5 s after it; then the quiet stretch is measured.
+                QTimer::singleShot(2000, [&, seconds, atPointer] {
+                    const double cpu0 = cpuSeconds();
+                    QTimer::singleShot(seconds * 1000, [&, cpu0, seconds, atPointer] {
+                        std::printf("paused_seconds %d\npaused_cpu_seconds %.4f\nwheel_moved %d\n", seconds,
+                                    cpuSeconds() - cpu0, int(studio.wheel.labels[1].text != atPointer));
+                        QApplication::exit(0);
+                    });
+                });
             });
         });
     } else if (mode == "spin") {

@@ -52,6 +52,8 @@ bool Dispatcher::press(const Form& form, const Control& control, const std::func
 {
     if (!form.isVisible() || !form.isEnabled() || !control.visible || !control.enabled)
         return false;
+    if (m_held && std::find(m_letThrough.begin(), m_letThrough.end(), &control) == m_letThrough.end())
+        return false;
     run(handler);
     return true;
 }

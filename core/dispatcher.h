@@ -30,6 +30,12 @@ public:
     // window, the keyboard or a stale widget sends. Returns whether it acted.
     bool press(const Form& form, const Control& control, const std::function<void()>& handler);
 
+    // Held (the game paused), press() lets nothing act but the controls let
+    // through: the pause's own key and button.
+    void hold(bool held) { m_held = held; }
+    bool isHeld() const { return m_held; }
+    void letThroughWhenHeld(const Control& control) { m_letThrough.push_back(&control); }
+
 private:
     void report(const QString& message);
 
@@ -37,4 +43,6 @@ private:
     std::vector<std::function<void()>> m_listeners;
     std::vector<Timer*> m_afterEvent;
     int m_depth = 0;
+    bool m_held = false;
+    std::vector<const Control*> m_letThrough;
 };

@@ -20,27 +20,6 @@ LastPlayerMoves oneMoveMore(LastPlayerMoves moves)
 
 }
 
-bool Round::tileCovered(int tile) const
-{
-    return tile >= 1 && tile <= m_board.size() && !tileOpen(tile);
-}
-
-bool Round::allOpen() const
-{
-    for (int tile = 1; tile <= Tiles; ++tile)
-        if (tileCovered(tile))
-            return false;
-    return true;
-}
-
-bool Round::lettersLeft() const
-{
-    for (int n = 1; n <= Alphabet::Size; ++n)
-        if (!letterUsed(n))
-            return true;
-    return false;
-}
-
 void Round::spin(const Sector& sector)
 {
     if (lastPlayer())

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/bargain_form.h"
 
-#include "core/counts.h"
+#include "host/host_phrases.h"
 #include "core/runtime.h"
 
 namespace {
@@ -21,29 +21,8 @@ constexpr int FirstOfferMs = 1000;  // the black box is brought in, then the fir
 constexpr int BoxOpenedMs = 3000;   // the box opened, then back to the studio
 constexpr int MoneyTakenMs = 3000;  // the money taken, then back to the studio
 
-// An offer is said as before + amount + after; with counted the amount comes with
-// its noun in the right form ("443 очка", "500 очков").
-struct OfferText {
-    int base;
-    const char* before;
-    bool counted;
-    const char* after;
-};
-
-const OfferText offers[BargainForm::OfferSteps] = {
-    {10, "Я вам предлагаю ", false, ", и мы не открываем чёрный ящик. Вы согласны?"},
-    {334, "", true, " за то, что лежит в этом ящике. Хотите?"},
-    {667, "Всё, в последний раз спрашиваю: ", true, " хотите? И не открываем этот ящик."},
-    {1001, "Так, я вам предложил ", true, ", и вы выбрали?"},
-    {1334, "", true, " вам достаточно?"},
-    {1668, "А ", false, "?"},
-    {2001, "", true, "?"},
-    {2334, "А ", false, " вам хватит?"},
-    {2667, "Сколько вам нужно? Я вам предложил ", true, ", и вы отказались. Да?"},
-    {3001, "Я вам предлагал ", true, ", и вы выбрали приз. Да?"},
-    {3334, "Как я понял, вы отказываетесь от приза за ", true, " и берёте деньги?"},
-    {3667, "", true, ", и мы прекращаем торги?"},
-};
+// The lowest offer of each step.
+constexpr int offerBases[BargainForm::OfferSteps] = {10, 334, 667, 1001, 1334, 1668, 2001, 2334, 2667, 3001, 3334, 3667};
 
 }
 
@@ -54,14 +33,14 @@ BargainForm::BargainForm(Runtime& runtime)
       moneyTakenTimer(runtime, QStringLiteral("moneyTakenTimer"), MoneyTakenMs, [this] { moneyTakenTimeout(); }),
       m_runtime(runtime)
 {
-    hostSpeech.text = QStringLiteral("Вы выбрали приз! Чёрный \nящик в студию!");
+    hostSpeech.text = HostPhrases::prizeChosen();
     blackBox.enabled = false;
     money.enabled = false;
 }
 
 int BargainForm::offerBase(int step)
 {
-    return step >= 1 && step <= OfferSteps ? offers[step - 1].base : 0;
+    return step >= 1 && step <= OfferSteps ? offerBases[step - 1] : 0;
 }
 
 int BargainForm::offerSpread(int step)
@@ -87,18 +66,14 @@ void BargainForm::nextOffer()
     askedAgain = false;
     hostSpeech.text.clear();
     if (offerStep >= 1 && offerStep <= OfferSteps) {
-        const OfferText& offer = offers[offerStep - 1];
-        offerAmount = offer.base + m_runtime.random.below(offerSpread(offerStep));
-        hostSpeech.text = QString::fromUtf8(offer.before) +
-                          (offer.counted ? Counts::points(offerAmount) : QString::number(offerAmount)) +
-                          QString::fromUtf8(offer.after);
+        offerAmount = offerBase(offerStep) + m_runtime.random.below(offerSpread(offerStep));
+        hostSpeech.text = HostPhrases::offer(offerStep, offerAmount);
         blackBoxPoints = BoxLeast + m_runtime.random.below(offerAmount + BoxOverOffer);
     }
     blackBox.enable();
     money.enable();
     if (offerStep == offerLimit + 1) {
-        hostSpeech.text = QStringLiteral("Вы выбрали приз, и ваш выигрыш составляет — ") +
-                          Counts::points(blackBoxPoints) + QStringLiteral("!");
+        hostSpeech.text = HostPhrases::boxOpened(blackBoxPoints);
         blackBox.disable();
         money.disable();
         boxOpenedTimer.start();
@@ -127,13 +102,12 @@ void BargainForm::moneyClicked()
 
 void BargainForm::askAgain()
 {
-    hostSpeech.text = QStringLiteral("А может быть возьмёте приз?");
+    hostSpeech.text = HostPhrases::askAgain();
 }
 
 void BargainForm::takeMoney()
 {
-    hostSpeech.text = QStringLiteral("Вы взяли деньги и тем самым заработали ") + Counts::points(offerAmount) +
-                      QStringLiteral("! А приз составлял — ") + QString::number(blackBoxPoints) + QStringLiteral(".");
+    hostSpeech.text = HostPhrases::moneyTaken(offerAmount, blackBoxPoints);
     settle(offerAmount);
     // The prize is named: did taking the money pay?
     m_runtime.sound.play(offerAmount >= blackBoxPoints ? Sound::Win : Sound::Lose);
@@ -167,4 +141,9 @@ void BargainForm::moneyTakenTimeout()
 {
     moneyTakenTimer.stop();
     finish();
+}
+
+Pause& BargainForm::pause()
+{
+    return m_runtime.pause;
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class Pause;
 class Runtime;
 
 // The bargaining over the prize. open() shows it and starts firstOfferTimer;
@@ -24,6 +25,8 @@ public:
     void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
     // Shows the screen and starts the bargaining.
     void open();
+    // The game's pause, which this screen's pause keys toggle.
+    Pause& pause();
     // The points the last bargaining won.
     int settled() const { return m_settled; }
 

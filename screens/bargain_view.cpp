@@ -6,12 +6,15 @@
 #include "widgets/fonts.h"
 #include "widgets/svg_picture.h"
 #include "widgets/widget_kit.h"
+#include "core/pause.h"
+#include "widgets/pause_card.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 
 BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher, true)
 {
+    setLetterbox(QColor(0, 0, 0));  // the black of its stage
     (new SvgPicture(QStringLiteral(":/assets/bargain.svg"), this))->setGeometry(rect());
     auto* words = Kit::textBox(this, 36, 186, 142, 77, Fonts::standard(), Qt::white, Qt::black, true);
     m_binder.textBox(f.hostSpeech, words);
@@ -29,6 +32,11 @@ BargainView::BargainView(BargainForm& f, Dispatcher& dispatcher) : ScreenView(f,
     connect(money, &QAbstractButton::clicked, this, [this, &f] { press(f.money, [&f] { f.moneyClicked(); }); });
     m_binder.plain(f.money, money);
     addHint(money);
+    // In a pause the card covers the whole screen; the pause keys end it.
+    auto* card = new PauseCard(this, rect(), QStringLiteral("Pause или F12 — продолжить игру"));
+    m_binder.label(f.pause().card, card);
+    Pause& pause = f.pause();
+    pauseWith(pause.key, [&pause] { pause.toggle(); });
 }
 
 // What a click does, from the picture's accessible name ("Деньги: взять деньги"):

@@ -9,6 +9,9 @@
 
 namespace {
 
+constexpr int AtOnceMs = 1;           // the file is loaded once the screen is up, as an event of its own
+constexpr int AfterEveryEventMs = 1;  // nominal: run after every event, never by the clock
+
 // Keeps the characters the base can store, at most `capacity` of them; with
 // `capitals`, every letter that has a capital in code page 1251 becomes it.
 QString fit(const QString& text, int capacity, bool capitals)
@@ -39,8 +42,8 @@ QString fit(const QString& text, int capacity, bool capitals)
 
 EditorForm::EditorForm(Runtime& runtime)
     : Form(QStringLiteral("Редактирование вопросов и ответов для \"Словодром\""), 788, 177),
-      loadTimer(runtime, QStringLiteral("loadTimer"), 1, [this] { loadTimeout(); }),
-      countRefresh(runtime, QStringLiteral("countRefresh"), 1, [this] { refreshCount(); }, Timer::Mode::AfterEvent),
+      loadTimer(runtime, QStringLiteral("loadTimer"), AtOnceMs, [this] { loadTimeout(); }),
+      countRefresh(runtime, QStringLiteral("countRefresh"), AfterEveryEventMs, [this] { refreshCount(); }, Timer::Mode::AfterEvent),
       m_runtime(runtime)
 {
     newButton.text = QStringLiteral("Новый");

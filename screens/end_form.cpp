@@ -3,9 +3,13 @@
 
 #include "core/runtime.h"
 
+namespace {
+constexpr int ExitShownAfterMs = 5000;  // the result on its own, then the exit button
+}
+
 EndForm::EndForm(Runtime& runtime)
     : Form(QStringLiteral("Конец Игры"), 685, 497),
-      exitTimer(runtime, QStringLiteral("exitTimer"), 5000, [this] { exitTimeout(); })
+      exitTimer(runtime, QStringLiteral("exitTimer"), ExitShownAfterMs, [this] { exitTimeout(); })
 {
     exitButton = Control{false, true, QStringLiteral("ВЫХОД"), 0xFFFFFF};
 }

@@ -10,11 +10,13 @@
 #include <QPlainTextEdit>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 EndView::EndView(EndForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
 {
     using Fonts::Face;
+    setLetterbox(QColor(5, 10, 42));  // the night sky of its frame
     (new SvgPicture(QStringLiteral(":/assets/endgame.svg"), this))->setGeometry(rect());
     for (const auto& [control, picture] : {std::pair<const Control&, const char*>{f.winnerLettering, ":/assets/overlays/end-winner.svg"},
                                            std::pair<const Control&, const char*>{f.drawLettering, ":/assets/overlays/end-draw.svg"}}) {
@@ -38,16 +40,13 @@ EndView::EndView(EndForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
     m_binder.button(f.exitButton, leave);
 }
 
-void EndView::sync()
+void EndView::fit()
 {
-    ScreenView::sync();
     // Every name the set-up screen takes shows whole on one line: the box
     // widens about its own centre as far as the name needs, within the panel.
     constexpr int Left = 302, Top = 336, Width = 72, Height = 27, PanelWidth = 193;
-    const int margins = 2 * (m_name->frameWidth() + static_cast<int>(m_name->document()->documentMargin())) + 6;
-    const int needed = QFontMetrics(m_name->font()).horizontalAdvance(m_name->toPlainText()) + margins;
-    const int width = std::clamp(needed, Width, PanelWidth);
-    const QRect place = QRect(Left + Width / 2 - width / 2, Top, width, Height).translated(contentOrigin());
-    if (m_name->geometry() != place)
-        m_name->setGeometry(place);
+    const qreal margins = 2 * (m_name->frameWidth() + m_name->document()->documentMargin()) + 6 * scale();
+    const qreal needed = (QFontMetrics(m_name->font()).horizontalAdvance(m_name->toPlainText()) + margins) / scale();
+    const int width = std::clamp(static_cast<int>(std::ceil(needed)), Width, PanelWidth);
+    place(m_name, QRect(Left + Width / 2 - width / 2, Top, width, Height));
 }

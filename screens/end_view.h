@@ -10,7 +10,9 @@ class QPlainTextEdit;
 class EndView : public ScreenView {
 public:
     EndView(EndForm& form, Dispatcher& dispatcher);
-    void sync() override;
+
+protected:
+    void fit() override;
 
 private:
     QPlainTextEdit* m_name;

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/two_boxes_form.h"
 
-#include "core/counts.h"
+#include "host/host_phrases.h"
 #include "core/runtime.h"
 
 namespace {
 constexpr int ReturnMs = 3000;  // the boxes opened, then back to the studio
 constexpr int AtOnceMs = 1;     // the points hidden at once, as an event of its own
 constexpr int Boxes = 2;
-// The host's words while the boxes wait for a choice.
-QString boxPrompt() { return QStringLiteral("Выбирайте шкатулку!"); }
 }
 
 TwoBoxesForm::TwoBoxesForm(Runtime& runtime)
@@ -18,7 +16,7 @@ TwoBoxesForm::TwoBoxesForm(Runtime& runtime)
       returnTimer(runtime, QStringLiteral("returnTimer"), ReturnMs, [this] { returnTimeout(); }),
       m_runtime(runtime)
 {
-    hostSpeech.text = boxPrompt();
+    hostSpeech.text = HostPhrases::chooseBox();
 }
 
 void TwoBoxesForm::hidePointsTimeout()
@@ -30,7 +28,7 @@ void TwoBoxesForm::hidePointsTimeout()
         opened->hide();
     luckyBox = 1 + m_runtime.random.below(Boxes);
     boxPoints = Points::BoxPrize;
-    hostSpeech.text = boxPrompt();
+    hostSpeech.text = HostPhrases::chooseBox();
 }
 
 void TwoBoxesForm::chooseBox(int n)
@@ -43,8 +41,7 @@ void TwoBoxesForm::chooseBox(int n)
     // Both boxes open: the player sees where the points were, whichever he chose.
     (luckyBox == 1 ? leftBoxFull : leftBoxEmpty).show();
     (luckyBox == 2 ? rightBoxFull : rightBoxEmpty).show();
-    hostSpeech.text = luckyBox == n ? QStringLiteral("Вы угадали! И заработали ") + Counts::points(boxPoints) + QStringLiteral("!")
-                               : QStringLiteral("Увы, но вы не угадали!");
+    hostSpeech.text = luckyBox == n ? HostPhrases::boxGuessed(boxPoints) : HostPhrases::boxMissed();
     m_runtime.sound.play(luckyBox == n ? Sound::Win : Sound::Lose);
     returnTimer.start();
 }
@@ -61,4 +58,9 @@ void TwoBoxesForm::returnTimeout()
     hideScreen();
     if (m_done)
         m_done(won());
+}
+
+Pause& TwoBoxesForm::pause()
+{
+    return m_runtime.pause;
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class Pause;
 class Runtime;
 
 // The two-boxes bonus. open() shows it and starts hidePointsTimer, which hides
@@ -21,6 +22,8 @@ public:
     void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
     // Shows the screen and hides the points.
     void open();
+    // The game's pause, which this screen's pause keys toggle.
+    Pause& pause();
 
     Control hostSpeech, leftBox, rightBox;
     // The boxes opened in the picture once one is chosen, each with the points or empty.

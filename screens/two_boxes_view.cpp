@@ -6,11 +6,14 @@
 #include "widgets/svg_picture.h"
 #include "screens/two_boxes_form.h"
 #include "widgets/widget_kit.h"
+#include "core/pause.h"
+#include "widgets/pause_card.h"
 
 #include <QPlainTextEdit>
 
 TwoBoxesView::TwoBoxesView(TwoBoxesForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher)
 {
+    setLetterbox(QColor(0, 0, 0));  // the black of its stage
     (new SvgPicture(QStringLiteral(":/assets/twoboxes.svg"), this))->setGeometry(rect());
     // The open boxes lie over the shut ones, under the clickable areas.
     const struct {
@@ -43,4 +46,9 @@ TwoBoxesView::TwoBoxesView(TwoBoxesForm& f, Dispatcher& dispatcher) : ScreenView
     right->setAccessibleName(QStringLiteral("Правая шкатулка"));
     connect(right, &QAbstractButton::clicked, this, [this, &f] { press(f.rightBox, [&f] { f.rightBoxClicked(); }); });
     m_binder.plain(f.rightBox, right);
+    // In a pause the card covers the whole screen; the pause keys end it.
+    auto* card = new PauseCard(this, rect(), QStringLiteral("Pause или F12 — продолжить игру"));
+    m_binder.label(f.pause().card, card);
+    Pause& pause = f.pause();
+    pauseWith(pause.key, [&pause] { pause.toggle(); });
 }

@@ -3,7 +3,7 @@
 #include "studio/studio_form.h"
 
 #include "screens/bargain_form.h"
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "screens/two_boxes_form.h"
 
 void StudioForm::takePrizeClicked()

@@ -2,7 +2,7 @@
 // The last player left in a round: three effective moves, then the word.
 #include "studio/studio_form.h"
 
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 
 void StudioForm::watchLastPlayer()
 {

@@ -2,7 +2,7 @@
 // Naming a letter: the letter buttons and the judging of a letter.
 #include "studio/studio_form.h"
 
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "core/runtime.h"
 
 void StudioForm::letterClicked(int n)
@@ -25,11 +25,11 @@ void StudioForm::judgeLetter(int n)
     soundOfOpenedTiles(out.opened);
 
     if (out.opened >= 1) {
-        hostSpeech.text = HostPhrases::correctLetter(m_runtime.random.below(3));
+        hostSpeech.text = HostPhrases::correctLetter(m_runtime.random.below(HostPhrases::Variants));
         if (out.opened >= 2)
-            hostSpeech.text = HostPhrases::manyLetters(m_runtime.random.below(3), out.opened);
+            hostSpeech.text = HostPhrases::manyLetters(m_runtime.random.below(HostPhrases::Variants), out.opened);
         if (out.bonus) {
-            hostSpeech.text = HostPhrases::threeInRow(m_runtime.random.below(3));
+            hostSpeech.text = HostPhrases::threeInRow(m_runtime.random.below(HostPhrases::Variants));
             toBoxesTimer.start();
         }
         if (out.solved) {

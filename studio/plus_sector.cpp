@@ -2,7 +2,7 @@
 // The "+" sector: opening any covered letter by clicking its tile.
 #include "studio/studio_form.h"
 
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 
 void StudioForm::tileClicked(int n)
 {

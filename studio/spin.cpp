@@ -2,7 +2,7 @@
 // The spin: the sector drawn, the wheel turning step by step, the host announcing it and the sector taking effect.
 #include "studio/studio_form.h"
 
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "core/runtime.h"
 
 void StudioForm::spinClicked()
@@ -16,7 +16,7 @@ void StudioForm::spinClicked()
             hostSpeech.text = movesLeft;
     }
     wheelStepTimer.setInterval(Wheel::FirstStepMs);
-    wheel.startSpin(target, 2 + m_runtime.random.below(3));
+    wheel.startSpin(target, Wheel::LeastFullTurns + m_runtime.random.below(Wheel::FullTurnChoices));
     wheelStepTimer.start();
 }
 
@@ -34,7 +34,7 @@ void StudioForm::wheelStepTimeout()
 
 void StudioForm::announceSector()
 {
-    const int r = m_runtime.random.below(3);
+    const int r = m_runtime.random.below(HostPhrases::Variants);
     hostSpeech.text = HostPhrases::sector(m_round.sector(), r);
     soundOfSector();
     sectorMoveTimer.start();

@@ -3,7 +3,7 @@
 
 #include "screens/bargain_form.h"
 #include "screens/end_form.h"
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "core/runtime.h"
 #include "screens/two_boxes_form.h"
 
@@ -17,6 +17,7 @@ constexpr int SectorShownMs = 3000;     // the sector announced, then it takes e
 constexpr int LetterMissedMs = 3000;    // a missed letter, then the turn passes
 constexpr int ToBoxesMs = 3000;         // three letters in a row, then the two boxes
 constexpr int HandBackMs = 1;           // back from a side screen: at once, as an event of its own
+constexpr int AfterEveryEventMs = 1;    // nominal: run after every event, never by the clock
 }
 
 StudioForm::StudioForm(Runtime& runtime)
@@ -34,8 +35,8 @@ StudioForm::StudioForm(Runtime& runtime)
       // The watcher and the presenting only follow what events change, so
       // they run after every event instead of ticking every millisecond; the
       // presenting comes last, after whatever the watcher changed.
-      lastPlayerWatch(runtime, QStringLiteral("lastPlayerWatch"), 1, [this] { watchLastPlayer(); }, Timer::Mode::AfterEvent),
-      presentTimer(runtime, QStringLiteral("presentTimer"), 1, [this] { present(); }, Timer::Mode::AfterEvent),
+      lastPlayerWatch(runtime, QStringLiteral("lastPlayerWatch"), AfterEveryEventMs, [this] { watchLastPlayer(); }, Timer::Mode::AfterEvent),
+      presentTimer(runtime, QStringLiteral("presentTimer"), AfterEveryEventMs, [this] { present(); }, Timer::Mode::AfterEvent),
       m_runtime(runtime)
 {
     for (int seat = 1; seat <= SeatPanel::Seats; ++seat) {
@@ -56,6 +57,9 @@ StudioForm::StudioForm(Runtime& runtime)
     takePrizeButton = Control{false, true, QStringLiteral("Взять приз"), 0};
     exitButton.text = QStringLiteral("Выход");
     soundButton.text = QStringLiteral("Звук");
+    pauseButton.text = QStringLiteral("Пауза");
+    // The one button that works in a pause: the one that ends it.
+    runtime.dispatcher.letThroughWhenHeld(pauseButton);
     presentTimer.start();
 }
 
@@ -73,6 +77,8 @@ void StudioForm::present()
 {
     const Round& r = m_round;
     const Phase phase = r.phase();
+    // In a pause nothing but the pause button can be used, and every control says so.
+    const bool pause = paused();
     for (int seat = 1; seat <= SeatPanel::Seats; ++seat) {
         SeatPanel& p = panel(seat);
         const Player& who = r.player(seat);
@@ -84,18 +90,40 @@ void StudioForm::present()
         p.totalLabel.text = QString::number(who.totalScore);
     }
     board.present(r, m_letterPlaces);
-    const bool letters = r.canNameLetter();
+    const bool letters = r.canNameLetter() && !pause;
     for (int n = 1; n <= Alphabet::Size; ++n) {
         letterButtons[n].visible = !r.letterUsed(n);
         letterButtons[n].enabled = letters;
     }
-    spinButton.enabled = r.canSpin();
-    wordButton.enabled = r.canNameWord();
+    if (pause)
+        for (int n = 1; n <= Board::Tiles; ++n)
+            board.tiles[n].enabled = false;
+    spinButton.enabled = r.canSpin() && !pause;
+    wordButton.enabled = r.canNameWord() && !pause;
     wordBox.visible = phase == Phase::WordEntry;
     takePrizeButton.visible = r.prizeOnOffer();
+    for (Control* c : {&wordBox, &takePrizeButton, &newGameButton, &exitButton, &soundButton})
+        c->enabled = !pause;
+    // A game on can be paused.
+    pauseButton.enabled = pause || (phase != Phase::NoGame && phase != Phase::GameOver);
     // The banner between rounds, unless the round just ran out of players who
     // could name the word.
     banner.visible = phase == Phase::RoundOver && r.roundEnd() != Round::RoundEnd::NobodyNamedIt;
+}
+
+void StudioForm::pauseClicked()
+{
+    m_runtime.pause.toggle();
+}
+
+bool StudioForm::paused() const
+{
+    return m_runtime.pause.isOn();
+}
+
+const Control& StudioForm::pauseCard() const
+{
+    return m_runtime.pause.card;
 }
 
 void StudioForm::showRoundBanner()

@@ -50,6 +50,7 @@ public:
     Control newGameButton, spinButton, wordButton, takePrizeButton, exitButton;
     Control wordBox;
     Control soundButton;  // the speaker in the picture's corner: sound on or off
+    Control pauseButton;  // beside the wheel emblem: the game stops, or goes on
 
     // --- timers, named for what their tick does ---
     Timer firstTurnTimer;     // a round's first turn, after its theme is read
@@ -119,6 +120,12 @@ public:
     // --- the sound ---
     void soundClicked();  // the speaker button or the key M: sound off, or on again
     bool soundOn() const;
+
+    // --- the pause ---
+    void pauseClicked();  // the pause button or a pause key
+    bool paused() const;
+    // What covers the board while the game is paused.
+    const Control& pauseCard() const;
 
     // Every control from the model: after every event, and whenever a test
     // wants the screen as it stands.

@@ -4,7 +4,9 @@
 #include "widgets/board_tile.h"
 #include "widgets/flat_button.h"
 #include "widgets/fonts.h"
+#include "widgets/glyph_button.h"
 #include "widgets/speaker_button.h"
+#include "widgets/pause_card.h"
 #include "studio/studio_form.h"
 #include "widgets/svg_picture.h"
 #include "widgets/widget_kit.h"
@@ -43,6 +45,7 @@ constexpr std::array<SectorPlace, Wheel::Sectors> sectorPlaces = {{
 
 StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, dispatcher), m_studio(f)
 {
+    setLetterbox(QColor(14, 6, 34));  // the night of the studio's far corners
     (new SvgPicture(QStringLiteral(":/assets/studio.svg"), this))->setGeometry(rect());
     addWheel(f);
     addBoard(f);
@@ -50,6 +53,11 @@ StudioView::StudioView(StudioForm& f, Dispatcher& dispatcher) : ScreenView(f, di
     addControlPanel(f);
     addPlayerPanels(f);
     addLetterRow(f);
+    // The pause card lies over the picture, above everything on it; the
+    // control panel below stays in view, the pause button with it.
+    auto* card = new PauseCard(this, QRect(0, 0, 792, 455), QStringLiteral("Pause или F12 — продолжить игру"));
+    m_binder.label(f.pauseCard(), card);
+    card->raise();
 }
 
 // The wheel's labels over the drawn sectors, and the sector beside the pointer.
@@ -82,6 +90,7 @@ void StudioView::addBoard(StudioForm& f)
         l->setAlignment(Qt::AlignCenter);
         l->setObjectName(QStringLiteral("letter%1").arg(n));
         m_binder.label(f.board.letters[n], l);
+        m_letters[static_cast<std::size_t>(n)] = l;
     }
     for (int n = 1; n <= Board::Tiles; ++n) {
         auto* tile = new BoardTile(this);
@@ -89,6 +98,7 @@ void StudioView::addBoard(StudioForm& f)
         tile->setAccessibleName(QStringLiteral("Закрытая буква %1").arg(n));
         connect(tile, &QAbstractButton::clicked, this, [this, n] { press(m_studio.board.tiles[n], [this, n] { m_studio.tileClicked(n); }); });
         m_binder.plain(f.board.tiles[n], tile);
+        m_tiles[static_cast<std::size_t>(n)] = tile;
     }
 }
 
@@ -168,6 +178,16 @@ void StudioView::addControlPanel(StudioForm& f)
     m_speaker->setToolTip(QStringLiteral("Звук (M)"));
     connect(m_speaker, &QAbstractButton::clicked, this, [this] { press(m_studio.soundButton, [this] { m_studio.soundClicked(); }); });
     m_binder.plain(f.soundButton, m_speaker);
+    // Full screen, below the speaker.
+    addFullScreenButton(QRect(220, 506, 24, 24));
+
+    // The pause, between the spin buttons and the wheel emblem; the pause keys press it too.
+    m_pause = new GlyphButton(this, QStringLiteral(":/assets/icons/resume.svg"), QStringLiteral(":/assets/icons/pause.svg"));
+    m_pause->setGeometry(127, 474, 26, 26);
+    m_pause->setAccessibleName(QStringLiteral("Пауза"));
+    connect(m_pause, &QAbstractButton::clicked, this, [this] { press(m_studio.pauseButton, [this] { m_studio.pauseClicked(); }); });
+    m_binder.plain(f.pauseButton, m_pause);
+    pauseWith(f.pauseButton, [this] { m_studio.pauseClicked(); });
 }
 
 // The three player panels: name, this round's points, the earlier rounds'.
@@ -192,6 +212,13 @@ void StudioView::addPlayerPanels(StudioForm& f)
         QLabel* total = Kit::label(panel, 8, 38, 35, 13, Fonts::font(Face::Serif, 11, true), QColor(255, 0, 255));
         total->setAccessibleDescription(QStringLiteral("Очки игрока %1 за прошлые раунды").arg(slot));
         m_binder.label(f.panel(slot).totalLabel, total);
+        // Centred above the panel, on the control panel's bar.
+        auto* pointer = new SvgPicture(QStringLiteral(":/assets/turn_pointer.svg"), this);
+        pointer->setGeometry(453 + 78 * (slot - 1) + (PanelWidth - 22) / 2, 457, 22, 15);
+        pointer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        pointer->setAccessibleName(QStringLiteral("Сейчас ходит"));
+        pointer->hide();
+        m_turnPointers[static_cast<std::size_t>(slot)] = pointer;
     }
 }
 
@@ -211,38 +238,81 @@ void StudioView::addLetterRow(StudioForm& f)
 
 void StudioView::sync()
 {
-    const bool wordBoxWasOpen = m_wordBox->isVisibleTo(this);
+    auto wordBoxOpen = [this] { return m_wordBox->isVisibleTo(this) && m_wordBox->isEnabled(); };
+    const bool wordBoxWasOpen = wordBoxOpen();
     ScreenView::sync();
-    // The word box takes the keyboard as soon as it opens, and gives it back to
-    // the studio when it closes, so that no key goes on into a hidden box.
-    if (!wordBoxWasOpen && m_wordBox->isVisibleTo(this)) {
+    // The word box takes the keyboard as soon as it opens (or the pause ends),
+    // and gives it back to the studio when it closes (or the game pauses), so
+    // that no key goes on into a box that cannot take it.
+    if (!wordBoxWasOpen && wordBoxOpen()) {
         m_wordBox->setFocus();
-    } else if (wordBoxWasOpen && !m_wordBox->isVisibleTo(this)) {
+    } else if (wordBoxWasOpen && !wordBoxOpen()) {
         m_wordBox->clearFocus();
         setFocus();
     }
-    fitThemeToOneLine();
-    // Labels that size themselves to their caption.
-    for (int k = 1; k <= Wheel::Sectors; ++k)
-        m_sectorLabels[static_cast<std::size_t>(k)]->adjustSize();
     if (m_speaker->isChecked() != m_studio.soundOn() || m_speaker->accessibleDescription().isEmpty()) {
         m_speaker->setChecked(m_studio.soundOn());
         m_speaker->setAccessibleDescription(m_studio.soundOn() ? QStringLiteral("Звук включён")
                                                                  : QStringLiteral("Звук выключен"));
         m_speaker->update();
     }
+    if (m_pause->isChecked() != m_studio.paused() || m_pause->toolTip().isEmpty()) {
+        m_pause->setChecked(m_studio.paused());
+        m_pause->setToolTip(m_studio.paused() ? QStringLiteral("Продолжить игру (Pause или F12)")
+                                              : QStringLiteral("Пауза (Pause или F12)"));
+        m_pause->setAccessibleDescription(m_studio.paused() ? QStringLiteral("Игра на паузе") : QString());
+        m_pause->update();
+    }
+    for (int slot = 1; slot <= SeatPanel::Seats; ++slot) {
+        QLabel* name = m_nameLabels[static_cast<std::size_t>(slot)];
+        // The red name is the one whose turn it is; the pointer above the panel
+        // says so without colour, and the description to a screen reader.
+        const bool turn = m_studio.panel(slot).nameLabel.fontColor == Colors::Red;
+        const QString description = turn ? QStringLiteral("Сейчас ходит") : QString();
+        if (name->accessibleDescription() != description)
+            name->setAccessibleDescription(description);
+        QWidget* pointer = m_turnPointers[static_cast<std::size_t>(slot)];
+        const bool pointed = turn && m_studio.panel(slot).panel.visible;
+        if (pointer->isVisibleTo(this) != pointed)
+            pointer->setVisible(pointed);
+    }
+}
+
+void StudioView::fit()
+{
+    fitBoard();
+    fitThemeToOneLine();
+    // Labels that size themselves to their caption.
+    for (int k = 1; k <= Wheel::Sectors; ++k)
+        m_sectorLabels[static_cast<std::size_t>(k)]->adjustSize();
     for (int slot = 1; slot <= SeatPanel::Seats; ++slot) {
         QLabel* name = m_nameLabels[static_cast<std::size_t>(slot)];
         // Eight capitals are wider than the panel in the name's own font: a long
         // name gets a smaller one and shows whole.
-        const QFont font = Fonts::fitted(nameFont(), name->text(), NameRoom, name);
+        const QFont font = Fonts::fitted(scaled(nameFont()), name->text(), NameRoom * scale(), name);
         if (name->font() != font)
             name->setFont(font);
         name->adjustSize();
-        // The red name is the one whose turn it is; say so to a screen reader too.
-        const QString turn = m_studio.panel(slot).nameLabel.fontColor == Colors::Red ? QStringLiteral("Сейчас ходит") : QString();
-        if (name->accessibleDescription() != turn)
-            name->setAccessibleDescription(turn);
+    }
+}
+
+// Full screen, the board's row is a fifth larger than the rest, over the
+// stars at its ends, so that a letter is a twentieth of the screen's height
+// read from the back of a room; windowed, every tile is at its own place.
+void StudioView::fitBoard()
+{
+    const bool large = isFullScreen();
+    const int step = large ? 25 : 21, left = large ? 402 : 426;
+    const QSize tile = large ? QSize(25, 30) : QSize(21, 25);
+    const int top = large ? 98 : 100;
+    const QFont letterFont = scaled(Fonts::font(Fonts::Face::Serif, large ? 23 : 19));
+    for (int n = 1; n <= Board::Tiles; ++n) {
+        const int x = left + step * (n - 1);
+        place(m_tiles[static_cast<std::size_t>(n)], QRect(QPoint(x, top), tile));
+        QLabel* letter = m_letters[static_cast<std::size_t>(n)];
+        place(letter, large ? QRect(x + 2, top + 3, 21, 24) : QRect(x + 2, top + 2, 20, 21));
+        if (letter->font() != letterFont)
+            letter->setFont(letterFont);
     }
 }
 
@@ -251,7 +321,7 @@ void StudioView::sync()
 void StudioView::fitThemeToOneLine()
 {
     const QString text = m_theme->toPlainText();
-    QFont font = Fonts::standard();
+    QFont font = scaled(Fonts::standard());
     const qreal room = m_theme->viewport()->width() - 2 * m_theme->document()->documentMargin() - 2;
     if (!text.contains(QLatin1Char(' ')) && !text.contains(QLatin1Char('\n')))
         font = Fonts::fitted(font, text, room, m_theme->viewport());
@@ -269,6 +339,23 @@ void StudioView::keyPressEvent(QKeyEvent* event)
     if (latinM) {
         press(m_studio.soundButton, [this] { m_studio.soundClicked(); });
         return;
+    }
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier));
+    switch (plain ? event->key() : 0) {
+    case Qt::Key_Space:
+    case Qt::Key_PageDown:
+        // A key held down repeats: the first press is the player's, the rest are not.
+        if (!event->isAutoRepeat())
+            press(m_studio.spinButton, [this] { m_studio.spinClicked(); });
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_PageUp:
+        if (!event->isAutoRepeat())
+            press(m_studio.wordButton, [this] { m_studio.wordClicked(); });
+        return;
+    default:
+        break;
     }
     const QString text = event->text().toUpper();
     const int n = text.size() == 1 ? Alphabet::indexOf(text.at(0)) : 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "widgets/screen_view.h"
+#include "studio/board.h"
 #include "studio/seat_panel.h"
 #include "studio/wheel.h"
 
@@ -22,8 +23,12 @@ public:
 
 protected:
     // A Russian letter typed on the keyboard presses that letter's button; the
-    // Latin M switches the sound off and on.
+    // Latin M switches the sound off and on; the pause keys press the pause button.
+    // Keys that are no letter in a Russian layout drive the turn from across
+    // the room (a keyboard, a presenter's clicker): Space and Page Down spin
+    // the wheel, Enter and Page Up open the word entry.
     void keyPressEvent(QKeyEvent* event) override;
+    void fit() override;
 
 private:
     void addWheel(StudioForm& f);
@@ -36,9 +41,16 @@ private:
     StudioForm& m_studio;
     std::array<QLabel*, Wheel::Sectors + 1> m_sectorLabels{};
     std::array<QLabel*, SeatPanel::Seats + 1> m_nameLabels{};
+    // Above the panel of the player whose turn it is: a pointer that says so
+    // without colour.
+    std::array<QWidget*, SeatPanel::Seats + 1> m_turnPointers{};
     QLabel* m_sectorDisplay = nullptr;
     QWidget* m_wordBox = nullptr;
     QPlainTextEdit* m_theme = nullptr;
     void fitThemeToOneLine();
+    void fitBoard();
+    std::array<QLabel*, Board::Tiles + 1> m_letters{};
+    std::array<QWidget*, Board::Tiles + 1> m_tiles{};
     QAbstractButton* m_speaker = nullptr;
+    QAbstractButton* m_pause = nullptr;
 };

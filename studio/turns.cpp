@@ -3,7 +3,7 @@
 #include "studio/studio_form.h"
 
 #include "screens/end_form.h"
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 #include "questions/question_choice.h"
 #include "questions/question_file.h"
 #include "core/runtime.h"
@@ -101,7 +101,7 @@ void StudioForm::firstTurnTimeout()
 void StudioForm::promptTimeout()
 {
     promptTimer.stop();
-    const int r = m_runtime.random.below(3);
+    const int r = m_runtime.random.below(HostPhrases::Variants);
     if (m_round.lastPlayerMoves() == LastPlayerMoves::Off && !lastPlayerWatch.isRunning()) {
         hostSpeech.text = HostPhrases::prompt(r);
         m_round.openChoice();

@@ -14,6 +14,9 @@ public:
     static constexpr int Sectors = Sector::Count;
     static constexpr int FirstStepMs = 150;  // the delay between steps at full speed
     static constexpr int SlowDownMs = 25;    // added to it at every step once the wheel slows down
+    // A spin makes LeastFullTurns to LeastFullTurns + FullTurnChoices - 1 whole turns at full speed.
+    static constexpr int LeastFullTurns = 2;
+    static constexpr int FullTurnChoices = 3;
 
     Wheel();
 

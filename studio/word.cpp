@@ -2,7 +2,7 @@
 // Naming the whole word.
 #include "studio/studio_form.h"
 
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 
 void StudioForm::wordClicked()
 {

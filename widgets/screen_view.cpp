@@ -6,17 +6,68 @@
 #include "core/dispatcher.h"
 #include "widgets/fonts.h"
 #include "core/form.h"
+#include "widgets/full_screen_button.h"
 #include "widgets/svg_picture.h"
 #include "widgets/window_manager.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A rectangle `scale` times larger; neighbours that share an edge still do.
+QRect scaledRect(const QRect& r, qreal scale)
+{
+    const int left = qRound(r.left() * scale), top = qRound(r.top() * scale);
+    const int right = qRound((r.left() + r.width()) * scale), bottom = qRound((r.top() + r.height()) * scale);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// A style sheet with every length in pixels `scale` times larger (a line stays at least a pixel).
+QString scaledSheet(const QString& sheet, qreal scale)
+{
+    static const QRegularExpression length(QStringLiteral("(\\d+(?:\\.\\d+)?)px"));
+    QString out;
+    qsizetype last = 0;
+    for (auto it = length.globalMatch(sheet); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const double value = m.captured(1).toDouble();
+        const long pixels = value > 0 ? std::max(1L, std::lround(value * scale)) : 0;
+        out += sheet.mid(last, m.capturedStart() - last) + QString::number(pixels) + QStringLiteral("px");
+        last = m.capturedEnd();
+    }
+    return out + sheet.mid(last);
+}
+
+// The widgets a view placed itself: its children and theirs, but not the
+// pieces a composite widget lays out on its own (a text box's scroll bars).
+void collectPlaced(QWidget* parent, QList<QWidget*>& out)
+{
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        out.append(child);
+        if (!qobject_cast<QAbstractScrollArea*>(child) && !qobject_cast<QAbstractSpinBox*>(child) && !qobject_cast<QLineEdit*>(child))
+            collectPlaced(child, out);
+    }
+}
+
+}
 
 ScreenView::ScreenView(Form& form, Dispatcher& dispatcher, bool resizable)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -42,6 +93,18 @@ void ScreenView::press(const Control& control, const std::function<void()>& hand
     m_dispatcher.press(m_form, control, handler);
 }
 
+void ScreenView::pauseWith(const Control& control, std::function<void()> handler)
+{
+    m_pauseControl = &control;
+    m_pauseHandler = std::move(handler);
+}
+
+bool ScreenView::isPauseKey(const QKeyEvent* event)
+{
+    return (event->key() == Qt::Key_Pause || event->key() == Qt::Key_F12) &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && !event->isAutoRepeat();
+}
+
 void ScreenView::closeEvent(QCloseEvent* event)
 {
     // A manager that keeps a close button whatever it is asked (Openbox)
@@ -54,14 +117,183 @@ void ScreenView::closeEvent(QCloseEvent* event)
 void ScreenView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const QPoint origin(std::max(0, (width() - m_form.clientWidth()) / 2), std::max(0, (height() - m_form.clientHeight()) / 2));
-    const QPoint shift = origin - m_origin;
-    if (shift.isNull())
+    layOut();
+}
+
+void ScreenView::layOut()
+{
+    const QSize client(m_form.clientWidth(), m_form.clientHeight());
+    const qreal scale = m_fullScreen ? std::min(qreal(width()) / client.width(), qreal(height()) / client.height()) : 1.0;
+    const QSize content = scaledRect(QRect(QPoint(), client), scale).size();
+    const QPoint origin(std::max(0, (width() - content.width()) / 2), std::max(0, (height() - content.height()) / 2));
+    if (qFuzzyCompare(scale, m_scale) && origin == m_origin)
         return;
+    if (qFuzzyCompare(scale, 1.0) && m_bases.isEmpty()) {
+        // Never scaled: a window larger than its content (maximised by the
+        // window manager) keeps the content in the middle at its own size.
+        const QPoint shift = origin - m_origin;
+        m_origin = origin;
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow())
+                child->move(child->pos() + shift);
+        return;
+    }
+    takeBases();
+    m_scale = scale;
     m_origin = origin;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->isWindow())
-            child->move(child->pos() + shift);
+    applyScale();
+    fit();
+    update();
+}
+
+void ScreenView::takeBases()
+{
+    if (!m_bases.isEmpty())
+        return;
+    // Taken at scale 1, before anything has been scaled.
+    m_baseFont = font();
+    QList<QWidget*> placed;
+    collectPlaced(this, placed);
+    for (QWidget* w : placed) {
+        Base base;
+        base.geometry = w->parentWidget() == this ? w->geometry().translated(-m_origin) : w->geometry();
+        // A widget with a style sheet takes no font from its parent: it is given its own.
+        if (w->testAttribute(Qt::WA_SetFont) || !w->styleSheet().isEmpty())
+            base.font = w->font();
+        base.styleSheet = w->styleSheet();
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            base.iconSize = button->iconSize();
+        if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+            base.documentMargin = text->document()->documentMargin();
+        m_bases.insert(w, base);
+    }
+}
+
+void ScreenView::applyScale()
+{
+    setFont(scaled(m_baseFont));
+    for (auto it = m_bases.cbegin(); it != m_bases.cend(); ++it) {
+        QWidget* w = it.key();
+        const Base& base = it.value();
+        if (base.font)
+            w->setFont(scaled(*base.font));
+        if (!base.styleSheet.isEmpty())
+            w->setStyleSheet(scaledSheet(base.styleSheet, m_scale));
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && base.iconSize.isValid())
+            button->setIconSize(scaledRect(QRect(QPoint(), base.iconSize), m_scale).size());
+        if (auto* text = qobject_cast<QPlainTextEdit*>(w); text && base.documentMargin >= 0)
+            text->document()->setDocumentMargin(base.documentMargin * m_scale);
+        if (auto* picture = qobject_cast<SvgPicture*>(w))
+            picture->setScale(m_scale);
+        const QRect r = scaledRect(base.geometry, m_scale);
+        w->setGeometry(w->parentWidget() == this ? r.translated(m_origin) : r);
+    }
+}
+
+void ScreenView::place(QWidget* widget, const QRect& place)
+{
+    if (m_bases.isEmpty()) {
+        widget->setGeometry(place.translated(m_origin));
+        return;
+    }
+    m_bases[widget].geometry = place;
+    const QRect r = scaledRect(place, m_scale);
+    widget->setGeometry(widget->parentWidget() == this ? r.translated(m_origin) : r);
+}
+
+QFont ScreenView::scaled(const QFont& font) const
+{
+    if (qFuzzyCompare(m_scale, 1.0))
+        return font;
+    // Hinting draws small text a little narrower than its larger self: a
+    // few hundredths off the scale keep a text that fits windowed inside its
+    // scaled widget.
+    const qreal scale = m_scale * 0.97;
+    QFont f = font;
+    if (font.pixelSize() > 0)
+        f.setPixelSize(std::max(1, static_cast<int>(std::floor(font.pixelSize() * scale))));
+    else
+        f.setPointSizeF(font.pointSizeF() * scale);
+    return f;
+}
+
+void ScreenView::setFullScreen(bool on)
+{
+    if (on == m_fullScreen)
+        return;
+    m_fullScreen = on;
+    if (auto* button = static_cast<QAbstractButton*>(m_fullScreenButton))
+        button->setChecked(on);
+    const QSize client(m_form.clientWidth(), m_form.clientHeight());
+    if (on) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // A hidden window is laid out for its screen now, so that it shows at once at that size.
+        if (!isVisible())
+            if (QScreen* s = screen())
+                resize(s->geometry().size());
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        if (m_resizable) {
+            setMinimumSize(client);
+            resize(client);
+        } else {
+            setFixedSize(client);
+        }
+        // Back in the middle of the desktop, where a window of its size goes.
+        m_placed = false;
+        if (isVisible())
+            centre();
+    }
+    layOut();
+}
+
+void ScreenView::addFullScreenButton(const QRect& place)
+{
+    auto* button = new FullScreenButton(this);
+    button->setGeometry(place.translated(m_origin));
+    connect(button, &QAbstractButton::clicked, this, [this, button] {
+        button->setChecked(m_fullScreen);  // the mode, not the click, says how it looks
+        requestFullScreen(!m_fullScreen);
+    });
+    m_fullScreenButton = button;
+}
+
+void ScreenView::requestFullScreen(bool on)
+{
+    if (m_fullScreenRequest)
+        m_fullScreenRequest(on);
+    else
+        setFullScreen(on);
+}
+
+void ScreenView::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier));
+    if (plain && event->key() == Qt::Key_F11) {
+        requestFullScreen(!m_fullScreen);
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape && m_fullScreen) {
+        requestFullScreen(false);
+        return;
+    }
+    if (m_pauseControl && isPauseKey(event)) {
+        press(*m_pauseControl, m_pauseHandler);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ScreenView::paintEvent(QPaintEvent* event)
+{
+    if (!m_fullScreen || !m_letterbox.isValid())
+        return;
+    const QRect content(m_origin, scaledRect(QRect(QPoint(), QSize(m_form.clientWidth(), m_form.clientHeight())), m_scale).size());
+    QPainter painter(this);
+    for (const QRect& bar : QRegion(event->rect()).subtracted(content))
+        painter.fillRect(bar, m_letterbox);
 }
 
 void ScreenView::makeNative()
@@ -110,13 +342,15 @@ void ScreenView::prepare()
 
 void ScreenView::sync()
 {
-    if (m_form.isVisible() || isVisible())
+    if (m_form.isVisible() || isVisible()) {
         m_binder.sync();
+        fit();
+    }
     if (isEnabled() != m_form.isEnabled())
         setEnabled(m_form.isEnabled());
     if (m_form.isVisible() && !isVisible()) {
         makeNative();
-        if (!m_placed)
+        if (!m_placed && !m_fullScreen)
             centre();
         // Qt reads the attribute and the window's property as it maps the
         // window: a manager then leaves the focus where it is.

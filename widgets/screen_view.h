@@ -3,8 +3,11 @@
 
 #include "widgets/binder.h"
 
+#include <QFont>
+#include <QHash>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class Form;
@@ -38,23 +41,78 @@ public:
     // Widgets moved after construction are placed relative to it.
     QPoint contentOrigin() const { return m_origin; }
 
+    // Full screen: the window covers its screen and the screen's whole content
+    // is laid out again scale() times its own size, every place, size, font
+    // and picture, in the middle, with bars of the letterbox colour beside or
+    // above and below it. Each is drawn anew at that size, so it stays sharp.
+    // Windowed, the scale is 1 and nothing differs from the screen's own size.
+    void setFullScreen(bool on);
+    bool isFullScreen() const { return m_fullScreen; }
+    qreal scale() const { return m_scale; }
+    // Where F11, Esc and a full-screen button send their wish; the host
+    // switches every window, so that the mode stays from screen to screen.
+    void setFullScreenRequest(std::function<void(bool)> request) { m_fullScreenRequest = std::move(request); }
+
 protected:
+    // F11 switches to full screen and back; Esc leaves it; the pause keys
+    // press the pause (see pauseWith).
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void requestFullScreen(bool on);
+    // The small button that switches full screen, at `place` in the screen's pixels.
+    void addFullScreenButton(const QRect& place);
+    // The colour of the bars beside the content in full screen.
+    void setLetterbox(QColor colour) { m_letterbox = colour; }
+    // Places a widget at `place` in the screen's own pixels, whatever the scale.
+    void place(QWidget* widget, const QRect& place);
+    // A font as large as the scale makes it, a little under, so that text
+    // that fits windowed fits scaled.
+    QFont scaled(const QFont& font) const;
+    // After the scale has changed: what a subclass sizes to its content is
+    // sized again (it runs after every sync() too).
+    virtual void fit() {}
     // A screen is left only through its own buttons and timers: a close sent
     // by the window manager (Alt+F4, a taskbar) is refused.
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // Run the handler of `control` as one event, if the control can be used.
     void press(const Control& control, const std::function<void()>& handler);
+    // On a screen that can be paused, the pause keys press `control`.
+    void pauseWith(const Control& control, std::function<void()> handler);
+    // The pause keys: Pause, and F12 for the keyboards without one (a letter
+    // key would not do: in a Russian layout each types a letter).
+    static bool isPauseKey(const QKeyEvent* event);
     Binder m_binder;
     Dispatcher& m_dispatcher;
 
 private:
     void makeNative();
     void centre();
+    // Lays the content out again for the window's size.
+    void layOut();
+    // The state of a widget at scale 1, taken before the first scaling.
+    struct Base {
+        QRect geometry;
+        std::optional<QFont> font;
+        QString styleSheet;
+        QSize iconSize;
+        qreal documentMargin = -1;
+    };
+    void takeBases();
+    void applyScale();
+    QHash<QWidget*, Base> m_bases;
+    QFont m_baseFont;
+    bool m_fullScreen = false;
+    qreal m_scale = 1;
+    QColor m_letterbox;
+    std::function<void(bool)> m_fullScreenRequest;
+    QWidget* m_fullScreenButton = nullptr;
     Form& m_form;
     const bool m_resizable;
     bool m_placed = false;
     std::optional<QMargins> m_frame;  // the window manager's frame, once asked
     bool m_takesFocus = true;
     QPoint m_origin;
+    const Control* m_pauseControl = nullptr;
+    std::function<void()> m_pauseHandler;
 };

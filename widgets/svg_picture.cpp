@@ -36,10 +36,14 @@ QPixmap SvgPicture::render(const QString& resource, QSize size, qreal ratio)
 
 void SvgPicture::renderBands(qreal ratio)
 {
-    const QImage image = render(m_resource, QSize(), ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QSize size;
+    if (!qFuzzyCompare(m_scale, 1.0))
+        size = (QSizeF(QSvgRenderer(m_resource).defaultSize()) * m_scale).toSize();
+    const QImage image = render(m_resource, size, ratio).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_bands.clear();
     m_size = image.size();
     m_ratio = ratio;
+    m_renderedScale = m_scale;
     for (int top = 0; top < image.height(); top += BandRows) {
         const int rows = std::min(BandRows, image.height() - top);
         // Drawn art with large even areas: the fastest level packs it about six times.
@@ -52,8 +56,18 @@ void SvgPicture::renderBands(qreal ratio)
 void SvgPicture::prepare()
 {
     const qreal ratio = devicePixelRatioF();
-    if (m_bands.empty() || !qFuzzyCompare(m_ratio, ratio))
+    if (m_bands.empty() || !qFuzzyCompare(m_ratio, ratio) || !qFuzzyCompare(m_renderedScale, m_scale))
         renderBands(ratio);
+}
+
+void SvgPicture::setScale(qreal scale)
+{
+    if (qFuzzyCompare(m_scale, scale))
+        return;
+    m_scale = scale;
+    // Rendered anew at the next paint; the old size is no use any more.
+    m_bands.clear();
+    update();
 }
 
 void SvgPicture::paintEvent(QPaintEvent* event)

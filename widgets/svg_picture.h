@@ -21,6 +21,8 @@ public:
 
     // Renders the picture now, at the ratio of the screen it will be shown on.
     void prepare();
+    // Drawn `scale` times its natural size (a window laid out larger).
+    void setScale(qreal scale);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,4 +34,6 @@ private:
     std::vector<QByteArray> m_bands;  // BandRows device rows each, compressed
     QSize m_size;                     // in device pixels
     qreal m_ratio = 0;
+    qreal m_scale = 1;
+    qreal m_renderedScale = 1;
 };

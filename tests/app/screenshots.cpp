@@ -1,18 +1,61 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of the game, in the states a player meets them, to PNG
-// files offscreen: slovodrom_screenshots OUTPUT_FOLDER [scale]
+// files offscreen: slovodrom_screenshots OUTPUT_FOLDER [scale [full]]; with
+// "full", every window is shown full screen (on a screen of the size the
+// offscreen platform is given), and each is checked to be readable from the
+// back of a room: every text whole in its widget, the board's tiles at least
+// a twentieth of the screen's height.
 #include "tests/support/game_fixture.h"
 #include "app/game_views.h"
 #include "widgets/screen_view.h"
 #include "app/view_host.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
+
+// Texts that do not fit their widget, in a window on view, one line each.
+int clippedTexts(QWidget* window, const QString& name)
+{
+    int clipped = 0;
+    auto check = [&](QWidget* w, const QString& text, int room, int extra) {
+        if (text.isEmpty() || !w->isVisibleTo(window))
+            return;
+        const QFontMetrics metrics(w->font());
+        const int needed = metrics.horizontalAdvance(text) + extra;
+        if (needed > room || metrics.tightBoundingRect(text).height() > w->contentsRect().height()) {
+            std::printf("clipped on %s: \"%s\" needs %d px, has %d\n", qPrintable(name), qPrintable(text), needed, room);
+            ++clipped;
+        }
+    };
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (!l->wordWrap())
+            check(l, l->text(), l->contentsRect().width(), 0);
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        check(b, b->text(), b->width(), b->icon().isNull() ? 0 : b->iconSize().width() + 4);
+    for (QLineEdit* e : window->findChildren<QLineEdit*>())
+        check(e, e->text(), e->contentsRect().width(), 2);
+    return clipped;
+}
+
+// The smallest tile of the board on view, as a share of the screen's height.
+double smallestTileShare(QWidget* window)
+{
+    int smallest = 0;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->accessibleName().startsWith(QStringLiteral("Закрытая буква")))
+            smallest = smallest ? std::min(smallest, b->height()) : b->height();
+    return smallest ? double(smallest) / window->screen()->geometry().height() : 1.0;
+}
 
 bool save(ViewHost& views, Form& form, const QString& folder, const QString& name)
 {
@@ -28,6 +71,12 @@ bool save(ViewHost& views, Form& form, const QString& folder, const QString& nam
         return false;
     }
     std::printf("%s\n", qPrintable(path));
+    if (view->isFullScreen()) {
+        const double tiles = smallestTileShare(view);
+        if (tiles < 1.0)
+            std::printf("tiles on %s: %.2f %% of the screen's height\n", qPrintable(name), 100 * tiles);
+        return clippedTexts(view, name) == 0 && tiles >= 0.05;
+    }
     return true;
 }
 
@@ -82,6 +131,10 @@ void studioPlay(Shooter& shot)
     game.click([&] { st.spinClicked(); });
     game.advance(200);
     shot.take(s.studio, QStringLiteral("studio-spinning"));
+    // Paused with the wheel turning: the card over the picture, the controls greyed.
+    game.click([&] { st.pauseClicked(); });
+    shot.take(s.studio, QStringLiteral("studio-paused"));
+    game.click([&] { st.pauseClicked(); });
     game.random.push({1});  // the announcement
     game.advance(30000);
     game.click([&] { st.letterClicked(16); });  // "О"
@@ -204,6 +257,8 @@ int main(int argc, char** argv)
     GameScreens& s = *game.screens;
     ViewHost views(game.runtime.dispatcher);
     addGameViews(views, s, game.runtime.dispatcher);
+    if (argc > 3 && QByteArray(argv[3]) == "full")
+        views.setFullScreen(true);
     Shooter shot{game, s, views, folder};
     sideScreens(shot);
     studioPlay(shot);

@@ -9,9 +9,13 @@
 #include "tests/support/temp_folder.h"
 #include "widgets/svg_picture.h"
 #include "app/view_host.h"
+#include "core/runtime.h"
+#include "core/timer.h"
+#include "widgets/qt_clock.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QSvgRenderer>
 #include <QKeyEvent>
@@ -489,4 +493,257 @@ TEST(Views, TimerMadeChangeTakesTheFocusOnlyFromTheGame)
     ASSERT_TRUE(menu->isVisible());
     EXPECT_FALSE(showsWithoutActivating(menu));
     EXPECT_TRUE(QTest::qWaitForWindowActive(menu));
+}
+
+namespace {
+
+QAbstractButton* buttonCalled(QWidget* window, const QString& accessibleName)
+{
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->accessibleName() == accessibleName)
+            return b;
+    return nullptr;
+}
+
+}
+
+// F11 and the small button scale the whole window to its screen, one picture
+// larger, and the mode goes with the game to every screen it hands over to;
+// F11 or Esc bring every window back to its own size and look.
+TEST(Views, FullScreenScalesEveryWindowUntilF11OrEsc)
+{
+    app();
+    ViewFixture f;
+    GameScreens& s = *f.screens;
+    auto* menu = static_cast<ScreenView*>(f.window(s.menu));
+    QPushButton* newGame = buttonNamed(menu, "Новая Игра");
+    const QRect windowedPlace = newGame->geometry();
+    const QFont windowedFont = newGame->font();
+
+    // The platform reports the new size as an event of its own.
+    auto settle = [] { QCoreApplication::processEvents(); };
+    QTest::keyClick(menu, Qt::Key_F11);
+    settle();
+    const QSize screen = menu->screen()->geometry().size();
+    EXPECT_TRUE(menu->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(menu->size(), screen);
+    const qreal scale = std::min(screen.width() / 137.0, screen.height() / 137.0);
+    EXPECT_DOUBLE_EQ(menu->scale(), scale);
+    // Scaled as a whole, about the middle, its text drawn at the larger size.
+    EXPECT_NEAR(newGame->width(), 121 * scale, 1);
+    EXPECT_NEAR(newGame->height(), 25 * scale, 1);
+    EXPECT_NEAR(newGame->x(), (screen.width() - 137 * scale) / 2 + 8 * scale, 1);
+    EXPECT_GT(newGame->font().pixelSize(), 11 * scale * 0.9);
+    ASSERT_NE(buttonCalled(menu, "Во весь экран"), nullptr);
+    EXPECT_TRUE(buttonCalled(menu, "Во весь экран")->isChecked());
+
+    QTest::keyClick(menu, Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(menu->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(menu->size(), QSize(137, 137));
+    EXPECT_EQ(newGame->geometry(), windowedPlace);
+    EXPECT_EQ(newGame->font(), windowedFont);
+    QTest::keyClick(menu, Qt::Key_Escape);  // windowed, Esc changes nothing
+    EXPECT_EQ(menu->size(), QSize(137, 137));
+
+    // The studio's button; the board's letters are read from the back of a room.
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    f.startGame({"Анна", "Борис"}, 1);
+    f.advance(5000);
+    auto* studio = static_cast<ScreenView*>(f.window(s.studio));
+    ASSERT_TRUE(studio->isVisible());
+    QAbstractButton* button = buttonCalled(studio, "Во весь экран");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(studio->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(studio->size(), screen);
+    QAbstractButton* tile = buttonCalled(studio, "Закрытая буква 1");
+    ASSERT_NE(tile, nullptr);
+    EXPECT_GE(tile->height(), 0.05 * 562 * studio->scale());  // a twentieth of a 16:9 screen's height
+
+    // The end of the game comes full screen too; Esc leaves it there.
+    f.click([&] { s.endOfGame.showWinner(s.studio, QStringLiteral("Анна")); });
+    settle();
+    auto* end = static_cast<ScreenView*>(f.window(s.endOfGame));
+    ASSERT_TRUE(end->isVisible());
+    EXPECT_TRUE(end->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(end->size(), screen);
+    EXPECT_GT(end->scale(), 1.0);
+    QTest::keyClick(end, Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(end->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(end->size(), QSize(685, 497));
+    EXPECT_FALSE(f.views.fullScreen());
+    // F11 there brings it back, for the studio as it comes on view again.
+    QTest::keyClick(end, Qt::Key_F11);
+    settle();
+    EXPECT_EQ(end->size(), screen);
+    QTest::keyClick(end, Qt::Key_F11);
+    settle();
+    EXPECT_EQ(end->size(), QSize(685, 497));
+    QTest::qWait(50);  // the hidden windows follow in idle time
+    EXPECT_FALSE(studio->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(studio->size(), QSize(792, 562));
+}
+
+// Whose turn it is shows without colour too: a pointer above that player's
+// panel, and only his; Space and Enter press "Крутить барабан" and "Назвать
+// слово" only when they may be pressed.
+TEST(Views, TurnIsPointedAtAndKeysDriveTheTurn)
+{
+    app();
+    ViewFixture f;
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    f.startGame({"Анна", "Борис"}, 3);
+    QWidget* studio = f.window(f.screens->studio);
+    auto pointedSlot = [&] {
+        int slot = 0, pointers = 0;
+        for (QWidget* w : studio->findChildren<QWidget*>())
+            if (w->accessibleName() == "Сейчас ходит" && w->isVisibleTo(studio)) {
+                ++pointers;
+                for (QGroupBox* g : studio->findChildren<QGroupBox*>())
+                    if (g->isVisibleTo(studio) && g->geometry().left() <= w->geometry().center().x() &&
+                        w->geometry().center().x() <= g->geometry().right())
+                        slot = g->title().at(6).digitValue();  // "Игрок 1:"
+            }
+        return pointers == 1 ? slot : -pointers;
+    };
+    auto redSlot = [&] {
+        for (int slot = 1; slot <= 3; ++slot)
+            if (f.studio().panel(slot).nameLabel.fontColor == Colors::Red)
+                return slot;
+        return 0;
+    };
+    auto key = [&](Qt::Key k) { QTest::keyClick(studio, k); };
+
+    f.advance(2000);  // the first turn is announced
+    ASSERT_EQ(redSlot(), 1);
+    EXPECT_EQ(pointedSlot(), 1);
+    key(Qt::Key_Space);  // not yet: the prompt has not come
+    EXPECT_EQ(f.studio().round().phase(), Phase::TurnStarting);
+    f.advance(3000);
+    f.random.push({7, 0});  // "0", slow turn 2
+    key(Qt::Key_Space);
+    EXPECT_EQ(f.studio().round().phase(), Phase::Spinning);
+    key(Qt::Key_Return);  // the wheel turns: no word now
+    EXPECT_EQ(f.studio().round().phase(), Phase::Spinning);
+    f.advance(40000);  // "0": the turn passes
+    ASSERT_EQ(redSlot(), 2);
+    EXPECT_EQ(pointedSlot(), 2);
+    key(Qt::Key_Enter);
+    EXPECT_EQ(f.studio().round().phase(), Phase::WordEntry);
+}
+
+// The pause keys and the pause button freeze the game on every screen that
+// can be paused: the card covers the play, letters and clicks do nothing,
+// the same key or the button goes on.
+TEST(Views, PauseKeysAndButtonFreezeTheGame)
+{
+    app();
+    ViewFixture f;
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    f.startGame({"Анна", "Борис"}, 3);
+    f.advance(5000);
+    StudioForm& s = f.studio();
+    QWidget* studio = f.window(f.screens->studio);
+    auto key = [](QWidget* w, Qt::Key k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    };
+    auto cardOn = [](QWidget* w) {
+        const QList<QLabel*> cards = w->findChildren<QLabel*>(QStringLiteral("pauseCard"));
+        return cards.size() == 1 && cards.front()->isVisibleTo(w) && cards.front()->text() == "Пауза";
+    };
+    QAbstractButton* pauseButton = nullptr;
+    for (QAbstractButton* b : studio->findChildren<QAbstractButton*>())
+        if (b->accessibleName() == "Пауза")
+            pauseButton = b;
+    ASSERT_NE(pauseButton, nullptr);
+    ASSERT_TRUE(pauseButton->isEnabled());
+    EXPECT_FALSE(cardOn(studio));
+
+    // In the middle of a spin.
+    f.random.push({1, 0});  // "П"
+    QTest::mouseClick(buttonNamed(studio, "Крутить барабан"), Qt::LeftButton);
+    f.advance(200);
+    ASSERT_TRUE(s.wheelStepTimer.isRunning());
+    const QString atPointer = s.wheel.labels[1].text;
+    key(studio, Qt::Key_F12);
+    EXPECT_TRUE(s.paused());
+    EXPECT_TRUE(cardOn(studio));
+    EXPECT_TRUE(pauseButton->isChecked());
+    f.advance(60000);
+    EXPECT_EQ(s.wheel.labels[1].text, atPointer);
+    QTest::mouseClick(pauseButton, Qt::LeftButton);
+    EXPECT_FALSE(s.paused());
+    EXPECT_FALSE(cardOn(studio));
+    f.advance(30000);
+    ASSERT_TRUE(s.takePrizeButton.visible);
+
+    // Waiting for a letter: typed letters and the buttons do nothing in the pause.
+    key(studio, Qt::Key_Pause);
+    ASSERT_TRUE(s.paused());
+    type(studio, "к");
+    QTest::mouseClick(buttonNamed(studio, "Назвать слово"), Qt::LeftButton);
+    EXPECT_TRUE(s.letterButtons[12].visible);
+    EXPECT_FALSE(s.wordBox.visible);
+    EXPECT_EQ(s.player(1).roundScore, 0);
+    key(studio, Qt::Key_Pause);
+    ASSERT_FALSE(s.paused());
+    type(studio, "к");
+    EXPECT_FALSE(s.letterButtons[12].visible);
+
+    // The bargaining: its pause key, its card; the black box refuses nothing meanwhile.
+    f.random.push({1, 0});
+    f.click([&] { s.spinClicked(); });
+    f.advance(30000);
+    f.click([&] { s.takePrizeClicked(); });
+    f.advance(1000);
+    BargainForm& bargain = f.screens->bargain;
+    QWidget* bargainWindow = f.window(bargain);
+    ASSERT_TRUE(bargainWindow && bargainWindow->isVisible());
+    const int offer = bargain.offerStep;
+    key(bargainWindow, Qt::Key_F12);
+    EXPECT_TRUE(s.paused());
+    EXPECT_TRUE(cardOn(bargainWindow));
+    for (QAbstractButton* b : bargainWindow->findChildren<QAbstractButton*>())
+        if (b->accessibleName().startsWith("Чёрный ящик"))
+            QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_EQ(bargain.offerStep, offer);
+    key(bargainWindow, Qt::Key_F12);
+    EXPECT_FALSE(s.paused());
+    EXPECT_FALSE(cardOn(bargainWindow));
+}
+
+// The program's clock: in a pause no timer ticks; on resume a timer ticks after
+// what it had left, then at its own interval again. (Real time: the bounds
+// leave room for a busy machine.)
+TEST(Views, ProgramClockPausesEachTimerWhereItStands)
+{
+    app();
+    QtClock clock;
+    SeededRandom random(1);
+    Runtime runtime(clock, random);
+    QElapsedTimer elapsed;
+    std::vector<qint64> ticks;
+    Timer timer(runtime, QStringLiteral("t"), 1000, [&] {
+        ticks.push_back(elapsed.elapsed());
+        if (ticks.size() == 2)
+            timer.stop();
+    });
+    elapsed.start();
+    timer.start();
+    QTest::qWait(500);
+    runtime.pause.toggle();
+    const qint64 ranBefore = elapsed.elapsed();
+    QTest::qWait(700);
+    EXPECT_TRUE(ticks.empty()) << "a tick in the pause";
+    const qint64 resumed = elapsed.elapsed();
+    runtime.pause.toggle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.size() == 2; }, 5000));
+    ASSERT_EQ(ticks.size(), 2u);
+    EXPECT_GE(ticks[0] - resumed, 1000 - ranBefore - 5);
+    EXPECT_LT(ticks[0] - resumed, 900) << "the whole interval again, not what was left";
+    EXPECT_GE(ticks[1] - ticks[0], 995) << "the interval after the pause's tick";
 }

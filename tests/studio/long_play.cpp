@@ -25,7 +25,7 @@ std::vector<std::pair<QString, QString>> longPlayBase()
 
 }
 
-RandomPlayer::RandomPlayer(const Options& options) : m_options(options), m_g(longPlayBase()), m_rng(options.seed) {}
+RandomPlayer::RandomPlayer(const Options& options) : m_options(options), m_g(longPlayBase()), m_rng(options.seed), m_pauseRng(options.seed ^ 0x5bd1e995u) {}
 
 Report RandomPlayer::run()
 {
@@ -267,6 +267,8 @@ bool RandomPlayer::somethingToPress(const std::vector<Choice>& c)
 
 void RandomPlayer::step()
 {
+    if (m_options.pauses && canPause() && std::bernoulli_distribution(0.004)(m_pauseRng))
+        return pauseAWhile();
     // Now and then a player walks away from a game in the middle.
     std::vector<Choice> c = choices(false);
     if (m_gameOn && s().isVisible() && chance(0.0002)) {

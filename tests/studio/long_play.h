@@ -21,6 +21,9 @@ struct Options {
     int maxEventsPerGame = 100000;
     SoundSink* soundAlso = nullptr;     // also hears every sound the games ask for
     std::function<void()> afterEvent;   // runs after every event (a sound player's flush)
+    // Now and then the game is paused a while and resumed; where, from a random
+    // source of its own, so that the games themselves play exactly as without.
+    bool pauses = false;
 };
 
 struct Report {
@@ -30,6 +33,7 @@ struct Report {
     long long events = 0;      // clicks and ticks
     long long roundsPlayed = 0;
     long long wordsRight = 0, wordsWrong = 0, prizesTaken = 0, boxesPlayed = 0, tilesOpened = 0;
+    long long pauses = 0;      // pauses made and ended (not counted in events)
     QStringList failures;      // the first broken rule, with the last actions that led to it
 };
 

@@ -85,9 +85,18 @@ private:
     static bool somethingToPress(const std::vector<Choice>& c);
     void step();
     void count(const Choice& x);
+
+    // The pause (long_play_pauses.cpp): whether the screen on view can be
+    // paused now, and a pause of a random length in which every control is
+    // tried and none may act, nothing may tick and nothing may change.
+    bool canPause();
+    void pauseAWhile();
+    bool togglePause();
+    QString whereItStands();
     Options m_options;
     GameFixture m_g;
     std::mt19937 m_rng;
+    std::mt19937 m_pauseRng;  // where to pause and what to try in it, apart from the game's own choices
     Report m_report;
     std::deque<QString> m_log;
     bool m_gameOn = false;

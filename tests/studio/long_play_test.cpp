@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -19,23 +21,46 @@ int gamesToPlay()
 
 }
 
-// Random play in virtual time breaks no rule of the game and never gets stuck.
+// Random play in virtual time breaks no rule of the game and never gets stuck;
+// with pauses at random moments (in which nothing acts, ticks or changes) the
+// very same games are played, event for event, so a paused run checks every
+// rule the plain one does.
 TEST(LongPlay, RandomGamesKeepEveryRule)
 {
-    for (std::uint32_t seed : {1u, 2u}) {
+    struct Plain {
+        std::uint32_t seed;
+        LongPlay::Report report;
+    };
+    std::vector<Plain> plain;
+    for (const auto& [seed, pauses] : {std::pair{1u, false}, std::pair{1u, true}, std::pair{2u, true}}) {
         LongPlay::Options options;
         options.games = gamesToPlay() / 2;
         options.seed = seed;
+        options.pauses = pauses;
         const auto started = std::chrono::steady_clock::now();
         const LongPlay::Report r = LongPlay::run(options);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         for (const QString& failure : r.failures)
-            ADD_FAILURE() << "seed " << seed << ", " << failure.toStdString();
-        std::cout << "seed " << seed << ": " << r.gamesStarted << " games (" << r.gamesFinished << " finished, "
-                  << r.gamesAbandoned << " abandoned), " << r.roundsPlayed << " rounds, " << r.events << " events, "
-                  << r.wordsRight << " right words, " << r.wordsWrong << " wrong words, " << r.prizesTaken
-                  << " prizes, " << r.boxesPlayed << " boxes, " << r.tilesOpened << " tiles; "
+            ADD_FAILURE() << "seed " << seed << (pauses ? " with pauses" : "") << ", " << failure.toStdString();
+        std::cout << "seed " << seed << (pauses ? " with pauses" : "") << ": " << r.gamesStarted << " games ("
+                  << r.gamesFinished << " finished, " << r.gamesAbandoned << " abandoned), " << r.roundsPlayed
+                  << " rounds, " << r.events << " events, " << r.wordsRight << " right words, " << r.wordsWrong
+                  << " wrong words, " << r.prizesTaken << " prizes, " << r.boxesPlayed << " boxes, "
+                  << r.tilesOpened << " tiles, " << r.pauses << " pauses; "
                   << static_cast<int>(r.gamesStarted / seconds) << " games/s\n";
+        if (pauses) {
+            EXPECT_GT(r.pauses, options.games / 10);
+        }
+        if (pauses && !plain.empty() && plain.back().seed == seed) {
+            const LongPlay::Report& p = plain.back().report;
+            EXPECT_EQ(std::tie(r.gamesStarted, r.gamesFinished, r.gamesAbandoned, r.events, r.roundsPlayed, r.wordsRight,
+                               r.wordsWrong, r.prizesTaken, r.boxesPlayed, r.tilesOpened),
+                      std::tie(p.gamesStarted, p.gamesFinished, p.gamesAbandoned, p.events, p.roundsPlayed, p.wordsRight,
+                               p.wordsWrong, p.prizesTaken, p.boxesPlayed, p.tilesOpened))
+                << "the pauses changed the games of seed " << seed;
+        }
+        if (!pauses)
+            plain.push_back({seed, r});
         EXPECT_GE(r.gamesStarted, options.games);
         // The player must really have met the side screens and both verdicts.
         EXPECT_GT(r.gamesFinished, options.games / 2);

@@ -7,17 +7,28 @@
 
 #include <algorithm>
 
-void ManualClock::arm(Timer& timer)
+void ManualClock::schedule(Timer& timer, std::int64_t ms)
 {
-    disarm(timer);
-    m_entries.push_back({m_now + std::max(timer.interval(), 1), m_seq++, &timer});
+    unschedule(timer);
+    m_entries.push_back({m_now + std::max<std::int64_t>(ms, 1), m_seq++, &timer});
 }
 
-void ManualClock::disarm(Timer& timer)
+void ManualClock::unschedule(Timer& timer)
 {
     m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
                                    [&](const Entry& e) { return e.timer == &timer; }),
                     m_entries.end());
+}
+
+std::vector<Clock::Left> ManualClock::unscheduleAll()
+{
+    std::sort(m_entries.begin(), m_entries.end(),
+              [](const Entry& a, const Entry& b) { return a.due != b.due ? a.due < b.due : a.seq < b.seq; });
+    std::vector<Left> left;
+    for (const Entry& e : m_entries)
+        left.push_back({e.timer, e.due - m_now});
+    m_entries.clear();
+    return left;
 }
 
 std::vector<ManualClock::Entry>::iterator ManualClock::earliest()

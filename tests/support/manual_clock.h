@@ -8,11 +8,9 @@
 
 // Virtual time for tests: advance() fires due ticks one at a time in time
 // order (ties in the order they were scheduled), each through the dispatcher.
+// In a pause nothing is pending: advance() only moves the time on.
 class ManualClock : public Clock {
 public:
-    void arm(Timer& timer) override;
-    void disarm(Timer& timer) override;
-
     // Run every tick due within the next `ms` milliseconds; time ends at now + ms.
     void advance(std::int64_t ms);
     // Run only the next pending tick, moving time to it. False if none is pending.
@@ -21,6 +19,11 @@ public:
     bool hasPending() const { return !m_entries.empty(); }
     // Time until the next tick, or -1.
     std::int64_t nextDueIn() const;
+
+protected:
+    void schedule(Timer& timer, std::int64_t ms) override;
+    void unschedule(Timer& timer) override;
+    std::vector<Left> unscheduleAll() override;
 
 private:
     struct Entry {

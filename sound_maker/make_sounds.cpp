@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every sound of the game as a WAV file into the given folder:
 //   make_sounds FOLDER
-#include "sound/synth.h"
-#include "sound/wav.h"
+#include "sound_maker/synth.h"
+#include "sound_maker/wav_writer.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(folder, ec);
     for (const Synth::Design& d : Synth::designs()) {
         const std::string path = (folder / (std::string(soundName(d.sound)) + ".wav")).string();
-        if (!Wav::write(path, Synth::make(d.sound))) {
+        if (!WavWriter::write(path, Synth::make(d.sound))) {
             std::fprintf(stderr, "make_sounds: cannot write %s\n", path.c_str());
             return 1;
         }

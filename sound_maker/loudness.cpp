@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // K-weighted, gated loudness of a sound.
-#include "sound/loudness.h"
+#include "sound_maker/loudness.h"
 
 #include "sound/wav.h"
 

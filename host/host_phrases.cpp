@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "studio/host_phrases.h"
+#include "host/host_phrases.h"
 
 #include <array>
 #include <map>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sounds synthesized from partials, envelopes and noise.
-#include "sound/synth.h"
+#include "sound_maker/synth.h"
 
-#include "sound/loudness.h"
+#include "sound_maker/loudness.h"
 #include "sound/wav.h"
 
 #include <algorithm>

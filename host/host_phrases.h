@@ -7,9 +7,13 @@
 #include "rules/round.h"
 #include "rules/sector.h"
 
-// Everything the studio's host says, and the banner between rounds. Lines
-// that come in three variants are chosen by r = 0, 1, 2.
+// Everything the host says, in the studio and at the bargaining and the two
+// boxes, and the banner between rounds. Lines that come in three variants are
+// chosen by r = 0, 1, 2.
 namespace HostPhrases {
+
+// How many variants a line chosen by r has.
+constexpr int Variants = 3;
 // The announcement of a sector, or an empty text for a sector the wheel does not have.
 QString sector(const Sector& sector, int r);
 // A correct letter.
@@ -63,5 +67,26 @@ QString lastPlayerTileOpened();
 QString movesUsedUp();
 // His letter opened the whole word.
 QString lastPlayerSolved();
+
+
+// The bargaining over the prize.
+// The black box is brought in, broken in two for the host's box.
+QString prizeChosen();
+// The offer at step 1..12 of the bargaining, of `amount` points.
+QString offer(int step, int amount);
+// The money clicked once: the host asks again.
+QString askAgain();
+// The money taken; the prize is named.
+QString moneyTaken(int offer, int prize);
+// The offers are over: the black box opens with `prize` points.
+QString boxOpened(int prize);
+
+// The two boxes.
+// Waiting for the player's choice.
+QString chooseBox();
+// The lucky box, with its points.
+QString boxGuessed(int points);
+// The empty box.
+QString boxMissed();
 
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound files the build makes: valid, of their stated length, equally loud, clean at both ends.
-#include "sound/loudness.h"
-#include "sound/synth.h"
+#include "sound_maker/loudness.h"
+#include "sound_maker/synth.h"
 #include "sound/wav.h"
 
 #include <gtest/gtest.h>
