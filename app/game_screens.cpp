@@ -7,7 +7,9 @@ GameScreens::GameScreens(Runtime& runtime)
     menu.link(studio, editor, setup, rules);
     studio.link(menu, bargain, twoBoxes, endOfGame);
     editor.link(menu);
-    setup.link(studio, [this](const QStringList& names, int rounds) { studio.playersNamed(names, rounds); });
+    setup.link(studio, [this](const QStringList& names, int rounds, const SetupForm::Computers& computers) {
+        studio.playersNamed(names, rounds, computers);
+    });
     endOfGame.link(menu);
     rules.link(menu);
 }

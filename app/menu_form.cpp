@@ -5,6 +5,7 @@
 #include "app/rules_form.h"
 #include "screens/setup_form.h"
 #include "studio/studio_form.h"
+#include "computer/shared_vocabulary.h"
 
 MenuForm::MenuForm() : Form(QStringLiteral("     Меню Словодром"), 137, 137)
 {
@@ -25,6 +26,9 @@ void MenuForm::link(StudioForm& studio, EditorForm& editor, SetupForm& setup, Ru
 
 void MenuForm::newGameClicked()
 {
+    // The computer players' words are read while the players are named, off
+    // the way to the menu and ready before the first computer's move.
+    computer::prepareVocabulary();
     m_studio->clearForNewPlayers();
     switchTo(*m_setup);
 }

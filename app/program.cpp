@@ -8,6 +8,7 @@
 #include <QDir>
 
 #include <csignal>
+#include <random>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -32,6 +33,8 @@ Program::Program(const QString& folder, Audio audio, const QString& sounds)
         runtime.dispatcher.addListener([p = player.get()] { p->flush(); });
     }
     runtime.dispatcher.setErrorReporter(showErrorBox);
+    // The computer players draw from a source of their own, unrelated to the game's.
+    screens.studio.seedComputers(std::random_device{}());
     screens.menu.setQuit([] { QApplication::quit(); });
     addGameViews(views, screens, runtime.dispatcher);
 }

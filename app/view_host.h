@@ -29,8 +29,9 @@ public:
     // not yet made and prepare it, one step per turn of the event loop so a
     // click on the menu waits at most for one step. Nothing ticks afterwards.
     void prepareAhead();
-    // Whether windows are still being made ahead of need.
-    bool preparing() const { return m_preparing; }
+    // Whether windows are still being made ahead of need, or brought to full
+    // screen or out of it.
+    bool preparing() const { return m_preparing || m_switchPending; }
     // Full screen for every window, the one on view at once, the others as
     // they come on view (or earlier, in idle time, so none waits for its
     // pictures to be drawn at the new size). F11, Esc and the full-screen

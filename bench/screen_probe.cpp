@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a player waits for each screen change: from the input
 // event entering the program to the new window's first frame finished.
-//   screen_probe changes [SETTLE_MS [HOLD_MS]]   every change, then memory in the studio
+//   screen_probe changes [SETTLE_MS [HOLD_MS [full]]]   every change, then memory in the studio;
+//                                                with "full", every window full screen (F11)
 //   screen_probe bare [0 [HOLD_MS]]              the floor: a bare window, memory after HOLD_MS
 // Plays one pass through every screen change a player makes (the first
 // showing of each window), then a second pass (the window shown again), then
@@ -322,6 +323,8 @@ int main(int argc, char** argv)
         return 0;
     }
     Program program;
+    if (argc > 4 && std::string(argv[4]) == "full")
+        program.views.setFullScreen(true);
     program.start();
     Probe probe(app, program);
     ScreenView* menu = program.views.view(program.screens.menu);

@@ -48,12 +48,16 @@ void Dispatcher::run(const std::function<void()>& handler)
         report(error + QLatin1Char('.'));
 }
 
-bool Dispatcher::press(const Form& form, const Control& control, const std::function<void()>& handler)
+bool Dispatcher::press(const Form& form, const Control& control, const std::function<void()>& handler, Hand hand)
 {
     if (!form.isVisible() || !form.isEnabled() || !control.visible || !control.enabled)
         return false;
+    if (hand == Hand::Person && form.heldByComputer(control))
+        return false;
     if (m_held && std::find(m_letThrough.begin(), m_letThrough.end(), &control) == m_letThrough.end())
         return false;
+    if (m_pressWatcher)
+        m_pressWatcher(form, control, hand);
     run(handler);
     return true;
 }

@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 
+#include "form.h"
+
 class Timer;
-class Form;
-struct Control;
 
 // Runs every event (click, key, timer tick) to completion: the handler, then
 // the after-event timers that are running, then the views' refresh. An error
@@ -27,8 +27,12 @@ public:
     void run(const std::function<void()>& handler);
     // A click or typing on `control` of `form`, run as one event only while
     // both can be used: a hidden or disabled control never acts, whatever a
-    // window, the keyboard or a stale widget sends. Returns whether it acted.
-    bool press(const Form& form, const Control& control, const std::function<void()>& handler);
+    // window, the keyboard or a stale widget sends, and a person's hand does
+    // not reach a control the computer holds. Returns whether it acted.
+    bool press(const Form& form, const Control& control, const std::function<void()>& handler, Hand hand = Hand::Person);
+    // Told of every press that acted, before its handler runs (a test's log of who pressed what).
+    using PressWatcher = std::function<void(const Form&, const Control&, Hand)>;
+    void setPressWatcher(PressWatcher watcher) { m_pressWatcher = std::move(watcher); }
 
     // Held (the game paused), press() lets nothing act but the controls let
     // through: the pause's own key and button.
@@ -40,6 +44,7 @@ private:
     void report(const QString& message);
 
     Reporter m_reporter;
+    PressWatcher m_pressWatcher;
     std::vector<std::function<void()>> m_listeners;
     std::vector<Timer*> m_afterEvent;
     int m_depth = 0;

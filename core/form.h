@@ -5,6 +5,10 @@
 
 #include <QString>
 
+// Who presses a control: a person with the mouse or the keyboard, or a
+// computer player, which presses through the same guard.
+enum class Hand { Person, Computer };
+
 // Base of every screen: the screen's own visibility and enabled state, its
 // caption and client size. Screens are created once and only shown and hidden.
 // A switch from one screen to another hides and disables the first, then
@@ -25,6 +29,13 @@ public:
     void showScreen() { window.enabled = true; window.visible = true; }
     void hideScreen() { window.visible = false; window.enabled = false; }
     void switchTo(Form& other);
+    // Whether `control` is the computer's to press just now: a computer
+    // player has the move there, and a person's click or key is refused.
+    virtual bool heldByComputer(const Control& control) const
+    {
+        (void)control;
+        return false;
+    }
 
     // visible/enabled of the window itself; every screen starts hidden and disabled.
     Control window{false, false, {}, 0};

@@ -116,11 +116,17 @@ void BargainForm::takeMoney()
     moneyTakenTimer.start();
 }
 
-void BargainForm::open()
+void BargainForm::open(Hand chooser)
 {
+    m_chooser = chooser;
     hostSpeech.text.clear();
     firstOfferTimer.start();
     showScreen();
+}
+
+bool BargainForm::heldByComputer(const Control& control) const
+{
+    return m_chooser == Hand::Computer && (&control == &blackBox || &control == &money);
 }
 
 void BargainForm::finish()

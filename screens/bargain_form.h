@@ -23,8 +23,10 @@ public:
     explicit BargainForm(Runtime& runtime);
     // Called with the points won when the bargaining is over and its screen closed.
     void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
-    // Shows the screen and starts the bargaining.
-    void open();
+    // Shows the screen and starts the bargaining with the player whose hand
+    // presses its pictures: a computer's bargaining refuses a person's clicks.
+    void open(Hand chooser = Hand::Person);
+    bool heldByComputer(const Control& control) const override;
     // The game's pause, which this screen's pause keys toggle.
     Pause& pause();
     // The points the last bargaining won.
@@ -60,5 +62,6 @@ private:
 
     Runtime& m_runtime;
     std::function<void(int)> m_done;
+    Hand m_chooser = Hand::Person;
     int m_settled = 0;  // the points won, money or box
 };

@@ -46,10 +46,16 @@ void TwoBoxesForm::chooseBox(int n)
     returnTimer.start();
 }
 
-void TwoBoxesForm::open()
+void TwoBoxesForm::open(Hand chooser)
 {
+    m_chooser = chooser;
     showScreen();
     hidePointsTimer.start();
+}
+
+bool TwoBoxesForm::heldByComputer(const Control& control) const
+{
+    return m_chooser == Hand::Computer && (&control == &leftBox || &control == &rightBox);
 }
 
 void TwoBoxesForm::returnTimeout()

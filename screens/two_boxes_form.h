@@ -20,8 +20,9 @@ public:
     explicit TwoBoxesForm(Runtime& runtime);
     // Called with the points won when the boxes are over and their screen closed.
     void onDone(std::function<void(int points)> done) { m_done = std::move(done); }
-    // Shows the screen and hides the points.
-    void open();
+    // Shows the screen and hides the points; a computer's choice refuses a person's clicks.
+    void open(Hand chooser = Hand::Person);
+    bool heldByComputer(const Control& control) const override;
     // The game's pause, which this screen's pause keys toggle.
     Pause& pause();
 
@@ -47,4 +48,5 @@ private:
 
     Runtime& m_runtime;
     std::function<void(int)> m_done;
+    Hand m_chooser = Hand::Person;
 };

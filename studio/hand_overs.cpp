@@ -12,7 +12,7 @@ void StudioForm::takePrizeClicked()
     if (!m_bargain)
         return;
     hideScreen();
-    m_bargain->open();
+    m_bargain->open(isComputer(m_round.current()) ? Hand::Computer : Hand::Person);
     sound(Sound::Sting);
 }
 
@@ -42,7 +42,7 @@ void StudioForm::toBoxesTimeout()
     if (!m_twoBoxes)
         return;
     hideScreen();
-    m_twoBoxes->open();
+    m_twoBoxes->open(isComputer(m_round.current()) ? Hand::Computer : Hand::Person);
     sound(Sound::Sting);
 }
 

@@ -37,6 +37,10 @@ StudioForm::StudioForm(Runtime& runtime)
       // presenting comes last, after whatever the watcher changed.
       lastPlayerWatch(runtime, QStringLiteral("lastPlayerWatch"), AfterEveryEventMs, [this] { watchLastPlayer(); }, Timer::Mode::AfterEvent),
       presentTimer(runtime, QStringLiteral("presentTimer"), AfterEveryEventMs, [this] { present(); }, Timer::Mode::AfterEvent),
+      // The computer's turn follows the presented screen, as a person's eye would.
+      computerTurnWatch(runtime, QStringLiteral("computerTurnWatch"), AfterEveryEventMs, [this] { watchComputerTurn(); }, Timer::Mode::AfterEvent),
+      computerThinkingTimer(runtime, QStringLiteral("computerThinkingTimer"), 1000, [this] { computerThinkingTimeout(); }),
+      computerTypingTimer(runtime, QStringLiteral("computerTypingTimer"), 300, [this] { computerTypingTimeout(); }),
       m_runtime(runtime)
 {
     for (int seat = 1; seat <= SeatPanel::Seats; ++seat) {
@@ -61,6 +65,7 @@ StudioForm::StudioForm(Runtime& runtime)
     // The one button that works in a pause: the one that ends it.
     runtime.dispatcher.letThroughWhenHeld(pauseButton);
     presentTimer.start();
+    computerTurnWatch.start();
 }
 
 void StudioForm::link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, EndForm& end)

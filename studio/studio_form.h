@@ -3,6 +3,7 @@
 
 #include "core/control.h"
 #include "core/form.h"
+#include "core/random.h"
 #include "studio/board.h"
 #include "studio/seat_panel.h"
 #include "core/sound.h"
@@ -10,6 +11,7 @@
 #include "studio/wheel.h"
 #include "rules/alphabet.h"
 #include "rules/round.h"
+#include "computer/level.h"
 
 #include "questions/question_choice.h"
 
@@ -17,6 +19,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class Runtime;
 class BargainForm;
@@ -32,8 +35,17 @@ class EndForm;
 //
 // Arrays of controls are indexed by the things' own numbers (tile 1..12,
 // sector 1..16, letter 1..33, seat 1..3); entry 0 is unused.
+//
+// A seat may be the computer's: when it has the move, the studio lets it
+// think for a moment (computerThinkingTimer), asks it what to do from what
+// the screen shows, and presses that control through the same guard as a
+// person's click; a word it types a letter at a time (computerTypingTimer).
+// While it has the move a person's clicks and keys on the moves are refused.
 class StudioForm : public Form {
 public:
+    // The computer's level at each seat (1..3 at index 0..2), or none where a person plays.
+    using ComputerLevels = std::array<std::optional<computer::Level>, Round::Seats>;
+
     explicit StudioForm(Runtime& runtime);
     void link(Form& menu, BargainForm& bargain, TwoBoxesForm& twoBoxes, EndForm& end);
 
@@ -65,6 +77,9 @@ public:
     Timer toBoxesTimer;       // three letters in a row: off to the two boxes
     Timer lastPlayerWatch;    // after every event: the last player's moves run out
     Timer presentTimer;       // after every event, last: the controls follow the model
+    Timer computerTurnWatch;  // after every event: a computer with the move starts thinking
+    Timer computerThinkingTimer;  // the computer has thought: it presses what it chose
+    Timer computerTypingTimer;    // the computer types the next letter of its word
 
     const Player& player(int seat) const { return m_round.player(seat); }
     SeatPanel& panel(int seat) { return panels[static_cast<std::size_t>(seat)]; }
@@ -76,8 +91,8 @@ public:
     std::array<QString, GameQuestions::Slots + 1> roundAnswers;
 
     // --- hand-overs from the other screens ---
-    // The set-up named the players and chose the rounds.
-    void playersNamed(const QStringList& names, int rounds);
+    // The set-up named the players, chose the rounds and which seats the computer plays.
+    void playersNamed(const QStringList& names, int rounds, const ComputerLevels& computers = {});
     // The menu's new game: an empty studio waits while the set-up names the players.
     void clearForNewPlayers();
     // The bargaining is over: the points it won (the studio's prizeReturnTimer credits them).
@@ -117,6 +132,21 @@ public:
     void toBoxesTimeout();
     void boxesReturnTimeout();
 
+    // --- the computer players ---
+    bool isComputer(int seat) const;
+    // A computer has the move and the game waits for its choice (on the
+    // studio, the bargaining or the two boxes).
+    bool computerToMove() const;
+    // The spin, word, prize, letter and tile controls and the word box are
+    // the computer's while it has the move.
+    bool heldByComputer(const Control& control) const override;
+    // Its pauses and choices draw from a source of their own, so that a game
+    // of people draws from the game's source exactly as without computers.
+    void seedComputers(std::uint32_t seed) { m_computerChance = SeededRandom(seed); }
+    void watchComputerTurn();
+    void computerThinkingTimeout();
+    void computerTypingTimeout();
+
     // --- the sound ---
     void soundClicked();  // the speaker button or the key M: sound off, or on again
     bool soundOn() const;
@@ -150,6 +180,13 @@ private:
     void soundOfSector();
     void soundOfOpenedTiles(int count);
 
+    // What a computer with the move has to choose now.
+    enum class ComputerMove { None, Choice, Letter, Tile, Word, Bargain, Boxes };
+    ComputerMove computerMove() const;
+    // The computer's click on `control` of `form`: whether the guard let it through.
+    bool computerPress(const Form& form, const Control& control, const std::function<void()>& handler);
+    void typeComputerLetter();
+
     Runtime& m_runtime;
     Round m_round;
     int m_letterPlaces = 0;  // the board's letter places on show
@@ -159,4 +196,7 @@ private:
     BargainForm* m_bargain = nullptr;
     TwoBoxesForm* m_twoBoxes = nullptr;
     EndForm* m_end = nullptr;
+    ComputerLevels m_computers{};
+    SeededRandom m_computerChance{1};
+    QString m_computerWord;  // what the computer is typing into the word box
 };

@@ -250,6 +250,10 @@ void StudioView::sync()
         m_wordBox->clearFocus();
         setFocus();
     }
+    // While the computer types its word, keys from the keyboard do not even show in the box.
+    const bool computerTypes = m_studio.heldByComputer(m_studio.wordBox);
+    if (m_wordBox->isReadOnly() != computerTypes)
+        m_wordBox->setReadOnly(computerTypes);
     if (m_speaker->isChecked() != m_studio.soundOn() || m_speaker->accessibleDescription().isEmpty()) {
         m_speaker->setChecked(m_studio.soundOn());
         m_speaker->setAccessibleDescription(m_studio.soundOn() ? QStringLiteral("Звук включён")

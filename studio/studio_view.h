@@ -10,6 +10,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class StudioForm;
 
@@ -29,6 +30,10 @@ protected:
     // the wheel, Enter and Page Up open the word entry.
     void keyPressEvent(QKeyEvent* event) override;
     void fit() override;
+    // Full screen, the studio keeps its pixels while a side screen is on
+    // view: every hand-over comes back to it, and a new backing store of a
+    // whole screen costs a frame.
+    bool keepsPixelsHidden() const override { return isFullScreen(); }
 
 private:
     void addWheel(StudioForm& f);
@@ -45,7 +50,7 @@ private:
     // without colour.
     std::array<QWidget*, SeatPanel::Seats + 1> m_turnPointers{};
     QLabel* m_sectorDisplay = nullptr;
-    QWidget* m_wordBox = nullptr;
+    QLineEdit* m_wordBox = nullptr;
     QPlainTextEdit* m_theme = nullptr;
     void fitThemeToOneLine();
     void fitBoard();

@@ -10,13 +10,15 @@
 
 void StudioForm::stopGameTimers()
 {
-    for (Timer* t : {&firstTurnTimer, &promptTimer, &nextRoundTimer, &roundLostTimer, &prizeReturnTimer, &wheelStepTimer, &sectorMoveTimer, &missedLetterTimer, &boxesReturnTimer, &toBoxesTimer, &lastPlayerWatch})
+    for (Timer* t : {&firstTurnTimer, &promptTimer, &nextRoundTimer, &roundLostTimer, &prizeReturnTimer, &wheelStepTimer, &sectorMoveTimer, &missedLetterTimer, &boxesReturnTimer, &toBoxesTimer, &lastPlayerWatch,
+                      &computerThinkingTimer, &computerTypingTimer})
         t->stop();
 }
 
-void StudioForm::playersNamed(const QStringList& names, int rounds)
+void StudioForm::playersNamed(const QStringList& names, int rounds, const ComputerLevels& computers)
 {
     m_round.seat(names, rounds);
+    m_computers = computers;
 }
 
 void StudioForm::newGameClicked()
@@ -49,6 +51,7 @@ void StudioForm::clearForNewPlayers()
     hostSpeech.text = HostPhrases::welcome();
     roundBox.text = QStringLiteral("1");
     m_round.clearSeats();
+    m_computers = {};
 }
 
 void StudioForm::startRound()

@@ -228,11 +228,11 @@ void ScreenView::setFullScreen(bool on)
     if (on) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        // A hidden window is laid out for its screen now, so that it shows at once at that size.
-        if (!isVisible())
-            if (QScreen* s = screen())
-                resize(s->geometry().size());
         setWindowState(windowState() | Qt::WindowFullScreen);
+        // Laid out for its screen now, hidden or not, so that it shows at once
+        // at that size, and covers it even where no window manager does it.
+        if (QScreen* s = screen())
+            setGeometry(s->geometry());
     } else {
         setWindowState(windowState() & ~Qt::WindowFullScreen);
         if (m_resizable) {
@@ -243,6 +243,8 @@ void ScreenView::setFullScreen(bool on)
         }
         // Back in the middle of the desktop, where a window of its size goes.
         m_placed = false;
+        if (QBackingStore* store = backingStore(); store && !isVisible())
+            store->resize(QSize(1, 1));
         if (isVisible())
             centre();
     }
@@ -367,8 +369,8 @@ void ScreenView::sync()
     } else if (!m_form.isVisible() && isVisible()) {
         hide();
         // The window itself stays; its backing store is made again, at full
-        // size, by the first frame after it is shown.
-        if (QBackingStore* store = backingStore())
+        // size, by the first frame after it is shown (unless it keeps it).
+        if (QBackingStore* store = backingStore(); store && !keepsPixelsHidden())
             store->resize(QSize(1, 1));
     }
 }

@@ -71,6 +71,9 @@ protected:
     // After the scale has changed: what a subclass sizes to its content is
     // sized again (it runs after every sync() too).
     virtual void fit() {}
+    // Whether the window keeps its backing store while hidden, to be shown
+    // again without making and filling a new one.
+    virtual bool keepsPixelsHidden() const { return false; }
     // A screen is left only through its own buttons and timers: a close sent
     // by the window manager (Alt+F4, a taskbar) is refused.
     void closeEvent(QCloseEvent* event) override;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -9,9 +10,10 @@
 
 // A still picture drawn from an SVG at its natural size from the top-left
 // corner, so it stays sharp at any scale. The SVG is rendered once per device
-// pixel ratio, on first paint or earlier through prepare(), and kept only as
-// compressed bands of rows: a paint unpacks the bands it covers and no more,
-// so a picture as large as its window costs a fraction of its pixels in memory.
+// pixel ratio and scale, on first paint or earlier through prepare(), and
+// kept only as bands of rows packed with LZ4: a paint unpacks the bands it
+// covers and no more, so a picture as large as its window costs a fraction of
+// its pixels in memory and a full-screen picture unpacks within a frame.
 class SvgPicture : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +35,7 @@ private:
     QString m_resource;
     std::vector<QByteArray> m_bands;  // BandRows device rows each, compressed
     QSize m_size;                     // in device pixels
+    QImage::Format m_format = QImage::Format_ARGB32_Premultiplied;
     qreal m_ratio = 0;
     qreal m_scale = 1;
     qreal m_renderedScale = 1;

@@ -237,6 +237,39 @@ void ending(Shooter& shot)
     }
 }
 
+// Two computer places beside a person: the set-up, and the studio while the
+// first computer chooses its letter.
+void computerPlaces(Shooter& shot)
+{
+    GameFixture& game = shot.game;
+    GameScreens& s = shot.s;
+    StudioForm& st = s.studio;
+    game.click([&] { s.endOfGame.exitClicked(); });
+    game.click([&] { s.menu.newGameClicked(); });
+    game.click([&] {
+        s.setup.nameBoxes[0].text = QStringLiteral("Анна");
+        s.setup.playerKindChosen(1, 1);
+        s.setup.playerKindChosen(2, 3);
+    });
+    shot.take(s.setup, QStringLiteral("setup-computer"));
+    game.click([&] { s.setup.okClicked(); });
+    game.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    game.click([&] { st.newGameClicked(); });
+    game.advance(2000 + 3000);
+    game.random.push({0, 0, 1});  // the prompt; "750", slow turn 2; its announcement
+    game.click([&] { st.spinClicked(); });
+    game.advance(30000);
+    game.click([&] { st.letterClicked(16); });  // "О"
+    game.random.push({1, 0, 1});  // "100", slow turn 2; its announcement
+    game.click([&] { st.spinClicked(); });
+    game.advance(30000);
+    game.click([&] { st.letterClicked(33); });  // "Я": the turn passes to the computer
+    game.random.push({0, 12, 0, 2});  // the prompt; the computer's "450", slow turn 2; its announcement
+    while (st.round().phase() != Phase::NamingLetter && game.clock.fireNext()) {
+    }
+    shot.take(s.studio, QStringLiteral("studio-computer"));
+}
+
 }
 
 int main(int argc, char** argv)
@@ -264,6 +297,7 @@ int main(int argc, char** argv)
     studioPlay(shot);
     twoBoxes(shot);
     ending(shot);
+    computerPlaces(shot);
     if (!game.errors.isEmpty())
         std::fprintf(stderr, "errors: %s\n", qPrintable(game.errors.join(QLatin1Char(' '))));
     return shot.ok && game.errors.isEmpty() ? 0 : 1;

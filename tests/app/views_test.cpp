@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QSvgRenderer>
@@ -121,6 +122,53 @@ TEST(Views, MenuSetUpAndStudioByTheirWidgets)
     EXPECT_TRUE(spin->isEnabled());
     QTest::mouseClick(buttonNamed(studio, "Назвать слово"), Qt::LeftButton);
     EXPECT_TRUE((f.studio().round().phase() == Phase::WordEntry));
+}
+
+// The list of who plays a place follows its name in the Tab order, is chosen
+// by the keyboard and names itself; in the computer's turn a person's click
+// and key reach nothing, and the computer makes its move by itself.
+TEST(Views, ComputerPlaceIsChosenByKeyboardAndPlaysAlone)
+{
+    app();
+    ViewFixture f;
+    QTest::mouseClick(buttonNamed(f.window(f.screens->menu), "Новая Игра"), Qt::LeftButton);
+    QWidget* setup = f.window(f.screens->setup);
+    ASSERT_TRUE(setup && setup->isVisible());
+    auto* first = setup->findChild<QLineEdit*>(QStringLiteral("name1"));
+    auto* kind = setup->findChild<QComboBox*>(QStringLiteral("kind1"));
+    ASSERT_TRUE(first && kind);
+    setup->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(setup));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), kind);
+    EXPECT_TRUE(kind->accessibleName().startsWith("Первый игрок"));
+    EXPECT_EQ(kind->count(), 4);
+    QTest::keyClick(kind, Qt::Key_Down);
+    EXPECT_EQ(kind->currentText(), "Компьютер: новичок");
+    EXPECT_EQ(first->text(), SetupForm::computerName(0));
+    QTest::keyClick(kind, Qt::Key_Tab);
+    EXPECT_TRUE(QApplication::focusWidget() && QApplication::focusWidget()->inherits("QPushButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* second = setup->findChild<QLineEdit*>(QStringLiteral("name2"));
+    EXPECT_EQ(QApplication::focusWidget(), second);
+    QTest::keyClick(second, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), setup->findChild<QComboBox*>(QStringLiteral("kind2")));
+    QTest::keyClick(first, Qt::Key_Return);
+
+    QWidget* studio = f.window(f.screens->studio);
+    ASSERT_TRUE(studio && studio->isVisible());
+    EXPECT_TRUE(f.studio().isComputer(1));
+    f.random.push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    QTest::mouseClick(buttonNamed(studio, "Новая игра"), Qt::LeftButton);
+    f.advance(5000);
+    ASSERT_TRUE(f.studio().computerThinkingTimer.isRunning());
+    QTest::mouseClick(buttonNamed(studio, "Назвать слово"), Qt::LeftButton);
+    QTest::mouseClick(buttonNamed(studio, "Крутить барабан"), Qt::LeftButton);
+    type(studio, "к");
+    EXPECT_EQ(f.studio().round().phase(), Phase::Choosing);
+    f.advance(2000);
+    EXPECT_NE(f.studio().round().phase(), Phase::Choosing);
 }
 
 // The word box turns what is typed into capitals and hands the word in at the answer's length.

@@ -60,6 +60,34 @@ TEST(Setup, PlayersAreTheNamesFromTheFirstBoxOn)
     EXPECT_EQ(f.s.round().playersInRound(), 3);
 }
 
+// A computer place brings a name that reads as one, loses it again when given
+// back to a person, and reaches the studio with its level; the first place
+// may be the computer's too.
+TEST(Setup, ComputerPlacesBringTheirNameAndLevel)
+{
+    SetupFixture f;
+    f.g.click([&] {
+        f.setup.playerKindChosen(0, 1);
+        f.setup.playerKindChosen(2, 3);
+    });
+    EXPECT_EQ(f.setup.nameBoxes[0].text, SetupForm::computerName(0));
+    EXPECT_EQ(f.setup.nameBoxes[2].text, SetupForm::computerName(2));
+    EXPECT_NE(SetupForm::computerName(0), SetupForm::computerName(2));
+    EXPECT_LE(SetupForm::computerName(0).size(), SetupForm::NameLength);
+    f.g.click([&] { f.setup.playerKindChosen(2, SetupForm::Person); });
+    EXPECT_TRUE(f.setup.nameBoxes[2].text.isEmpty());
+    f.g.click([&] {
+        f.setup.playerKindChosen(1, 2);
+        f.setup.nameBoxes[1].text = QStringLiteral("Робик");
+        f.setup.playerKindChosen(1, 3);  // another level keeps the name given
+    });
+    EXPECT_EQ(f.setup.nameBoxes[1].text, QStringLiteral("Робик"));
+    f.g.click([&] { f.setup.okClicked(); });
+    ASSERT_TRUE(f.s.isVisible());
+    EXPECT_TRUE(f.s.isComputer(1) && f.s.isComputer(2) && !f.s.isComputer(3));
+    EXPECT_EQ(f.s.panel(2).nameLabel.text, QStringLiteral("Робик"));
+}
+
 // Slider positions 0..8 give 1..9 rounds; untouched it stays at 3.
 TEST(Setup, SliderGivesTheRounds)
 {

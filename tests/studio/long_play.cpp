@@ -5,6 +5,8 @@
 #include "rules/alphabet.h"
 
 #include <algorithm>
+#include <iterator>
+#include <tuple>
 
 namespace LongPlay {
 
@@ -25,7 +27,15 @@ std::vector<std::pair<QString, QString>> longPlayBase()
 
 }
 
-RandomPlayer::RandomPlayer(const Options& options) : m_options(options), m_g(longPlayBase()), m_rng(options.seed), m_pauseRng(options.seed ^ 0x5bd1e995u) {}
+RandomPlayer::RandomPlayer(const Options& options) : m_options(options), m_g(longPlayBase()), m_rng(options.seed), m_pauseRng(options.seed ^ 0x5bd1e995u)
+{
+    if (m_options.computers) {
+        m_g.runtime.dispatcher.setPressWatcher([this](const Form&, const Control& control, Hand hand) {
+            if (hand == Hand::Computer)
+                m_computerPressed = &control;
+        });
+    }
+}
 
 Report RandomPlayer::run()
 {
@@ -59,7 +69,8 @@ QString RandomPlayer::describe()
         covered += st.board.tiles[i].visible ? QStringLiteral("#") : (st.board.letters[i].text.isEmpty() ? QStringLiteral(".") : st.board.letters[i].text);
     QString timers;
     for (const Timer* t : {&st.firstTurnTimer, &st.promptTimer, &st.nextRoundTimer, &st.roundLostTimer, &st.prizeReturnTimer, &st.wheelStepTimer, &st.sectorMoveTimer,
-                           &st.missedLetterTimer, &st.boxesReturnTimer, &st.toBoxesTimer, &st.lastPlayerWatch})
+                           &st.missedLetterTimer, &st.boxesReturnTimer, &st.toBoxesTimer, &st.lastPlayerWatch,
+                           &st.computerThinkingTimer, &st.computerTypingTimer})
         if (t->isRunning())
             timers += t->name() + QLatin1Char(' ');
     QString letters;
@@ -116,7 +127,7 @@ Snapshot RandomPlayer::snapshot()
     return snap;
 }
 
-void RandomPlayer::act(Kind kind, const QString& what, const std::function<void()>& handler)
+void RandomPlayer::act(Kind kind, QString what, const std::function<void()>& handler)
 {
     if (kind == Kind::Tick && !m_log.empty() && m_log.back().startsWith(QStringLiteral("tick"))) {
         m_log.back() = QStringLiteral("ticks to ") + what.mid(8);
@@ -128,10 +139,22 @@ void RandomPlayer::act(Kind kind, const QString& what, const std::function<void(
     const Snapshot before = snapshot();
     const int errorsBefore = static_cast<int>(m_g.errors.size());
     m_g.sounds.clear();
+    m_computerPressed = nullptr;
+    m_strayGotThrough = false;
     if (kind == Kind::Tick)
         m_g.clock.fireNext();
     else
         m_g.click(handler);
+    // A computer's press comes in a tick of its timer; it is checked as the
+    // same press by a person would be.
+    if (m_computerPressed) {
+        std::tie(kind, what) = computerAction();
+        m_log.push_back(QStringLiteral("computer: ") + what);
+        if (m_log.size() > 30)
+            m_log.pop_front();
+        ++m_report.computerMoves;
+        count(what);
+    }
     if (m_options.soundAlso)
         for (Sound sound : m_g.sounds.played)
             m_options.soundAlso->play(sound);
@@ -162,6 +185,10 @@ std::vector<Choice> RandomPlayer::choices(bool withEscapes)
     } else if (f.endOfGame.isVisible()) {
         if (f.endOfGame.exitButton.visible)
             c.push_back({Kind::Other, QStringLiteral("end: ВЫХОД"), [this] { m_g.screens->endOfGame.exitClicked(); }, 1});
+    } else if (f.bargain.isVisible() && f.bargain.heldByComputer(f.bargain.money)) {
+        strayPresses(c);
+    } else if (f.twoBoxes.isVisible() && f.twoBoxes.heldByComputer(f.twoBoxes.leftBox)) {
+        strayPresses(c);
     } else if (f.bargain.isVisible()) {
         if (f.bargain.blackBox.enabled)
             c.push_back({Kind::Other, QStringLiteral("bargain: black box"), [this] { m_g.screens->bargain.blackBoxClicked(); }, 3});
@@ -172,6 +199,14 @@ std::vector<Choice> RandomPlayer::choices(bool withEscapes)
             c.push_back({Kind::Other, QStringLiteral("boxes: 1"), [this] { m_g.screens->twoBoxes.leftBoxClicked(); }, 1});
         if (f.twoBoxes.rightBox.enabled)
             c.push_back({Kind::Other, QStringLiteral("boxes: 2"), [this] { m_g.screens->twoBoxes.rightBoxClicked(); }, 1});
+    } else if (st.isVisible() && st.heldByComputer(st.spinButton)) {
+        strayPresses(c);
+        if (chance(0.01))
+            c.push_back({Kind::Other, QStringLiteral("speaker"), [this] { s().soundClicked(); }, 1});
+        if (withEscapes || !m_gameOn) {
+            c.push_back({Kind::NewGame, QStringLiteral("Новая игра"), [this] { s().newGameClicked(); }, m_gameOn ? 1 : 20});
+            c.push_back({Kind::Other, QStringLiteral("Выход"), [this] { s().exitClicked(); }, 1});
+        }
     } else if (st.isVisible()) {
         if (st.spinButton.visible && st.spinButton.enabled)
             c.push_back({Kind::Other, QStringLiteral("spin"), [this] { s().spinClicked(); }, 12});
@@ -230,8 +265,100 @@ std::vector<Choice> RandomPlayer::choices(bool withEscapes)
     return c;
 }
 
+void RandomPlayer::strayPresses(std::vector<Choice>& c)
+{
+    auto& f = *m_g.screens;
+    StudioForm& st = s();
+    auto stray = [&](const Form& form, const Control& control, std::function<void()> handler, const QString& what) {
+        c.push_back({Kind::StrayPress, QStringLiteral("a person presses ") + what + QStringLiteral(" in the computer's turn"),
+                     [this, &form, &control, handler] {
+                         if (m_g.press(form, control, handler))
+                             m_strayGotThrough = true;
+                     },
+                     1});
+    };
+    if (f.bargain.isVisible()) {
+        stray(f.bargain, f.bargain.money, [&f] { f.bargain.moneyClicked(); }, QStringLiteral("the money"));
+        stray(f.bargain, f.bargain.blackBox, [&f] { f.bargain.blackBoxClicked(); }, QStringLiteral("the black box"));
+    } else if (f.twoBoxes.isVisible()) {
+        stray(f.twoBoxes, f.twoBoxes.leftBox, [&f] { f.twoBoxes.leftBoxClicked(); }, QStringLiteral("box 1"));
+        stray(f.twoBoxes, f.twoBoxes.rightBox, [&f] { f.twoBoxes.rightBoxClicked(); }, QStringLiteral("box 2"));
+    } else {
+        stray(st, st.spinButton, [this] { s().spinClicked(); }, QStringLiteral("spin"));
+        stray(st, st.wordButton, [this] { s().wordClicked(); }, QStringLiteral("name the word"));
+        stray(st, st.takePrizeButton, [this] { s().takePrizeClicked(); }, QStringLiteral("take the prize"));
+        const int n = 1 + pick(Alphabet::Size);
+        stray(st, st.letterButtons[static_cast<std::size_t>(n)], [this, n] { s().letterClicked(n); },
+              QStringLiteral("letter ") + Alphabet::letter(n));
+        const int tile = 1 + pick(Board::Tiles);
+        stray(st, st.board.tiles[static_cast<std::size_t>(tile)], [this, tile] { s().tileClicked(tile); },
+              QStringLiteral("tile %1").arg(tile));
+        const QString word = st.round().answer();
+        stray(st, st.wordBox, [this, word] { s().wordEdited(word); }, QStringLiteral("the word ") + word);
+    }
+}
+
+std::pair<Kind, QString> RandomPlayer::computerAction()
+{
+    const auto& f = *m_g.screens;
+    StudioForm& st = s();
+    const Control* c = m_computerPressed;
+    if (c == &st.spinButton)
+        return {Kind::Other, QStringLiteral("spin")};
+    if (c == &st.wordButton)
+        return {Kind::Other, QStringLiteral("name the word")};
+    if (c == &st.takePrizeButton)
+        return {Kind::Other, QStringLiteral("take the prize")};
+    if (c == &st.wordBox) {
+        // The word as typed so far, or, once handed in, the word judged.
+        const bool open = st.round().phase() == Phase::WordEntry && !st.wordBox.text.isEmpty();
+        return {Kind::Typing, QStringLiteral("type ") + (open ? st.wordBox.text : st.round().namedWord())};
+    }
+    for (int n = 1; n <= Alphabet::Size; ++n)
+        if (c == &st.letterButtons[static_cast<std::size_t>(n)])
+            return {Kind::Letter, QStringLiteral("letter ") + Alphabet::letter(n)};
+    for (int i = 1; i <= Board::Tiles; ++i)
+        if (c == &st.board.tiles[static_cast<std::size_t>(i)])
+            return {Kind::Other, QStringLiteral("tile %1").arg(i)};
+    if (c == &f.bargain.money)
+        return {Kind::Other, QStringLiteral("bargain: money")};
+    if (c == &f.bargain.blackBox)
+        return {Kind::Other, QStringLiteral("bargain: black box")};
+    if (c == &f.twoBoxes.leftBox)
+        return {Kind::Other, QStringLiteral("boxes: 1")};
+    if (c == &f.twoBoxes.rightBox)
+        return {Kind::Other, QStringLiteral("boxes: 2")};
+    return {Kind::Other, QStringLiteral("a control no player can press")};
+}
+
+// One to three of the places the computer's, at any level; now and then a
+// computer renamed.
+void RandomPlayer::setupWithComputers()
+{
+    SetupForm& setup = m_g.screens->setup;
+    static const QString names[] = {QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вика"),
+                                    QStringLiteral(" "), QStringLiteral("Григорий")};
+    const int players = 1 + pick(3);
+    const int surelyComputer = pick(players);
+    for (int i = 0; i < 3; ++i) {
+        const bool seated = i < players;
+        const bool computer = seated && (i == surelyComputer || chance(0.5));
+        setup.playerKindChosen(i, computer ? 1 + pick(3) : SetupForm::Person);
+        QString& name = setup.nameBoxes[static_cast<std::size_t>(i)].text;
+        if (!seated)
+            name.clear();
+        else if (!computer || chance(0.2))
+            name = names[pick(5)];
+    }
+    if (chance(0.8))
+        setup.roundsSliderMoved(pick(9));
+    setup.okClicked();
+}
+
 void RandomPlayer::setupAndOk()
 {
+    if (m_options.computers)
+        return setupWithComputers();
     SetupForm& setup = m_g.screens->setup;
     if (chance(0.7)) {
         static const QString names[] = {QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вика"),
@@ -262,7 +389,7 @@ bool RandomPlayer::canGoOn()
 
 bool RandomPlayer::somethingToPress(const std::vector<Choice>& c)
 {
-    return std::any_of(c.begin(), c.end(), [](const Choice& x) { return x.kind != Kind::StrayTyping; });
+    return std::any_of(c.begin(), c.end(), [](const Choice& x) { return x.kind != Kind::StrayTyping && x.kind != Kind::StrayPress; });
 }
 
 void RandomPlayer::step()
@@ -276,6 +403,16 @@ void RandomPlayer::step()
         c.erase(c.begin(), c.end() - 2);
     }
     const bool pending = m_g.clock.hasPending();
+    if (!somethingToPress(c)) {
+        // In a computer's turn the player now and then tries a click of his own.
+        std::vector<Choice> strays;
+        std::copy_if(c.begin(), c.end(), std::back_inserter(strays), [](const Choice& x) { return x.kind == Kind::StrayPress; });
+        if (!strays.empty() && chance(0.1)) {
+            const Choice& x = strays[static_cast<std::size_t>(pick(static_cast<int>(strays.size())))];
+            ++m_report.strayPresses;
+            return act(x.kind, x.what, x.handler);
+        }
+    }
     if (!somethingToPress(c) || (pending && chance(0.35))) {
         if (!pending)
             return fail(QStringLiteral("stuck: nothing to press and no timer pending"));
@@ -295,18 +432,18 @@ void RandomPlayer::step()
         if (x.kind == Kind::NewGame && m_gameOn) {
             ++m_report.gamesAbandoned;
         }
-        count(x);
+        count(x.what);
         return act(x.kind, x.what, x.handler);
     }
 }
 
-void RandomPlayer::count(const Choice& x)
+void RandomPlayer::count(const QString& what)
 {
-    if (x.what == QStringLiteral("take the prize"))
+    if (what == QStringLiteral("take the prize"))
         ++m_report.prizesTaken;
-    else if (x.what.startsWith(QStringLiteral("boxes")))
+    else if (what.startsWith(QStringLiteral("boxes")))
         ++m_report.boxesPlayed;
-    else if (x.what.startsWith(QStringLiteral("tile")))
+    else if (what.startsWith(QStringLiteral("tile")))
         ++m_report.tilesOpened;
 }
 

@@ -129,17 +129,22 @@ void RandomPlayer::check(Kind kind, const QString& what, const Snapshot& before)
 
     if (!checkLastPlayer(what, before) || !checkTurn(before))
         return;
-    if (kind == Kind::StrayTyping) {
+    if (kind == Kind::StrayPress && m_strayGotThrough)
+        return fail(QStringLiteral("a person's press reached the game in the computer's turn"));
+    if (kind == Kind::StrayTyping || kind == Kind::StrayPress) {
         const Snapshot after = snapshot();
         if (after.round != before.round || after.total != before.total || after.current != before.current ||
             after.spin != before.spin || after.word != before.word || after.typed != before.typed ||
-            after.covered != before.covered)
-            return fail(QStringLiteral("text typed into the closed word box changed the game"));
+            after.covered != before.covered || after.sideScreen != before.sideScreen || after.offer != before.offer)
+            return fail(kind == Kind::StrayTyping ? QStringLiteral("text typed into the closed word box changed the game")
+                                                  : QStringLiteral("a person's press in the computer's turn changed the game"));
     }
     if (!checkScores(kind, what, before))
         return;
     checkBargain();
     checkHostWords();
+    if (!m_stopped && !checkComputers())
+        return;
     if (!canGoOn())
         fail(QStringLiteral("stuck: nothing to press and no timer pending"));
 }
@@ -157,6 +162,20 @@ bool RandomPlayer::checkLastPlayer(const QString& what, const Snapshot& before)
         return fail(QStringLiteral("the last player may spin after his three moves")), false;
     if (st.wordBox.visible && !before.wordBoxOpen && what != QStringLiteral("name the word") && m_lastPlayerSpins != Rules::LastPlayerMoves)
         return fail(QStringLiteral("the word asked for after %1 moves").arg(m_lastPlayerSpins)), false;
+    return true;
+}
+
+bool RandomPlayer::checkComputers()
+{
+    if (!m_options.computers)
+        return true;
+    const StudioForm& st = s();
+    if (st.computerToMove() && !st.computerThinkingTimer.isRunning() && !st.computerTypingTimer.isRunning())
+        return fail(QStringLiteral("a computer has the move and neither thinks nor types")), false;
+    const auto& f = *m_g.screens;
+    const bool inPlay = st.isVisible() || f.bargain.isVisible() || f.twoBoxes.isVisible();
+    if (m_gameOn && inPlay && st.isComputer(st.round().current()) && !m_g.clock.hasPending())
+        return fail(QStringLiteral("a computer has the turn and nothing is pending")), false;
     return true;
 }
 

@@ -15,7 +15,9 @@
 
 namespace LongPlay {
 
-enum class Kind { Tick, Letter, Typing, StrayTyping, NewGame, Other };
+// StrayTyping and StrayPress reach the guard only and must change nothing:
+// keys into a closed box, a person's press in a computer's turn.
+enum class Kind { Tick, Letter, Typing, StrayTyping, StrayPress, NewGame, Other };
 
 struct Snapshot {
     std::array<int, Round::Seats + 1> round{}, total{};
@@ -56,7 +58,7 @@ private:
     void fail(const QString& what);
     QString describe();
     Snapshot snapshot();
-    void act(Kind kind, const QString& what, const std::function<void()>& handler);
+    void act(Kind kind, QString what, const std::function<void()>& handler);
 
     // The sounds of an event match what it showed the player.
     void checkSounds(Kind kind, const QString& what, const Snapshot& before);
@@ -79,12 +81,19 @@ private:
     // "Выход" of the studio count only when no game is on.
     std::vector<Choice> choices(bool withEscapes);
     void setupAndOk();
+    void setupWithComputers();
+    // A person's presses while the computer has the move (through the guard).
+    void strayPresses(std::vector<Choice>& c);
+    // What the computer pressed in the tick just run, as a person's action.
+    std::pair<Kind, QString> computerAction();
+    // A computer with the move is thinking or typing; in its turn something is pending.
+    bool checkComputers();
     bool canGoOn();
 
     // Keys into a closed box are no move a player can make.
     static bool somethingToPress(const std::vector<Choice>& c);
     void step();
-    void count(const Choice& x);
+    void count(const QString& what);
 
     // The pause (long_play_pauses.cpp): whether the screen on view can be
     // paused now, and a pause of a random length in which every control is
@@ -105,6 +114,10 @@ private:
     // This round's prize-taker (0: none) and what he won; what the boxes gave;
     // the spins of the last player left.
     int m_prizeTaker = 0, m_prizeWon = 0, m_boxWon = 0, m_lastPlayerSpins = 0;
+    // The control a computer pressed in the current event, and whether a
+    // person's stray press got through the guard.
+    const Control* m_computerPressed = nullptr;
+    bool m_strayGotThrough = false;
 };
 
 }

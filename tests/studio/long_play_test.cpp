@@ -24,19 +24,25 @@ int gamesToPlay()
 // Random play in virtual time breaks no rule of the game and never gets stuck;
 // with pauses at random moments (in which nothing acts, ticks or changes) the
 // very same games are played, event for event, so a paused run checks every
-// rule the plain one does.
+// rule the plain one does. Games with one to three computer places too: a
+// person's clicks do not reach its turns, and in its turn something is always pending.
 TEST(LongPlay, RandomGamesKeepEveryRule)
 {
     struct Plain {
         std::uint32_t seed;
         LongPlay::Report report;
     };
+    struct Run {
+        std::uint32_t seed;
+        bool pauses, computers;
+    };
     std::vector<Plain> plain;
-    for (const auto& [seed, pauses] : {std::pair{1u, false}, std::pair{1u, true}, std::pair{2u, true}}) {
+    for (const auto& [seed, pauses, computers] : {Run{1u, false, false}, Run{1u, true, false}, Run{2u, true, false}, Run{3u, true, true}}) {
         LongPlay::Options options;
-        options.games = gamesToPlay() / 2;
+        options.games = computers ? gamesToPlay() / 4 : gamesToPlay() / 2;
         options.seed = seed;
         options.pauses = pauses;
+        options.computers = computers;
         const auto started = std::chrono::steady_clock::now();
         const LongPlay::Report r = LongPlay::run(options);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -46,7 +52,8 @@ TEST(LongPlay, RandomGamesKeepEveryRule)
                   << r.gamesFinished << " finished, " << r.gamesAbandoned << " abandoned), " << r.roundsPlayed
                   << " rounds, " << r.events << " events, " << r.wordsRight << " right words, " << r.wordsWrong
                   << " wrong words, " << r.prizesTaken << " prizes, " << r.boxesPlayed << " boxes, "
-                  << r.tilesOpened << " tiles, " << r.pauses << " pauses; "
+                  << r.tilesOpened << " tiles, " << r.pauses << " pauses, " << r.computerMoves << " computer moves, "
+                  << r.strayPresses << " presses refused; "
                   << static_cast<int>(r.gamesStarted / seconds) << " games/s\n";
         if (pauses) {
             EXPECT_GT(r.pauses, options.games / 10);
@@ -69,5 +76,9 @@ TEST(LongPlay, RandomGamesKeepEveryRule)
         EXPECT_GT(r.wordsRight, 0);
         EXPECT_GT(r.wordsWrong, 0);
         EXPECT_GT(r.tilesOpened, 0);
+        if (computers) {
+            EXPECT_GT(r.computerMoves, 0);
+            EXPECT_GT(r.strayPresses, 0);
+        }
     }
 }
