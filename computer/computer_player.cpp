@@ -58,12 +58,17 @@ Letter splittingLetter(const std::vector<const Word*>& fitting, const Clues& clu
     // The groups' sizes by letter and places; kept between calls (and left
     // at zero), since clearing a quarter of a megabyte costs more than the count.
     thread_local std::vector<std::uint16_t> groups(static_cast<std::size_t>((Letters + 1) * Patterns), 0);
+    // Each letter's places in a word, a bit per tile.
+    const auto placesIn = [](const Word& word) {
+        std::array<std::uint16_t, Letters + 1> places{};
+        for (int i = 0; i < word.length; ++i)
+            places[word.letters[static_cast<std::size_t>(i)]] |= static_cast<std::uint16_t>(1u << i);
+        return places;
+    };
     std::array<long long, Letters + 1> spread{};
     std::array<int, Letters + 1> holding{};
     for (const Word* word : fitting) {
-        std::array<std::uint16_t, Letters + 1> places{};
-        for (int i = 0; i < word->length; ++i)
-            places[word->letters[static_cast<std::size_t>(i)]] |= static_cast<std::uint16_t>(1u << i);
+        const auto places = placesIn(*word);
         for (Letter l = 1; l <= Letters; ++l) {
             if (clues.used & bit(l))
                 continue;
@@ -74,9 +79,7 @@ Letter splittingLetter(const std::vector<const Word*>& fitting, const Clues& clu
         }
     }
     for (const Word* word : fitting) {
-        std::array<std::uint16_t, Letters + 1> places{};
-        for (int i = 0; i < word->length; ++i)
-            places[word->letters[static_cast<std::size_t>(i)]] |= static_cast<std::uint16_t>(1u << i);
+        const auto places = placesIn(*word);
         for (Letter l = 1; l <= Letters; ++l)
             groups[static_cast<std::size_t>(l * Patterns + places[l])] = 0;
     }

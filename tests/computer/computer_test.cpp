@@ -112,6 +112,12 @@ TEST(ComputerPlayer, DecidesByTheWordsThatFit)
     // does not know, so the erudite waits until the board says more.
     EXPECT_EQ(erudite.move(viewOf(QStringLiteral("Ё___"), QString()), random), ComputerPlayer::Move::Spin);
     EXPECT_EQ(erudite.move(viewOf(QStringLiteral("ЁЛ_А"), QStringLiteral("ЛА")), random), ComputerPlayer::Move::NameWord);
+    // Every word holds "К": the surest hit. The last player, with few letters
+    // left, names the one that tells КОТ КИТ КАТ КОД ТОК apart best: "Т".
+    TableView none = viewOf(QStringLiteral("___"), QString());
+    EXPECT_EQ(erudite.letter(none, random), QChar(u'К'));
+    none.movesLeft = 2;
+    EXPECT_EQ(erudite.letter(none, random), QChar(u'Т'));
     // The last player's moves used up: the word, sure or not.
     three.movesLeft = 0;
     EXPECT_EQ(erudite.move(three, random), ComputerPlayer::Move::NameWord);
