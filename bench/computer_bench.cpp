@@ -4,6 +4,7 @@
 // one computer player alone uncovers each answer of the bundled base (only
 // the bench knows the answer; the player sees the board), every decision
 // timed. computer_bench [ROUNDS_PER_LEVEL]
+#include "bench/timing.h"
 #include "computer/computer_player.h"
 #include "computer/candidates.h"
 #include "core/random.h"
@@ -18,29 +19,13 @@
 #include <vector>
 
 using namespace computer;
+using timing::percentile;
+using timing::threadCpuMs;
+using timing::median;
 
 namespace {
 
 double msSince(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
-
-// The processor time of this thread: on a shared machine, what the work
-// itself costs, whatever else runs beside it.
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double percentile(std::vector<double> values, double share)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
-}
-
-double median(std::vector<double> values) { return percentile(std::move(values), 0.5); }
 
 // The answers of the bundled base that the board can hold.
 QStringList bundledAnswers()

@@ -6,6 +6,7 @@
 // reading time. Prints Markdown for docs/performance.md.
 //   computer_match_bench BUILD_DIR [ROUNDS_ALONE [GAMES_PER_PAIR]]
 #include "bench/computer_match.h"
+#include "bench/timing.h"
 
 #include "computer/shared_vocabulary.h"
 #include "core/random.h"
@@ -26,27 +27,14 @@
 #include <thread>
 
 using namespace computer;
+using timing::percentile;
+using timing::threadCpuMs;
 using match::Times;
 
 namespace {
 
 constexpr int RoundsPerGame = 4;  // the set-up's slider starts at four rounds
 constexpr std::uint32_t Seed = 20261208;
-
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double percentile(std::vector<double> values, double share)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
-}
 
 double percent(double part, double whole)
 {
