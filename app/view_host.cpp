@@ -3,6 +3,7 @@
 
 #include "core/dispatcher.h"
 #include "core/form.h"
+#include "widgets/full_screen_stage.h"
 #include "widgets/screen_view.h"
 
 #include <QApplication>
@@ -62,7 +63,7 @@ bool ViewHost::gameHoldsFocus() const
     for (const Entry& e : m_entries) {
         if (e.view && e.view->isVisible())
             anyShown = true;
-        if (e.view && e.view.get() == active)
+        if (e.view && e.view->window() == active)
             return true;
     }
     // At start-up the first window takes the focus; so does one that follows
@@ -139,6 +140,7 @@ void ViewHost::make(Entry& e)
 {
     e.view = e.make();
     e.view->setFullScreenRequest([this](bool on) { setFullScreen(on); });
+    e.view->setStage(m_stage.get());
     if (m_fullScreen)
         e.view->setFullScreen(true);
 }
@@ -148,9 +150,23 @@ void ViewHost::setFullScreen(bool on)
     if (on == m_fullScreen)
         return;
     m_fullScreen = on;
-    for (Entry& e : m_entries)
-        if (e.view && e.view->isVisible())
+    if (on && !m_stage) {
+        m_stage = std::make_unique<FullScreenStage>();
+        for (Entry& e : m_entries)
+            if (e.view)
+                e.view->setStage(m_stage.get());
+    }
+    if (on)
+        m_stage->open();
+    // The window on view moves onto the stage or off it, and is shown there.
+    for (Entry& e : m_entries) {
+        if (e.view && e.view->isVisible()) {
             e.view->setFullScreen(on);
+            e.view->sync();
+        }
+    }
+    if (!on)
+        m_stage->leave();
     if (!m_switchPending) {
         m_switchPending = true;
         QTimer::singleShot(0, this, [this] { switchNextHidden(); });

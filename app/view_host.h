@@ -9,6 +9,7 @@
 
 class Dispatcher;
 class Form;
+class FullScreenStage;
 class ScreenView;
 
 // Keeps the windows in step with the screens after every event. Start-up
@@ -34,8 +35,9 @@ public:
     bool preparing() const { return m_preparing || m_switchPending; }
     // Full screen for every window, the one on view at once, the others as
     // they come on view (or earlier, in idle time, so none waits for its
-    // pictures to be drawn at the new size). F11, Esc and the full-screen
-    // buttons of the windows ask for it here.
+    // pictures to be drawn at the new size). Full screen the windows are laid
+    // into one window that covers the screen, and take turns on it. F11, Esc
+    // and the full-screen buttons of the windows ask for it here.
     void setFullScreen(bool on);
     bool fullScreen() const { return m_fullScreen; }
 
@@ -59,6 +61,9 @@ private:
         std::unique_ptr<ScreenView> view;
     };
     void make(Entry& e);
+    // Made at the first full screen. Declared before the windows: they may be
+    // its children, and are destroyed first.
+    std::unique_ptr<FullScreenStage> m_stage;
     std::vector<Entry> m_entries;
     bool m_preparing = false;
     std::size_t m_next = 0;    // the entry prepareNext() looks at

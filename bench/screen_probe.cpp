@@ -105,8 +105,12 @@ public:
         }
         if (!armed)
             return QApplication::notify(receiver, event);
-        QWidget* window = views ? views->view(*target) : nullptr;
-        if (type == QEvent::Paint && window && receiver->isWidgetType() && static_cast<QWidget*>(receiver)->window() == window)
+        // Full screen the screen's window is the content of the one window on
+        // the screen: a widget of the screen painted, then that window's frame.
+        QWidget* view = views ? views->view(*target) : nullptr;
+        QWidget* window = view ? view->window() : nullptr;
+        if (type == QEvent::Paint && view && receiver->isWidgetType() &&
+            (receiver == view || view->isAncestorOf(static_cast<QWidget*>(receiver))))
             painted = true;
         const bool frame = window && ((type == QEvent::UpdateRequest && receiver == window) ||
                                       (type == QEvent::Expose && receiver == window->windowHandle()));

@@ -30,10 +30,6 @@ protected:
     // the wheel, Enter and Page Up open the word entry.
     void keyPressEvent(QKeyEvent* event) override;
     void fit() override;
-    // Full screen, the studio keeps its pixels while a side screen is on
-    // view: every hand-over comes back to it, and a new backing store of a
-    // whole screen costs a frame.
-    bool keepsPixelsHidden() const override { return isFullScreen(); }
 
 private:
     void addWheel(StudioForm& f);

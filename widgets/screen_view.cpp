@@ -54,6 +54,16 @@ QString scaledSheet(const QString& sheet, qreal scale)
     return out + sheet.mid(last);
 }
 
+// An icon drawn once at `size`, enabled and disabled.
+QIcon iconPicture(const QIcon& icon, const QSize& size)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    QIcon picture;
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+        picture.addPixmap(icon.pixmap(size, ratio, mode), mode);
+    return picture;
+}
+
 // The widgets a view placed itself: its children and theirs, but not the
 // pieces a composite widget lays out on its own (a text box's scroll bars).
 void collectPlaced(QWidget* parent, QList<QWidget*>& out)
@@ -67,10 +77,13 @@ void collectPlaced(QWidget* parent, QList<QWidget*>& out)
     }
 }
 
+// A screen's own window: a caption bar with no buttons.
+constexpr Qt::WindowFlags OwnWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
 }
 
 ScreenView::ScreenView(Form& form, Dispatcher& dispatcher, bool resizable)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QWidget(nullptr, OwnWindow),
       m_dispatcher(dispatcher),
       m_form(form),
       m_resizable(resizable)
@@ -161,8 +174,10 @@ void ScreenView::takeBases()
         if (w->testAttribute(Qt::WA_SetFont) || !w->styleSheet().isEmpty())
             base.font = w->font();
         base.styleSheet = w->styleSheet();
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             base.iconSize = button->iconSize();
+            base.icon = button->icon();
+        }
         if (auto* text = qobject_cast<QPlainTextEdit*>(w))
             base.documentMargin = text->document()->documentMargin();
         m_bases.insert(w, base);
@@ -179,8 +194,15 @@ void ScreenView::applyScale()
             w->setFont(scaled(*base.font));
         if (!base.styleSheet.isEmpty())
             w->setStyleSheet(scaledSheet(base.styleSheet, m_scale));
-        if (auto* button = qobject_cast<QAbstractButton*>(w); button && base.iconSize.isValid())
-            button->setIconSize(scaledRect(QRect(QPoint(), base.iconSize), m_scale).size());
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && base.iconSize.isValid()) {
+            const QSize size = scaledRect(QRect(QPoint(), base.iconSize), m_scale).size();
+            button->setIconSize(size);
+            // An SVG icon is drawn again on every paint once the pixmap cache
+            // has been emptied behind a change of screen (a few milliseconds
+            // a large icon); scaled, each button keeps its icon drawn once.
+            if (!base.icon.isNull())
+                button->setIcon(qFuzzyCompare(m_scale, 1.0) ? base.icon : iconPicture(base.icon, size));
+        }
         if (auto* text = qobject_cast<QPlainTextEdit*>(w); text && base.documentMargin >= 0)
             text->document()->setDocumentMargin(base.documentMargin * m_scale);
         if (auto* picture = qobject_cast<SvgPicture*>(w))
@@ -228,13 +250,35 @@ void ScreenView::setFullScreen(bool on)
     if (on) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWindowState(windowState() | Qt::WindowFullScreen);
-        // Laid out for its screen now, hidden or not, so that it shows at once
-        // at that size, and covers it even where no window manager does it.
-        if (QScreen* s = screen())
-            setGeometry(s->geometry());
+        if (m_stage) {
+            // Its own window goes; it is hidden on the stage until sync() shows it.
+            m_stageFocus = focusWidget();
+            // A plain part of the stage's window, with no native window of its own.
+            setAttribute(Qt::WA_NativeWindow, false);
+            setParent(m_stage);
+            // A window has its background filled; on the stage a screen
+            // without letterbox bars fills its own.
+            setAutoFillBackground(!m_letterbox.isValid());
+            setGeometry(m_stage->rect());
+        } else {
+            setWindowState(windowState() | Qt::WindowFullScreen);
+            // Laid out for its screen now, hidden or not, so that it shows at
+            // once at that size, and covers it even where no window manager does it.
+            if (QScreen* s = screen())
+                setGeometry(s->geometry());
+        }
     } else {
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        if (isWindow()) {
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+        } else {
+            // A window of its own again, made anew as it is next shown or prepared.
+            setParent(nullptr, OwnWindow);
+            setAutoFillBackground(false);
+            // Its place on the stage is no place on the desktop: the window
+            // goes where centre() puts it, not to the stage's corner.
+            setAttribute(Qt::WA_Moved, false);
+            m_stageFocus = nullptr;
+        }
         if (m_resizable) {
             setMinimumSize(client);
             resize(client);
@@ -325,11 +369,13 @@ void ScreenView::prepare()
 {
     if (isVisible())
         return;
-    makeNative();
-    // The place itself is set as the window is shown: Qt tells the window
-    // manager a position only when it is set then.
-    if (!m_frame)
-        m_frame = WindowManager::frameExtents(this);
+    if (isWindow()) {
+        makeNative();
+        // The place itself is set as the window is shown: Qt tells the window
+        // manager a position only when it is set then.
+        if (!m_frame)
+            m_frame = WindowManager::frameExtents(this);
+    }
     ensurePolished();
     for (SvgPicture* picture : findChildren<SvgPicture*>())
         picture->prepare();
@@ -350,7 +396,9 @@ void ScreenView::sync()
     }
     if (isEnabled() != m_form.isEnabled())
         setEnabled(m_form.isEnabled());
-    if (m_form.isVisible() && !isVisible()) {
+    if (m_form.isVisible() && !isVisible() && !isWindow()) {
+        showOnStage();
+    } else if (m_form.isVisible() && !isVisible()) {
         makeNative();
         if (!m_placed && !m_fullScreen)
             centre();
@@ -370,7 +418,38 @@ void ScreenView::sync()
         hide();
         // The window itself stays; its backing store is made again, at full
         // size, by the first frame after it is shown (unless it keeps it).
-        if (QBackingStore* store = backingStore(); store && !keepsPixelsHidden())
+        if (QBackingStore* store = backingStore(); store && isWindow())
             store->resize(QSize(1, 1));
     }
+}
+
+void ScreenView::showOnStage()
+{
+    QWidget* stage = window();
+    stage->setWindowTitle(windowTitle());
+    show();
+    raise();
+    // A window taken off the screen while it had the keyboard leaves the
+    // widgets with no active window, though the stage has the platform's
+    // focus: they are told again, so that the keyboard reaches the screen.
+    if (!stage->isActiveWindow() && stage->windowHandle() && stage->windowHandle() == QGuiApplication::focusWindow())
+        QApplication::setActiveWindow(stage);
+    if (!m_takesFocus) {
+        QApplication::alert(stage);
+        return;
+    }
+    // As a window of its own coming on view would: the widget that had the
+    // keyboard, else the first that takes it from Tab, else the screen itself.
+    auto canTake = [this](QWidget* w) { return w && isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled(); };
+    QWidget* target = canTake(m_stageFocus) ? m_stageFocus.data() : canTake(focusWidget()) ? focusWidget() : nullptr;
+    m_stageFocus = nullptr;
+    Qt::FocusReason reason = Qt::ActiveWindowFocusReason;
+    for (QWidget* w = nextInFocusChain(); !target && w && w != this; w = w->nextInFocusChain()) {
+        if (canTake(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            target = w;
+            reason = Qt::TabFocusReason;
+        }
+    }
+    (target ? target : this)->setFocus(reason);
+    stage->activateWindow();
 }

@@ -5,6 +5,8 @@
 
 #include <QFont>
 #include <QHash>
+#include <QIcon>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -46,8 +48,12 @@ public:
     // and picture, in the middle, with bars of the letterbox colour beside or
     // above and below it. Each is drawn anew at that size, so it stays sharp.
     // Windowed, the scale is 1 and nothing differs from the screen's own size.
+    // With a stage set, full screen lays the window into it as its content
+    // instead: the stage is the one window on the screen, and the screens take
+    // turns on it (see FullScreenStage).
     void setFullScreen(bool on);
     bool isFullScreen() const { return m_fullScreen; }
+    void setStage(QWidget* stage) { m_stage = stage; }
     qreal scale() const { return m_scale; }
     // Where F11, Esc and a full-screen button send their wish; the host
     // switches every window, so that the mode stays from screen to screen.
@@ -71,9 +77,6 @@ protected:
     // After the scale has changed: what a subclass sizes to its content is
     // sized again (it runs after every sync() too).
     virtual void fit() {}
-    // Whether the window keeps its backing store while hidden, to be shown
-    // again without making and filling a new one.
-    virtual bool keepsPixelsHidden() const { return false; }
     // A screen is left only through its own buttons and timers: a close sent
     // by the window manager (Alt+F4, a taskbar) is refused.
     void closeEvent(QCloseEvent* event) override;
@@ -91,6 +94,8 @@ protected:
 private:
     void makeNative();
     void centre();
+    // Shows it on the stage, the keyboard with it if it takes the focus.
+    void showOnStage();
     // Lays the content out again for the window's size.
     void layOut();
     // The state of a widget at scale 1, taken before the first scaling.
@@ -99,6 +104,7 @@ private:
         std::optional<QFont> font;
         QString styleSheet;
         QSize iconSize;
+        QIcon icon;  // drawn from its SVG; scaled, the button gets a picture of it at its size
         qreal documentMargin = -1;
     };
     void takeBases();
@@ -109,6 +115,10 @@ private:
     qreal m_scale = 1;
     QColor m_letterbox;
     std::function<void(bool)> m_fullScreenRequest;
+    QWidget* m_stage = nullptr;
+    // The widget that had the keyboard when the window went on the stage
+    // (moving it there takes the focus away), to have it again when shown.
+    QPointer<QWidget> m_stageFocus;
     QWidget* m_fullScreenButton = nullptr;
     Form& m_form;
     const bool m_resizable;

@@ -573,7 +573,11 @@ TEST(Views, FullScreenScalesEveryWindowUntilF11OrEsc)
     QTest::keyClick(menu, Qt::Key_F11);
     settle();
     const QSize screen = menu->screen()->geometry().size();
-    EXPECT_TRUE(menu->windowState() & Qt::WindowFullScreen);
+    // Full screen is one window, the screens taking turns on it.
+    EXPECT_TRUE(menu->isFullScreen());
+    EXPECT_FALSE(menu->isWindow());
+    EXPECT_TRUE(menu->window()->isVisible());
+    EXPECT_TRUE(menu->window()->windowState() & Qt::WindowFullScreen);
     EXPECT_EQ(menu->size(), screen);
     const qreal scale = std::min(screen.width() / 137.0, screen.height() / 137.0);
     EXPECT_DOUBLE_EQ(menu->scale(), scale);
@@ -587,7 +591,9 @@ TEST(Views, FullScreenScalesEveryWindowUntilF11OrEsc)
 
     QTest::keyClick(menu, Qt::Key_Escape);
     settle();
-    EXPECT_FALSE(menu->windowState() & Qt::WindowFullScreen);
+    EXPECT_FALSE(menu->isFullScreen());
+    EXPECT_TRUE(menu->isWindow());
+    EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->size(), QSize(137, 137));
     EXPECT_EQ(newGame->geometry(), windowedPlace);
     EXPECT_EQ(newGame->font(), windowedFont);
@@ -604,7 +610,7 @@ TEST(Views, FullScreenScalesEveryWindowUntilF11OrEsc)
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
     settle();
-    EXPECT_TRUE(studio->windowState() & Qt::WindowFullScreen);
+    EXPECT_TRUE(studio->isFullScreen());
     EXPECT_EQ(studio->size(), screen);
     QAbstractButton* tile = buttonCalled(studio, "Закрытая буква 1");
     ASSERT_NE(tile, nullptr);
@@ -615,12 +621,15 @@ TEST(Views, FullScreenScalesEveryWindowUntilF11OrEsc)
     settle();
     auto* end = static_cast<ScreenView*>(f.window(s.endOfGame));
     ASSERT_TRUE(end->isVisible());
-    EXPECT_TRUE(end->windowState() & Qt::WindowFullScreen);
+    EXPECT_TRUE(end->isFullScreen());
+    EXPECT_EQ(end->window(), studio->window());
+    EXPECT_FALSE(studio->isVisible());
     EXPECT_EQ(end->size(), screen);
     EXPECT_GT(end->scale(), 1.0);
     QTest::keyClick(end, Qt::Key_Escape);
     settle();
-    EXPECT_FALSE(end->windowState() & Qt::WindowFullScreen);
+    EXPECT_FALSE(end->isFullScreen());
+    EXPECT_TRUE(end->isWindow() && end->isVisible());
     EXPECT_EQ(end->size(), QSize(685, 497));
     EXPECT_FALSE(f.views.fullScreen());
     // F11 there brings it back, for the studio as it comes on view again.
@@ -631,7 +640,8 @@ TEST(Views, FullScreenScalesEveryWindowUntilF11OrEsc)
     settle();
     EXPECT_EQ(end->size(), QSize(685, 497));
     QTest::qWait(50);  // the hidden windows follow in idle time
-    EXPECT_FALSE(studio->windowState() & Qt::WindowFullScreen);
+    EXPECT_FALSE(studio->isFullScreen());
+    EXPECT_TRUE(studio->isWindow());
     EXPECT_EQ(studio->size(), QSize(792, 562));
 }
 
