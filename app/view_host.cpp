@@ -150,6 +150,7 @@ void ViewHost::setFullScreen(bool on)
     if (on == m_fullScreen)
         return;
     m_fullScreen = on;
+    QPixmapCache::setCacheLimit(on ? FullScreenCacheKiB : WindowedCacheKiB);
     if (on && !m_stage) {
         m_stage = std::make_unique<FullScreenStage>();
         for (Entry& e : m_entries)
@@ -196,11 +197,13 @@ void ViewHost::trimSoon()
     // screen, off the path of its first frame, drop the one (the window on
     // screen draws again what it needs, in a fraction of a millisecond) and
     // give the other back. It runs once per change: nothing ticks at rest.
+    // Full screen the cache stays, held small (see FullScreenCacheKiB).
     if (!m_trimPending) {
         m_trimPending = true;
         QTimer::singleShot(TrimDelayMs, this, [this] {
             m_trimPending = false;
-            QPixmapCache::clear();
+            if (!m_fullScreen)
+                QPixmapCache::clear();
 #ifdef __GLIBC__
             malloc_trim(0);
 #endif

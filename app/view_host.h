@@ -54,6 +54,12 @@ private:
     // windows and give the allocator's free room back to the system.
     void trimSoon();
     static constexpr int TrimDelayMs = 300;
+    // Full screen the style's pieces of the large buttons and boxes are kept
+    // from one change to the next (drawing them again costs a few
+    // milliseconds a screen), in a cache small enough for the memory of the
+    // whole game to stay well under one and a half times its windowed size.
+    static constexpr int WindowedCacheKiB = 10240;  // Qt's own default
+    static constexpr int FullScreenCacheKiB = 4096;
 
     struct Entry {
         Form* form;
