@@ -6,8 +6,6 @@
 
 void StudioForm::watchLastPlayer()
 {
-    if (hostSpeech.text == HostPhrases::tileOpened())
-        hostSpeech.text = HostPhrases::lastPlayerTileOpened();
     if (m_round.forceWordIfMovesUsedUp()) {
         hostSpeech.text = HostPhrases::movesUsedUp();
         lastPlayerWatch.stop();

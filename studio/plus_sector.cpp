@@ -9,7 +9,8 @@ void StudioForm::tileClicked(int n)
     if (!m_round.canOpenTile(n))
         return;
     const Round::TileOutcome out = m_round.openTile(n);
-    hostSpeech.text = HostPhrases::tileOpened();
+    // The last player left is reminded that his moves are counted.
+    hostSpeech.text = lastPlayerWatch.isRunning() ? HostPhrases::lastPlayerTileOpened() : HostPhrases::tileOpened();
     soundOfOpenedTiles(out.opened);
     if (out.solved) {
         hostSpeech.text = HostPhrases::allTilesOpen();
