@@ -9,7 +9,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPixmapCache>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -150,7 +153,7 @@ void ViewHost::setFullScreen(bool on)
     if (on == m_fullScreen)
         return;
     m_fullScreen = on;
-    QPixmapCache::setCacheLimit(on ? FullScreenCacheKiB : WindowedCacheKiB);
+    QPixmapCache::setCacheLimit(on ? fullScreenCacheKiB() : WindowedCacheKiB);
     if (on && !m_stage) {
         m_stage = std::make_unique<FullScreenStage>();
         for (Entry& e : m_entries)
@@ -175,6 +178,14 @@ void ViewHost::setFullScreen(bool on)
     trimSoon();
 }
 
+int ViewHost::fullScreenCacheKiB()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() * screen->devicePixelRatio() : QSize(1920, 1080);
+    const double screens = double(size.width()) * size.height() / (1920.0 * 1080.0);
+    return std::max(FullScreenCacheKiBPerHdScreen, static_cast<int>(FullScreenCacheKiBPerHdScreen * screens));
+}
+
 void ViewHost::switchNextHidden()
 {
     for (Entry& e : m_entries) {
@@ -197,7 +208,7 @@ void ViewHost::trimSoon()
     // screen, off the path of its first frame, drop the one (the window on
     // screen draws again what it needs, in a fraction of a millisecond) and
     // give the other back. It runs once per change: nothing ticks at rest.
-    // Full screen the cache stays, held small (see FullScreenCacheKiB).
+    // Full screen the cache stays, held small (see fullScreenCacheKiB()).
     if (!m_trimPending) {
         m_trimPending = true;
         QTimer::singleShot(TrimDelayMs, this, [this] {

@@ -56,10 +56,12 @@ private:
     static constexpr int TrimDelayMs = 300;
     // Full screen the style's pieces of the large buttons and boxes are kept
     // from one change to the next (drawing them again costs a few
-    // milliseconds a screen), in a cache small enough for the memory of the
-    // whole game to stay well under one and a half times its windowed size.
+    // milliseconds a screen), in a cache that grows with the screen: at
+    // 1920 x 1080 it keeps the game's memory well under one and a half times
+    // its windowed size.
     static constexpr int WindowedCacheKiB = 10240;  // Qt's own default
-    static constexpr int FullScreenCacheKiB = 4096;
+    static constexpr int FullScreenCacheKiBPerHdScreen = 4096;
+    static int fullScreenCacheKiB();
 
     struct Entry {
         Form* form;

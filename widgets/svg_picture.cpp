@@ -97,13 +97,18 @@ void SvgPicture::paintEvent(QPaintEvent* event)
     const int last = std::min(static_cast<int>(m_bands.size()) - 1,
                               static_cast<int>(std::ceil((area.bottom() + 1) * m_ratio)) / BandRows);
     const qsizetype bytesPerLine = 4 * static_cast<qsizetype>(m_size.width());
+    // One band's pixels at a time, in a buffer kept from paint to paint: a
+    // band of a full-screen picture is half a megabyte, which the allocator
+    // would otherwise map, fault in and give back for every band.
+    static QByteArray pixels;
+    if (pixels.size() < bytesPerLine * BandRows)
+        pixels.resize(bytesPerLine * BandRows);
     for (int b = first; b <= last; ++b) {
         const int top = b * BandRows;
         const int rows = std::min(BandRows, m_size.height() - top);
         const QByteArray& packed = m_bands[static_cast<std::size_t>(b)];
-        QByteArray pixels(bytesPerLine * rows, Qt::Uninitialized);
-        if (LZ4_decompress_safe(packed.constData(), pixels.data(), static_cast<int>(packed.size()), static_cast<int>(pixels.size())) !=
-            pixels.size())
+        const int expected = static_cast<int>(bytesPerLine * rows);
+        if (LZ4_decompress_safe(packed.constData(), pixels.data(), static_cast<int>(packed.size()), expected) != expected)
             continue;
         QImage band(reinterpret_cast<const uchar*>(pixels.constData()), m_size.width(), rows, bytesPerLine, m_format);
         band.setDevicePixelRatio(m_ratio);
