@@ -48,7 +48,7 @@ void ViewHost::sync()
             if (!e.view)
                 continue;
             if (coming && e.view->isFullScreen() != m_fullScreen)
-                e.view->setFullScreen(m_fullScreen);
+                e.view->setFullScreen(stageIfFullScreen());
             const bool shown = e.view->isVisible();
             e.view->setTakesFocus(focusHeld);
             e.view->sync();
@@ -143,9 +143,12 @@ void ViewHost::make(Entry& e)
 {
     e.view = e.make();
     e.view->setFullScreenRequest([this](bool on) { setFullScreen(on); });
-    e.view->setStage(m_stage.get());
-    if (m_fullScreen)
-        e.view->setFullScreen(true);
+    e.view->setFullScreen(stageIfFullScreen());
+}
+
+QWidget* ViewHost::stageIfFullScreen() const
+{
+    return m_fullScreen ? m_stage.get() : nullptr;
 }
 
 void ViewHost::setFullScreen(bool on)
@@ -154,18 +157,14 @@ void ViewHost::setFullScreen(bool on)
         return;
     m_fullScreen = on;
     QPixmapCache::setCacheLimit(on ? fullScreenCacheKiB() : WindowedCacheKiB);
-    if (on && !m_stage) {
+    if (on && !m_stage)
         m_stage = std::make_unique<FullScreenStage>();
-        for (Entry& e : m_entries)
-            if (e.view)
-                e.view->setStage(m_stage.get());
-    }
     if (on)
         m_stage->open();
     // The window on view moves onto the stage or off it, and is shown there.
     for (Entry& e : m_entries) {
         if (e.view && e.view->isVisible()) {
-            e.view->setFullScreen(on);
+            e.view->setFullScreen(stageIfFullScreen());
             e.view->sync();
         }
     }
@@ -190,7 +189,7 @@ void ViewHost::switchNextHidden()
 {
     for (Entry& e : m_entries) {
         if (e.view && !e.view->isVisible() && e.view->isFullScreen() != m_fullScreen) {
-            e.view->setFullScreen(m_fullScreen);
+            e.view->setFullScreen(stageIfFullScreen());
             e.view->prepare();
             QTimer::singleShot(0, this, [this] { switchNextHidden(); });
             return;

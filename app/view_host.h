@@ -69,6 +69,7 @@ private:
         std::unique_ptr<ScreenView> view;
     };
     void make(Entry& e);
+    QWidget* stageIfFullScreen() const;
     // Made at the first full screen. Declared before the windows: they may be
     // its children, and are destroyed first.
     std::unique_ptr<FullScreenStage> m_stage;

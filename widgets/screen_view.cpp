@@ -239,58 +239,42 @@ QFont ScreenView::scaled(const QFont& font) const
     return f;
 }
 
-void ScreenView::setFullScreen(bool on)
+void ScreenView::setFullScreen(QWidget* stage)
 {
+    const bool on = stage != nullptr;
     if (on == m_fullScreen)
         return;
     m_fullScreen = on;
     if (auto* button = static_cast<QAbstractButton*>(m_fullScreenButton))
         button->setChecked(on);
-    const QSize client(m_form.clientWidth(), m_form.clientHeight());
     if (on) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        if (m_stage) {
-            // Its own window goes; it is hidden on the stage until sync() shows it.
-            m_stageFocus = focusWidget();
-            // A plain part of the stage's window, with no native window of its own.
-            setAttribute(Qt::WA_NativeWindow, false);
-            setParent(m_stage);
-            // A window has its background filled; on the stage a screen
-            // without letterbox bars fills its own.
-            setAutoFillBackground(!m_letterbox.isValid());
-            setGeometry(m_stage->rect());
-        } else {
-            setWindowState(windowState() | Qt::WindowFullScreen);
-            // Laid out for its screen now, hidden or not, so that it shows at
-            // once at that size, and covers it even where no window manager does it.
-            if (QScreen* s = screen())
-                setGeometry(s->geometry());
-        }
+        // Its own window goes; it is hidden on the stage until sync() shows it.
+        m_stageFocus = focusWidget();
+        // A plain part of the stage's window, with no native window of its own.
+        setAttribute(Qt::WA_NativeWindow, false);
+        setParent(stage);
+        // A window has its background filled; on the stage a screen
+        // without letterbox bars fills its own.
+        setAutoFillBackground(!m_letterbox.isValid());
+        setGeometry(stage->rect());
     } else {
-        if (isWindow()) {
-            setWindowState(windowState() & ~Qt::WindowFullScreen);
-        } else {
-            // A window of its own again, made anew as it is next shown or prepared.
-            setParent(nullptr, OwnWindow);
-            setAutoFillBackground(false);
-            // Its place on the stage is no place on the desktop: the window
-            // goes where centre() puts it, not to the stage's corner.
-            setAttribute(Qt::WA_Moved, false);
-            m_stageFocus = nullptr;
-        }
+        // A window of its own again, made anew as it is next shown or prepared.
+        setParent(nullptr, OwnWindow);
+        setAutoFillBackground(false);
+        // Its place on the stage is no place on the desktop: the window goes
+        // where centre() puts it, in the middle, not to the stage's corner.
+        setAttribute(Qt::WA_Moved, false);
+        m_placed = false;
+        m_stageFocus = nullptr;
+        const QSize client(m_form.clientWidth(), m_form.clientHeight());
         if (m_resizable) {
             setMinimumSize(client);
             resize(client);
         } else {
             setFixedSize(client);
         }
-        // Back in the middle of the desktop, where a window of its size goes.
-        m_placed = false;
-        if (QBackingStore* store = backingStore(); store && !isVisible())
-            store->resize(QSize(1, 1));
-        if (isVisible())
-            centre();
     }
     layOut();
 }
@@ -310,8 +294,6 @@ void ScreenView::requestFullScreen(bool on)
 {
     if (m_fullScreenRequest)
         m_fullScreenRequest(on);
-    else
-        setFullScreen(on);
 }
 
 void ScreenView::keyPressEvent(QKeyEvent* event)

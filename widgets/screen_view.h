@@ -43,17 +43,16 @@ public:
     // Widgets moved after construction are placed relative to it.
     QPoint contentOrigin() const { return m_origin; }
 
-    // Full screen: the window covers its screen and the screen's whole content
-    // is laid out again scale() times its own size, every place, size, font
-    // and picture, in the middle, with bars of the letterbox colour beside or
-    // above and below it. Each is drawn anew at that size, so it stays sharp.
-    // Windowed, the scale is 1 and nothing differs from the screen's own size.
-    // With a stage set, full screen lays the window into it as its content
-    // instead: the stage is the one window on the screen, and the screens take
-    // turns on it (see FullScreenStage).
-    void setFullScreen(bool on);
+    // Full screen: the window is laid into `stage`, the one window that covers
+    // the screen, as its content (the screens take turns on it; see
+    // FullScreenStage), and the screen's whole content is laid out again
+    // scale() times its own size, every place, size, font and picture, in the
+    // middle, with bars of the letterbox colour beside or above and below it.
+    // Each is drawn anew at that size, so it stays sharp. With no stage it is
+    // a window of its own again: the scale is 1 and nothing differs from the
+    // screen's own size.
+    void setFullScreen(QWidget* stage);
     bool isFullScreen() const { return m_fullScreen; }
-    void setStage(QWidget* stage) { m_stage = stage; }
     qreal scale() const { return m_scale; }
     // Where F11, Esc and a full-screen button send their wish; the host
     // switches every window, so that the mode stays from screen to screen.
@@ -115,7 +114,6 @@ private:
     qreal m_scale = 1;
     QColor m_letterbox;
     std::function<void(bool)> m_fullScreenRequest;
-    QWidget* m_stage = nullptr;
     // The widget that had the keyboard when the window went on the stage
     // (moving it there takes the focus away), to have it again when shown.
     QPointer<QWidget> m_stageFocus;
