@@ -54,13 +54,14 @@ private:
     // windows and give the allocator's free room back to the system.
     void trimSoon();
     static constexpr int TrimDelayMs = 300;
-    // Full screen the style's pieces of the large buttons and boxes are kept
-    // from one change to the next (drawing them again costs a few
-    // milliseconds a screen), in a cache that grows with the screen: at
-    // 1920 x 1080 it keeps the game's memory well under one and a half times
-    // its windowed size.
+    // Full screen the style's pieces of the large buttons and boxes, and the
+    // pictures of large text (see KeptText), are kept from one change to the
+    // next (drawing them again costs a few milliseconds a widget), in a cache
+    // that grows with the screen: at 1920 x 1080 it keeps the game's memory
+    // under one and a half times its windowed size. At half this size the
+    // menu's pieces pushed each other out and were drawn again at each visit.
     static constexpr int WindowedCacheKiB = 10240;  // Qt's own default
-    static constexpr int FullScreenCacheKiBPerHdScreen = 4096;
+    static constexpr int FullScreenCacheKiBPerHdScreen = 8192;
     static int fullScreenCacheKiB();
 
     struct Entry {

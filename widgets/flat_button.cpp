@@ -2,6 +2,8 @@
 // Painting a flat button over a picture: its caption and, under the mouse, its frame.
 #include "widgets/flat_button.h"
 
+#include "widgets/kept_text.h"
+
 #include <QPainter>
 
 FlatButton::FlatButton(QWidget* parent, bool frameOnHover) : HoverButton(parent), m_frameOnHover(frameOnHover)
@@ -15,7 +17,7 @@ void FlatButton::paintEvent(QPaintEvent*)
     if (!text().isEmpty()) {
         p.setFont(font());
         p.setPen(palette().color(QPalette::ButtonText));
-        p.drawText(rect(), Qt::AlignCenter, text());
+        KeptText::draw(&p, rect(), Qt::AlignCenter, text());
     }
     if (m_frameOnHover && hovered() && isEnabled()) {
         // A thin raised frame: light at the top and left, dark at the bottom and right.

@@ -8,6 +8,7 @@
 #include "widgets/screen_view.h"
 #include "tests/support/temp_folder.h"
 #include "widgets/svg_picture.h"
+#include "widgets/kept_text.h"
 #include "app/view_host.h"
 #include "core/runtime.h"
 #include "core/timer.h"
@@ -553,6 +554,52 @@ QAbstractButton* buttonCalled(QWidget* window, const QString& accessibleName)
     return nullptr;
 }
 
+}
+
+// Full-screen text too large for Qt's glyph cache is drawn from a kept
+// picture: it must come out as the text itself would, never blank, and a
+// change of colour or text is a picture of its own.
+TEST(Views, LargeTextFromAKeptPictureLooksAsDrawnDirectly)
+{
+    app();
+    QFont font = QApplication::font();
+    font.setPixelSize(137);
+    const QRect box(0, 0, 900, 170);
+    auto paint = [&](QColor colour, const QString& text, bool kept) {
+        QImage image(box.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setFont(font);
+        p.setPen(colour);
+        if (kept)
+            KeptText::draw(&p, box, Qt::AlignCenter, text);
+        else
+            p.drawText(box, Qt::AlignCenter, text);
+        return image;
+    };
+    auto inked = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += qGray(image.pixel(x, y)) < 128;
+        return n;
+    };
+    auto differing = [](const QImage& a, const QImage& b) {
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                n += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 8;
+        return n;
+    };
+    const QString title = QStringLiteral("Информация");
+    const QImage direct = paint(Qt::black, title, false);
+    for (int round = 0; round < 2; ++round) {  // drawn, then from the cache
+        const QImage kept = paint(Qt::black, title, true);
+        ASSERT_GT(inked(direct), 5000);
+        EXPECT_LT(differing(direct, kept), inked(direct) / 100) << "round " << round;
+    }
+    EXPECT_EQ(inked(paint(Qt::white, title, true)), 0) << "a colour of its own";
+    EXPECT_GT(differing(paint(Qt::black, QStringLiteral("Выход"), true), direct), inked(direct) / 4) << "a text of its own";
 }
 
 // F11 and the small button scale the whole window to its screen, one picture

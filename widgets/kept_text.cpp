@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Large text drawn once and kept as a picture.
+#include "widgets/kept_text.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QStyleFactory>
+
+#include <cmath>
+
+namespace KeptText {
+
+namespace {
+
+// Above this many device pixels Qt draws a glyph from its outline (Qt's own limit).
+constexpr qreal LargestCachedGlyph = 64;
+
+qreal devicePixels(const QFont& font, const QPaintDevice* device, qreal ratio)
+{
+    const qreal logical = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * device->logicalDpiY() / 72.0;
+    return logical * ratio;
+}
+
+}
+
+void draw(QPainter* painter, const QRect& rect, int flags, const QString& text)
+{
+    const QFont font = painter->font();
+    QPaintDevice* device = painter->device();
+    const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
+    const QPen pen = painter->pen();
+    if (text.isEmpty() || !device || devicePixels(font, device, ratio) <= LargestCachedGlyph ||
+        painter->transform().type() > QTransform::TxTranslate || painter->compositionMode() != QPainter::CompositionMode_SourceOver ||
+        pen.style() != Qt::SolidLine ||
+        pen.brush().style() != Qt::SolidPattern) {
+        painter->drawText(rect, flags, text);
+        return;
+    }
+    // The picture holds the text where it lies in the rectangle, with room
+    // for what reaches past its advance (a slanted letter's overhang).
+    const QFontMetrics metrics(font, device);
+    const int margin = static_cast<int>(std::ceil(devicePixels(font, device, 1.0) / 4));
+    const QRect bounds = metrics.boundingRect(rect, flags, text).adjusted(-margin, -margin, margin, margin);
+    const QPoint offset = rect.topLeft() - bounds.topLeft();
+    const QString key = QStringLiteral("kept-text:%1:%2:%3:%4x%5:%6,%7:%8:%9:")
+                            .arg(font.key())
+                            .arg(pen.color().rgba())
+                            .arg(flags)
+                            .arg(rect.width())
+                            .arg(rect.height())
+                            .arg(offset.x())
+                            .arg(offset.y())
+                            .arg(ratio)
+                            .arg(int(painter->renderHints())) +
+                        text;
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap(bounds.size() * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        p.setRenderHints(painter->renderHints());
+        p.setFont(font);
+        p.setPen(pen);
+        p.drawText(QRect(offset, rect.size()), flags, text);
+        p.end();
+        QPixmapCache::insert(key, picture);
+    }
+    painter->drawPixmap(bounds.topLeft(), picture);
+}
+
+void Style::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                         const QString& text, QPalette::ColorRole textRole) const
+{
+    // Disabled text that the style etches or dithers is left to it.
+    if (text.isEmpty() || (!enabled && (proxy()->styleHint(SH_EtchDisabledText) || proxy()->styleHint(SH_DitherDisabledText)))) {
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
+    const QPen saved = painter->pen();
+    if (textRole != QPalette::NoRole)
+        painter->setPen(QPen(palette.brush(textRole), saved.widthF()));
+    draw(painter, rect, flags, text);
+    painter->setPen(saved);
+}
+
+void installStyle()
+{
+    if (dynamic_cast<Style*>(QApplication::style()))
+        return;
+    QApplication::setStyle(new Style(QStyleFactory::create(QApplication::style()->name())));
+}
+
+}
