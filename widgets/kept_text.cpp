@@ -32,10 +32,12 @@ void draw(QPainter* painter, const QRect& rect, int flags, const QString& text)
     QPaintDevice* device = painter->device();
     const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
     const QPen pen = painter->pen();
-    if (text.isEmpty() || !device || devicePixels(font, device, ratio) <= LargestCachedGlyph ||
-        painter->transform().type() > QTransform::TxTranslate || painter->compositionMode() != QPainter::CompositionMode_SourceOver ||
-        pen.style() != Qt::SolidLine ||
-        pen.brush().style() != Qt::SolidPattern) {
+    // Only what a picture drawn plainly reproduces exactly: large text, a
+    // painter that at most moves it, a plain pen of one colour.
+    const bool plainPainter = painter->transform().type() <= QTransform::TxTranslate &&
+                              painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+    const bool plainPen = pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern;
+    if (text.isEmpty() || !device || devicePixels(font, device, ratio) <= LargestCachedGlyph || !plainPainter || !plainPen) {
         painter->drawText(rect, flags, text);
         return;
     }
