@@ -2,12 +2,10 @@
 // Large text drawn once and kept as a picture.
 #include "widgets/kept_text.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
-#include <QStyleFactory>
 
 #include <cmath>
 
@@ -72,28 +70,6 @@ void draw(QPainter* painter, const QRect& rect, int flags, const QString& text)
         QPixmapCache::insert(key, picture);
     }
     painter->drawPixmap(bounds.topLeft(), picture);
-}
-
-void Style::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
-                         const QString& text, QPalette::ColorRole textRole) const
-{
-    // Disabled text that the style etches or dithers is left to it.
-    if (text.isEmpty() || (!enabled && (proxy()->styleHint(SH_EtchDisabledText) || proxy()->styleHint(SH_DitherDisabledText)))) {
-        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
-        return;
-    }
-    const QPen saved = painter->pen();
-    if (textRole != QPalette::NoRole)
-        painter->setPen(QPen(palette.brush(textRole), saved.widthF()));
-    draw(painter, rect, flags, text);
-    painter->setPen(saved);
-}
-
-void installStyle()
-{
-    if (dynamic_cast<Style*>(QApplication::style()))
-        return;
-    QApplication::setStyle(new Style(QStyleFactory::create(QApplication::style()->name())));
 }
 
 }

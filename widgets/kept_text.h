@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QProxyStyle>
-
 class QPainter;
 class QRect;
 class QString;
@@ -16,17 +14,5 @@ namespace KeptText {
 
 // As painter->drawText(rect, flags, text), in the painter's font and pen.
 void draw(QPainter* painter, const QRect& rect, int flags, const QString& text);
-
-// The application's style with its labels', buttons' and boxes' text drawn
-// through draw(); everything else is the style's own.
-class Style : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
-                      const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
-};
-
-// Wraps the application's style (once).
-void installStyle();
 
 }

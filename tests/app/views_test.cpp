@@ -8,6 +8,7 @@
 #include "widgets/screen_view.h"
 #include "tests/support/temp_folder.h"
 #include "widgets/svg_picture.h"
+#include "widgets/kept_style.h"
 #include "widgets/kept_text.h"
 #include "app/view_host.h"
 #include "core/runtime.h"
@@ -26,12 +27,15 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QTest>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <memory>
 
 namespace {
 
@@ -600,6 +604,50 @@ TEST(Views, LargeTextFromAKeptPictureLooksAsDrawnDirectly)
     }
     EXPECT_EQ(inked(paint(Qt::white, title, true)), 0) << "a colour of its own";
     EXPECT_GT(differing(paint(Qt::black, QStringLiteral("Выход"), true), direct), inked(direct) / 4) << "a text of its own";
+}
+
+// Scroll bars are drawn from kept pictures: whatever a bar shows (where it
+// stands, a press on its handle) must come out as the style draws it, never a
+// picture kept from before.
+TEST(Views, AKeptScrollBarLooksAsDrawnDirectly)
+{
+    app();
+    KeptStyle keptStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QScrollBar kept(Qt::Vertical);
+    QScrollBar direct(Qt::Vertical);
+    kept.setStyle(&keptStyle);
+    direct.setStyle(fusion.get());
+    for (QScrollBar* bar : {&kept, &direct}) {
+        bar->setRange(0, 100);
+        bar->setPageStep(20);
+        bar->resize(16, 400);
+    }
+    auto differing = [](const QImage& a, const QImage& b) {
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                n += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 2;
+        return n;
+    };
+    QImage atTop;
+    for (const int value : {0, 70, 100, 70}) {  // the last from the cache
+        kept.setValue(value);
+        direct.setValue(value);
+        const QImage shown = kept.grab().toImage();
+        EXPECT_EQ(differing(shown, direct.grab().toImage()), 0) << "at " << value;
+        if (value == 0)
+            atTop = shown;
+        else
+            EXPECT_GT(differing(shown, atTop), 100) << "at " << value;
+    }
+    for (QScrollBar* bar : {&kept, &direct}) {
+        bar->show();
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(8, 300));
+    }
+    EXPECT_EQ(differing(kept.grab().toImage(), direct.grab().toImage()), 0) << "pressed";
+    for (QScrollBar* bar : {&kept, &direct})
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(8, 300));
 }
 
 // F11 and the small button scale the whole window to its screen, one picture
