@@ -3,7 +3,7 @@
 
 #include "app/error_box.h"
 #include "app/game_views.h"
-#include "widgets/kept_style.h"
+#include "widgets/game_style.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,7 +23,7 @@ Program::Program(const QString& folder, Audio audio, const QString& sounds)
     // when freed, instead of letting the allocator raise it and keep them.
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 #endif
-    KeptStyle::install();
+    GameStyle::install();
     // A write past the file-size limit must fail with EFBIG, so that the
     // question base cuts the record back and says "Disk full", rather than
     // kill the game half-way through the record.

@@ -7,7 +7,7 @@
 // a twentieth of the screen's height.
 #include "tests/support/game_fixture.h"
 #include "app/game_views.h"
-#include "widgets/kept_style.h"
+#include "widgets/game_style.h"
 #include "widgets/screen_view.h"
 #include "app/view_host.h"
 
@@ -280,7 +280,7 @@ int main(int argc, char** argv)
     if (argc > 2)
         qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
-    KeptStyle::install();  // as the game draws its text and scroll bars
+    GameStyle::install();  // as the game draws its text and scroll bars
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
 

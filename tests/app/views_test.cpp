@@ -8,7 +8,10 @@
 #include "widgets/screen_view.h"
 #include "tests/support/temp_folder.h"
 #include "widgets/svg_picture.h"
-#include "widgets/kept_style.h"
+#include "widgets/game_style.h"
+#include "widgets/widget_kit.h"
+#include "core/dispatcher.h"
+#include "core/form.h"
 #include "widgets/kept_text.h"
 #include "app/view_host.h"
 #include "core/runtime.h"
@@ -28,6 +31,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QStyleFactory>
 #include <QTest>
 #include <QWindow>
@@ -612,7 +617,7 @@ TEST(Views, LargeTextFromAKeptPictureLooksAsDrawnDirectly)
 TEST(Views, AKeptScrollBarLooksAsDrawnDirectly)
 {
     app();
-    KeptStyle keptStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    GameStyle keptStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     QScrollBar kept(Qt::Vertical);
     QScrollBar direct(Qt::Vertical);
@@ -738,6 +743,50 @@ TEST(Views, FullScreenScalesEveryWindowUntilF11OrEsc)
     EXPECT_FALSE(studio->isFullScreen());
     EXPECT_TRUE(studio->isWindow());
     EXPECT_EQ(studio->size(), QSize(792, 562));
+}
+
+// Full screen, the style's own parts grow with the screen too: a box's scroll
+// bar, a slider's handle; windowed they are the style's own size again.
+TEST(Views, FullScreenGrowsScrollBarsAndSliders)
+{
+    app();
+    Dispatcher dispatcher;
+    Form form(QStringLiteral("Полосы"), 100, 80);
+    ScreenView view(form, dispatcher);
+    QPlainTextEdit* box = Kit::textBox(&view, 0, 0, 100, 60, QFont(), Qt::black, Qt::white, true, true);
+    auto* slider = new QSlider(Qt::Horizontal, &view);
+    slider->setGeometry(0, 60, 100, 20);
+    GameStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+    QScrollBar* bar = box->verticalScrollBar();
+    bar->setStyle(&style);
+    slider->setStyle(&style);
+    auto handle = [&](bool withOption) {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        return style.pixelMetric(QStyle::PM_SliderLength, withOption ? &option : nullptr, slider);
+    };
+    view.show();
+    const int windowedBar = bar->width();
+    const int windowedHandle = handle(true);
+    EXPECT_EQ(handle(false), windowedHandle);
+
+    QWidget stage;
+    stage.resize(800, 640);
+    view.setFullScreen(&stage);
+    stage.show();
+    view.show();
+    QCoreApplication::processEvents();  // the bar is laid out in its corner as an event of its own
+    ASSERT_DOUBLE_EQ(view.scale(), 8.0);
+    EXPECT_NEAR(bar->width(), windowedBar * 8, 8);
+    EXPECT_NEAR(handle(true), windowedHandle * 8, 1);
+    EXPECT_NEAR(handle(false), windowedHandle * 8, 1);
+
+    view.setFullScreen(nullptr);
+    view.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.scale(), 1.0);
+    EXPECT_EQ(bar->width(), windowedBar);
+    EXPECT_EQ(handle(true), windowedHandle);
 }
 
 // Whose turn it is shows without colour too: a pointer above that player's
