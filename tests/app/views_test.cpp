@@ -44,6 +44,16 @@
 
 namespace {
 
+// Pixels of two pictures of a size whose grey differs by more than `tolerance`.
+int differingPixels(const QImage& a, const QImage& b, int tolerance)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > tolerance;
+    return n;
+}
+
 QPushButton* buttonNamed(QWidget* window, const QString& text)
 {
     for (QPushButton* b : window->findChildren<QPushButton*>())
@@ -593,13 +603,7 @@ TEST(Views, LargeTextFromAKeptPictureLooksAsDrawnDirectly)
                 n += qGray(image.pixel(x, y)) < 128;
         return n;
     };
-    auto differing = [](const QImage& a, const QImage& b) {
-        int n = 0;
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x)
-                n += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 8;
-        return n;
-    };
+    auto differing = [](const QImage& a, const QImage& b) { return differingPixels(a, b, 8); };
     const QString title = QStringLiteral("Информация");
     const QImage direct = paint(Qt::black, title, false);
     for (int round = 0; round < 2; ++round) {  // drawn, then from the cache
@@ -628,13 +632,7 @@ TEST(Views, AKeptScrollBarLooksAsDrawnDirectly)
         bar->setPageStep(20);
         bar->resize(16, 400);
     }
-    auto differing = [](const QImage& a, const QImage& b) {
-        int n = 0;
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x)
-                n += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 2;
-        return n;
-    };
+    auto differing = [](const QImage& a, const QImage& b) { return differingPixels(a, b, 2); };
     QImage atTop;
     for (const int value : {0, 70, 100, 70}) {  // the last from the cache
         kept.setValue(value);
