@@ -55,7 +55,7 @@ std::optional<Option> grown(const QStyleOption* option, const QWidget* widget)
     return copy;
 }
 
-// Runs `draw` on the option grown for a scaled screen, if it is one of the
+// Runs `call` on the option grown for a scaled screen, if it is one of the
 // controls that grow, or on the option as it is.
 template <class Call>
 auto onGrown(QStyle::ComplexControl control, const QStyleOptionComplex* option, const QWidget* widget, Call call)
