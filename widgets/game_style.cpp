@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
 
@@ -150,6 +151,66 @@ int GameStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const
     if (option && option->fontMetrics.fontDpi() == grownDpi(widget, scale))
         return QProxyStyle::pixelMetric(metric, option, widget);
     return qRound(QProxyStyle::pixelMetric(metric, option, widget) * scale);
+}
+
+void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const
+{
+    if (element == PE_PanelButtonCommand && drawNarrowButtonPanel(option, painter, widget))
+        return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+bool GameStyle::drawNarrowButtonPanel(const QStyleOption* option, QPainter* painter, const QWidget* widget) const
+{
+    // Each end keeps the rounded corners and the outline's turn; the middle
+    // is one column, the same across the whole width of the gradient.
+    constexpr int End = 16;
+    constexpr int Narrow = 2 * End + 1;
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    QPaintDevice* device = painter->device();
+    if (!button || !device || option->rect.width() < 4 * Narrow || option->rect.height() <= 0 ||
+        painter->transform().type() > QTransform::TxTranslate ||
+        painter->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    const qreal ratio = device->devicePixelRatioF();
+    if (ratio != qRound(ratio))  // a column would not be a whole pixel
+        return false;
+    const QString key = QStringLiteral("kept-button-panel:%1:%2:%3:%4:%5:%6:%7:%8")
+                            .arg(baseStyle()->name())
+                            .arg(option->rect.height())
+                            .arg(ratio)
+                            .arg(int(option->state))
+                            .arg(int(option->direction))
+                            .arg(option->palette.cacheKey())
+                            .arg(int(button->features))
+                            .arg(int(painter->renderHints()));
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        QImage image(QSize(Narrow, option->rect.height()) * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QStyleOptionButton narrow = *button;
+        narrow.rect = QRect(0, 0, Narrow, option->rect.height());
+        QPainter p(&image);
+        p.setRenderHints(painter->renderHints());
+        QProxyStyle::drawPrimitive(PE_PanelButtonCommand, &narrow, &p, widget);
+        p.end();
+        picture = QPixmap::fromImage(std::move(image));
+        QPixmapCache::insert(key, picture);
+    }
+    const QRect& r = option->rect;
+    const int end = qRound(End * ratio);
+    const int h = picture.height();
+    painter->save();
+    // The middle column is stretched pixel for pixel, never blended with its neighbours.
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter->drawPixmap(QRectF(r.x(), r.y(), End, r.height()), picture, QRectF(0, 0, end, h));
+    painter->drawPixmap(QRectF(r.x() + End, r.y(), r.width() - 2 * End, r.height()), picture, QRectF(end, 0, 1, h));
+    painter->drawPixmap(QRectF(r.right() + 1 - End, r.y(), End, r.height()), picture,
+                        QRectF(picture.width() - end, 0, end, h));
+    painter->restore();
+    return true;
 }
 
 void GameStyle::drawKeptScrollBar(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const

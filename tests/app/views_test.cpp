@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyleOptionButton>
 #include <QStyleOptionSlider>
 #include <QStyleFactory>
 #include <QTest>
@@ -651,6 +652,39 @@ TEST(Views, AKeptScrollBarLooksAsDrawnDirectly)
     EXPECT_EQ(differing(kept.grab().toImage(), direct.grab().toImage()), 0) << "pressed";
     for (QScrollBar* bar : {&kept, &direct})
         QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(8, 300));
+}
+
+// A wide button's panel is drawn from a narrow one, its middle column
+// stretched: in every state a button shows, it must come out as the style
+// draws it whole.
+TEST(Views, AWideButtonLooksAsDrawnWhole)
+{
+    app();
+    GameStyle keptStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPushButton button;
+    const QStyle::State on = QStyle::State_Enabled | QStyle::State_Active;
+    for (const QSize size : {QSize(480, 98), QSize(1908, 394)})
+        for (const QStyle::State state : {on | QStyle::State_Raised, on | QStyle::State_Sunken, on | QStyle::State_MouseOver,
+                                          on | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange,
+                                          QStyle::State(QStyle::State_Raised)})
+            for (const auto features : {QStyleOptionButton::None, QStyleOptionButton::DefaultButton})
+                for (int round = 0; round < 2; ++round) {  // drawn, then from the cache
+                    QStyleOptionButton option;
+                    option.initFrom(&button);
+                    option.rect = QRect(QPoint(3, 2), size);
+                    option.state = state;
+                    option.features = features;
+                    auto paint = [&](const QStyle& style) {
+                        QImage image(size + QSize(6, 4), QImage::Format_ARGB32_Premultiplied);
+                        image.fill(Qt::darkCyan);
+                        QPainter p(&image);
+                        style.drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &p, &button);
+                        return image;
+                    };
+                    EXPECT_EQ(paint(keptStyle), paint(*fusion))
+                        << size.width() << " wide, state " << int(state) << ", features " << int(features);
+                }
 }
 
 // F11 and the small button scale the whole window to its screen, one picture
