@@ -169,7 +169,9 @@ bool GameStyle::drawNarrowButtonPanel(const QStyleOption* option, QPainter* pain
     constexpr int Narrow = 2 * End + 1;
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
     QPaintDevice* device = painter->device();
-    if (!button || !device || option->rect.width() < 4 * Narrow || option->rect.height() <= 0 ||
+    // Only a style known to shade its buttons from top to bottom.
+    const bool fusion = baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    if (!fusion || !button || !device || option->rect.width() < 4 * Narrow || option->rect.height() <= 0 ||
         painter->transform().type() > QTransform::TxTranslate ||
         painter->compositionMode() != QPainter::CompositionMode_SourceOver)
         return false;

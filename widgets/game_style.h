@@ -12,7 +12,7 @@
 //   labels, buttons and boxes; scroll bars, whose length the style fills with
 //   gradients on every paint (a few milliseconds a bar at full-screen
 //   height), though a bar at rest looks the same from frame to frame.
-// - A wide button's panel is kept narrow: the style fills it with a gradient
+// - A wide button's panel is kept narrow: Fusion fills it with a gradient
 //   from top to bottom, so every column between its rounded ends is the same,
 //   and one column is stretched between the two ends. A full-screen menu
 //   button kept whole is 3 MiB a state at 3840 × 2160, and four of them
