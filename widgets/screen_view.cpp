@@ -8,6 +8,7 @@
 #include "core/form.h"
 #include "widgets/full_screen_button.h"
 #include "widgets/svg_picture.h"
+#include "widgets/text_box_bar.h"
 #include "widgets/window_manager.h"
 
 #include <QAbstractButton>
@@ -368,6 +369,8 @@ void ScreenView::prepare()
     QImage scratch(size() * ratio, QImage::Format_ARGB32_Premultiplied);
     scratch.setDevicePixelRatio(ratio);
     render(&scratch);
+    for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>())
+        TextBoxBar::drawAsShown(*box);
 }
 
 void ScreenView::sync()

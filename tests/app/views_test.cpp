@@ -13,6 +13,7 @@
 #include "core/dispatcher.h"
 #include "core/form.h"
 #include "widgets/kept_text.h"
+#include "widgets/text_box_bar.h"
 #include "app/view_host.h"
 #include "core/runtime.h"
 #include "core/timer.h"
@@ -652,6 +653,28 @@ TEST(Views, AKeptScrollBarLooksAsDrawnDirectly)
     EXPECT_EQ(differing(kept.grab().toImage(), direct.grab().toImage()), 0) << "pressed";
     for (QScrollBar* bar : {&kept, &direct})
         QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(8, 300));
+}
+
+// A text box's bar is drawn ahead, while hidden, with the range it will have
+// once shown: the guess must match what the box then sets.
+TEST(Views, TextBoxBarDrawnAheadHasTheShownBoxsRange)
+{
+    app();
+    QWidget window;
+    window.resize(400, 300);
+    QPlainTextEdit* box = Kit::textBox(&window, 4, 4, 300, 200, QFont(), Qt::white, Qt::darkBlue, true, true);
+    QStringList lines;
+    for (int i = 0; i < 60; ++i)
+        lines << QStringLiteral("Строка %1 с текстом, который переносится на следующую строку окна").arg(i);
+    box->setPlainText(lines.join(QLatin1Char('\n')));
+    window.grab();  // laid out at its size, as a window made ahead is
+    QScrollBar* bar = box->verticalScrollBar();
+    const TextBoxBar::Range guess = TextBoxBar::shownRange(*box);
+    EXPECT_NE(guess.maximum, bar->maximum()) << "never shown, the box counts its range otherwise";
+    TextBoxBar::drawAsShown(*box);
+    window.show();
+    EXPECT_EQ(bar->maximum(), guess.maximum);
+    EXPECT_EQ(bar->pageStep(), guess.pageStep);
 }
 
 // A wide button's panel is drawn from a narrow one, its middle column
