@@ -47,7 +47,7 @@ Range shownRange(const QPlainTextEdit& box)
 void drawAsShown(QPlainTextEdit& box)
 {
     QScrollBar* bar = box.verticalScrollBar();
-    if (!bar || box.verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn || bar->size().isEmpty())
+    if (!bar || box.verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn || box.centerOnScroll() || bar->size().isEmpty())
         return;
     const Range shown = shownRange(box);
     // Blocked, the box never hears of the bar's brief change and keeps its place.
